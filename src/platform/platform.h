@@ -1,0 +1,27 @@
+#pragma once
+
+// The operating-system layer: the few facts the program asks the system for.
+// One header, one implementation file per platform.
+
+#include <QList>
+#include <QString>
+
+namespace Platform {
+
+// Number of running processes (of every user) whose executable name equals
+// exeName exactly. 0 when the process list cannot be read.
+int countProcessesNamed(const QString &exeName);
+
+// The per-user folder under which every file of the program lives, before it
+// is created: <XDG data home>/NuvoVR/Brindlecast, with single '/' separators.
+QString dataRoot();
+
+// The local port of every TCP endpoint of the machine, IPv4 and IPv6, in any
+// state (listening, established, TIME_WAIT, ...). ok is set to false when the
+// table cannot be read at all.
+QList<quint16> tcpLocalPorts(bool *ok = nullptr);
+
+// True when some interface is up, running, not loopback and carries an address.
+bool isNetworkAlive();
+
+} // namespace Platform

@@ -1,0 +1,123 @@
+#include "appsettings.h"
+
+#include "platform/platform.h"
+#include "session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+AppSettings *g_settings = nullptr;
+const char kIniName[] = "Corvane.ini";
+}
+
+AppSettings *AppSettings::instance()
+{
+    if (!g_settings)
+        g_settings = new AppSettings;
+    return g_settings;
+}
+
+void AppSettings::deleteInstance()
+{
+    delete g_settings;
+    g_settings = nullptr;
+}
+
+QString AppSettings::defaultServerIp()
+{
+    return QStringLiteral("https://update.nuvovr.example/api");
+}
+
+QString AppSettings::settingsFilePath() const
+{
+    return Session::instance()->getDataPath() + QLatin1Char('/') + QLatin1String(kIniName);
+}
+
+QVariant AppSettings::read(const QString &key, const QVariant &defaultValue) const
+{
+    const QString path = settingsFilePath();
+    if (!QFile::exists(path))
+        return defaultValue;
+    QSettings settings(path, QSettings::IniFormat);
+    return settings.value(key, defaultValue);
+}
+
+void AppSettings::write(const QString &key, const QVariant &value) const
+{
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    settings.setValue(key, value);
+}
+
+int AppSettings::serverPort() const { return read(QStringLiteral("serverPort"), 0).toInt(); }
+int AppSettings::UDPPort() const { return read(QStringLiteral("UDPPort"), 9090).toInt(); }
+int AppSettings::HandleMax() const { return read(QStringLiteral("HandleMax"), 5).toInt(); }
+QString AppSettings::localVersion() const { return read(QStringLiteral("localVersion"), QStringLiteral("2.3.0.0")).toString(); }
+int AppSettings::localVersionflg() const { return read(QStringLiteral("localVersionflg"), 0).toInt(); }
+int AppSettings::outTime() const { return read(QStringLiteral("outTime"), 10).toInt(); }
+QString AppSettings::serverIp() const { return read(QStringLiteral("serverIp"), defaultServerIp()).toString(); }
+
+QString AppSettings::language() const
+{
+    // Read without the existence test: QSettings answers the default for a missing file.
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    return settings.value(QStringLiteral("language"), QStringLiteral("cn")).toString();
+}
+
+void AppSettings::setServerPort(int port) const { write(QStringLiteral("serverPort"), port); }
+
+bool AppSettings::copyConfigFile(const QString &sourceFile, const QString &targetFolder) const
+{
+    auto done = [this](bool result) {
+        write(QStringLiteral("coverFileIfExist"), QVariant(result));
+        return result;
+    };
+    const bool keepExisting = localVersionflg() != 0;
+    QString folder = QDir::fromNativeSeparators(targetFolder);
+    if (sourceFile == folder)
+        return done(true);
+    if (!QFile::exists(sourceFile))
+        return done(false);
+    const QString target = folder + QLatin1Char('/') + QLatin1String(kIniName);
+    const bool existed = QFile::exists(target);
+    if (existed) {
+        if (!keepExisting)
+            QFile::remove(target);
+    } else {
+        const QStringList pieces = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        QString current = folder.startsWith(QLatin1Char('/')) ? QString() : QStringLiteral(".");
+        for (const QString &piece : pieces) {
+            current += QLatin1Char('/') + piece;
+            if (!QFileInfo(current).isDir() && !QDir().mkdir(current))
+                return done(false);
+        }
+    }
+    if (!existed || !keepExisting) {
+        if (!QFile::copy(sourceFile, target))
+            return done(false);
+        // The shipped file may be read-only; the user's copy must be writable.
+        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    }
+    return done(true);
+}
+
+bool AppSettings::isPortFree(int port) const
+{
+    if (port <= 0 || port > 65535)
+        return false;
+    bool ok = false;
+    const QList<quint16> ports = Platform::tcpLocalPorts(&ok);
+    if (!ok)
+        return true; // an unreadable table does not stop the selection
+    return !ports.contains(quint16(port));
+}
+
+bool AppSettings::checkPort(int port) const
+{
+    const bool free = isPortFree(port);
+    if (free)
+        setServerPort(port);
+    return free;
+}

@@ -1,0 +1,98 @@
+#include "session.h"
+
+#include "platform/platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTranslator>
+
+namespace {
+Session *g_session = nullptr;
+}
+
+Session *Session::instance()
+{
+    if (!g_session)
+        g_session = new Session;
+    return g_session;
+}
+
+void Session::deleteInstance()
+{
+    delete g_session;
+    g_session = nullptr;
+}
+
+Session::Session(QObject *parent) : QObject(parent) {}
+
+Session::~Session()
+{
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator);
+}
+
+QString Session::getDataPath() const
+{
+    const QString path = Platform::dataRoot();
+    // Create each missing folder on the way, so a failure is found at the
+    // folder that cannot be made.
+    const QStringList pieces = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString current = path.startsWith(QLatin1Char('/')) ? QString() : QStringLiteral(".");
+    for (const QString &piece : pieces) {
+        current += QLatin1Char('/') + piece;
+        if (!QFileInfo(current).isDir() && !QDir().mkdir(current))
+            return QString();
+    }
+    return path;
+}
+
+QString Session::appDirFile(const QString &name) const
+{
+    return QDir::toNativeSeparators(QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(name));
+}
+
+QString Session::translationFileName(const QString &code)
+{
+    static const struct { const char *code; const char *file; } table[] = {
+        {"cn", "corvane_zh.qm"},       {"us", "corvane_en.qm"},       {"jp", "corvane_ja.qm"},
+        {"fr", "corvane_fr.qm"},       {"it", "corvane_it.qm"},       {"de", "corvane_de.qm"},
+        {"es", "corvane_es.qm"},       {"ko", "corvane_ko.qm"},       {"pt-PT", "corvane_pt-PT.qm"},
+        {"ru", "corvane_ru.qm"},       {"th", "corvane_th.qm"},       {"zh-HK", "corvane_zh-HK.qm"},
+        {"zh-TW", "corvane_zh-TW.qm"},
+    };
+    for (const auto &entry : table) {
+        if (code == QLatin1String(entry.code))
+            return QString::fromLatin1(entry.file);
+    }
+    return QStringLiteral("corvane_zh.qm");
+}
+
+void Session::loadTranslator(const QString &code)
+{
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+        m_translator = nullptr;
+    }
+    m_translator = new QTranslator(this);
+    const QString path = appDirFile(QStringLiteral("translation")) + QDir::separator() + translationFileName(code);
+    if (QFile::exists(path) && m_translator->load(path))
+        QCoreApplication::installTranslator(m_translator);
+}
+
+void Session::loadStyleSheet(const QString &name) const
+{
+    const QString path = appDirFile(QStringLiteral("qss")) + QDir::separator() + name;
+    QFile file(path);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return;
+    auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    if (!app)
+        return;
+    // styleSheet is a property of QApplication; reach it without linking widgets.
+    const QString current = app->property("styleSheet").toString();
+    app->setProperty("styleSheet", current + QString::fromUtf8(file.readAll()));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QTranslator;
+
+// Process-wide path operations, the translator holder and the style-sheet
+// loader. Created on first use, deleted by the main window's destructor.
+class Session : public QObject
+{
+    Q_OBJECT
+public:
+    static Session *instance();
+    static void deleteInstance();
+
+    // The per-user data folder, created folder by folder; empty when a folder
+    // cannot be created.
+    QString getDataPath() const;
+    // A path beside the executable, in native separators.
+    QString appDirFile(const QString &name) const;
+
+    // Replaces the installed translator by the one of the language code.
+    void loadTranslator(const QString &code);
+    QTranslator *translator() const { return m_translator; }
+    static QString translationFileName(const QString &code);
+
+    // Appends qss/<name> to the application style sheet; a missing file changes nothing.
+    void loadStyleSheet(const QString &name) const;
+
+private:
+    explicit Session(QObject *parent = nullptr);
+    ~Session() override;
+
+    QTranslator *m_translator = nullptr;
+};

@@ -1,0 +1,1 @@
+#include "uubase.h"

@@ -1,0 +1,2 @@
+// placeholder until the telemetry library lands
+int tavrel_placeholder() { return 0; }

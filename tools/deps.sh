@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what Corvane needs to build, run and test on Debian 12 (as root,
+# or through sudo when it is there). Safe to run again.
+set -euo pipefail
+packages=(
+  build-essential cmake pkg-config
+  qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev qt5-image-formats-plugins
+  libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
+  fonts-noto-cjk fonts-dejavu-core
+  ffmpeg curl iproute2 python3 procps
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
