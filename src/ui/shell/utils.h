@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+// Process-wide helper: owns the shared dialogs and the online-data facade,
+// and carries the start-up routines of telemetry and the local address.
+class Utils : public QObject
+{
+    Q_OBJECT
+public:
+    static Utils &instance();
+
+    // Gathers this installation's identity and initialises telemetry.
+    static void InitTavrel();
+
+private:
+    Utils() = default;
+};
