@@ -1,5 +1,8 @@
 #include "utils.h"
 
+#include "discovery/networkstate.h"
+#include "telemetry/telemetryinit.h"
+
 Utils &Utils::instance()
 {
     static Utils utils;
@@ -8,5 +11,10 @@ Utils &Utils::instance()
 
 void Utils::InitTavrel()
 {
-    // filled in by the telemetry work
+    initTavrelFromSettings();
+}
+
+QString Utils::getLocalIp()
+{
+    return NetworkState::localIp();
 }

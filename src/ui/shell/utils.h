@@ -12,6 +12,8 @@ public:
 
     // Gathers this installation's identity and initialises telemetry.
     static void InitTavrel();
+    // The PC's LAN IPv4 address as shown to the user.
+    static QString getLocalIp();
 
 private:
     Utils() = default;

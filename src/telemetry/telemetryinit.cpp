@@ -1,0 +1,6 @@
+#include "telemetryinit.h"
+
+void initTavrelFromSettings()
+{
+    // filled in by the telemetry work
+}
