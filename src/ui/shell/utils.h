@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+class Prompt;
+class FormMessage;
 
 // Process-wide helper: owns the shared dialogs and the online-data facade,
 // and carries the start-up routines of telemetry and the local address.
@@ -15,6 +20,26 @@ public:
     // The PC's LAN IPv4 address as shown to the user.
     static QString getLocalIp();
 
+    // The shared dialogs, created (without parent) with the instance. Needs
+    // a QApplication.
+    Prompt *getPrompt() const;
+    FormMessage *getFormMessage() const;
+
+    // The page container over which the shared dialogs centre themselves.
+    QWidget *mainWidget() const { return m_mainWidget; }
+    void setMainWidget(QWidget *widget) { m_mainWidget = widget; }
+
+    // Where a shared dialog of the given size goes: centred over the parent
+    // of the registered page container, else over the primary screen's
+    // full geometry.
+    QPoint dialogPosition(const QSize &dialogSize) const;
+
 private:
-    Utils() = default;
+    Utils();
+    ~Utils() override;
+    void deleteDialogs();
+
+    QPointer<QWidget> m_mainWidget;
+    QPointer<Prompt> m_prompt;
+    QPointer<FormMessage> m_formMessage;
 };

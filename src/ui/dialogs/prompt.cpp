@@ -1,0 +1,56 @@
+#include "prompt.h"
+#include "ui_prompt.h"
+
+#include "dialogs/dialogdragger.h"
+#include "shell/utils.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+
+Prompt::Prompt(QWidget *parent) : QDialog(parent), ui(new Ui::Prompt), m_dragger(new DialogDragger(this))
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(380, 220);
+    setWindowIcon(QIcon(QStringLiteral(":/Corvane/Skin/ico/logo_16X16.png")));
+    setWindowTitle(QCoreApplication::translate("AboutUs", "Corvane"));
+}
+
+Prompt::~Prompt()
+{
+    delete m_dragger;
+    delete ui;
+}
+
+void Prompt::setPromptText(const QString &text)
+{
+    m_promptText = text;
+    ui->lbPromptText->setText(text);
+    move(Utils::instance().dialogPosition(size()));
+}
+
+void Prompt::on_btnClose_clicked()
+{
+    reject();
+}
+
+void Prompt::on_btnOk_clicked()
+{
+    accept();
+}
+
+void Prompt::mousePressEvent(QMouseEvent *event)
+{
+    m_dragger->press(event);
+}
+
+void Prompt::mouseMoveEvent(QMouseEvent *event)
+{
+    m_dragger->move(event);
+}
+
+void Prompt::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragger->release(event);
+}
