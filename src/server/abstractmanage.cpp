@@ -1,0 +1,109 @@
+#include "server/abstractmanage.h"
+
+#include "server/httpsession.h"
+
+#include <QDebug>
+#include <QEventLoop>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+
+namespace HttpServer {
+
+AbstractManage::AbstractManage(int handleMaxThreadCount)
+    : handlerPool(new QThreadPool), serverPool(new QThreadPool),
+      idleTimeoutMs(Session::kDefaultIdleTimeoutMs)
+{
+    handlerPool->setMaxThreadCount(qMax(1, handleMaxThreadCount));
+    serverPool->setMaxThreadCount(1);
+}
+
+AbstractManage::~AbstractManage()
+{
+    // Subclasses close in their own destructor (isRunning is theirs); here
+    // only the handlers that may still run are waited for.
+    handlerPool->waitForDone();
+    serverPool->waitForDone();
+}
+
+void AbstractManage::setHttpAcceptedCallback(const HttpAcceptedCallback &callback)
+{
+    httpAcceptedCallback_ = callback;
+}
+
+void AbstractManage::setIdleTimeout(int milliseconds)
+{
+    idleTimeoutMs = qMax(1, milliseconds);
+}
+
+int AbstractManage::idleTimeout() const
+{
+    return idleTimeoutMs;
+}
+
+int AbstractManage::handlerThreadCount() const
+{
+    return handlerPool->maxThreadCount();
+}
+
+bool AbstractManage::begin()
+{
+    if (QThread::currentThread() != thread()) {
+        qDebug() << "HttpServer::Manage::listen: error: listen from other thread";
+        return false;
+    }
+    if (isRunning()) {
+        qDebug() << "HttpServer::Manage::close: error: already running";
+        return false;
+    }
+    QSemaphore started;
+    serverPool->start([this, &started] {
+        QEventLoop loop;
+        connect(this, &AbstractManage::readyToClose, &loop, &QEventLoop::quit);
+        const bool ok = onStart();
+        started.release(1);
+        // After a failed start the task ends here and frees the server thread
+        // for a later begin().
+        if (!ok)
+            return;
+        loop.exec();
+        onFinish();
+    });
+    started.acquire(1);
+    return isRunning();
+}
+
+void AbstractManage::close()
+{
+    if (!isRunning()) {
+        qDebug() << "HttpServer::Manage::close: error: not running";
+        return;
+    }
+    emit readyToClose();
+    if (serverPool->activeThreadCount() > 0)
+        serverPool->waitForDone();
+}
+
+void AbstractManage::handleAccepted(const QPointer<Session> &session)
+{
+    if (!session)
+        return;
+    // Counted before the task is queued, so the session outlives the handler.
+    session->handlerStarted();
+    QPointer<Session> guarded = session;
+    handlerPool->start([this, guarded] {
+        if (!httpAcceptedCallback_)
+            qDebug() << "HttpServer::Manage::handleAccepted: error, httpAcceptedCallback_ is nullptr";
+        else
+            httpAcceptedCallback_(guarded);
+        if (guarded)
+            guarded->handlerFinished();
+    });
+}
+
+void AbstractManage::waitForHandlers()
+{
+    handlerPool->waitForDone();
+}
+
+} // namespace HttpServer

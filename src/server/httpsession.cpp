@@ -1,0 +1,494 @@
+#include "server/httpsession.h"
+
+#include <QBuffer>
+#include <QDebug>
+#include <QFile>
+#include <QJsonDocument>
+#include <QMetaObject>
+#include <QMutexLocker>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+
+namespace HttpServer {
+
+namespace {
+
+const char kTextTemplate[] = "HTTP/1.1 200 OK\r\nContent-Type: %1\r\nContent-Length: %2\r\n"
+                             "Access-Control-Allow-Origin: *\r\n\r\n%3";
+const char kPngTemplate[] = "HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nContent-Length: %1\r\n"
+                            "Access-Control-Allow-Origin: *\r\n\r\n";
+const char kJpegTemplate[] = "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: %1\r\n"
+                             "Access-Control-Allow-Origin: *\r\n\r\n";
+const char kRangeTemplate[] = "HTTP/1.1 206 Partial Content\r\nConnection: keep-alive\r\n"
+                              "Content-Transfer-Encoding: binary\r\n"
+                              "Content-Type: application/octet-stream\r\nContent-Length: %1\r\n"
+                              "Content-Range: bytes %2-%3/%4\r\n\r\n";
+const char kStatusTemplate[] = "HTTP/1.1 %1 Partial Content\r\n%2\r\n";
+
+} // namespace
+
+Session::Session(QTcpSocket *tcpSocket, const QHostAddress &address, int idleMs, QObject *parent)
+    : QObject(parent), socket(tcpSocket), idleTimer(new QTimer), idleTimeoutMs(idleMs),
+      clientAddress_(address)
+{
+    idleTimer->setInterval(idleTimeoutMs);
+    idleTimer->setSingleShot(false);
+    connect(idleTimer.data(), &QTimer::timeout, this, &Session::onIdleTimeout);
+    if (tcpSocket) {
+        connect(tcpSocket, &QIODevice::readyRead, this, &Session::onReadyRead);
+        connect(tcpSocket, &QIODevice::bytesWritten, this, &Session::onBytesWritten);
+        // A peer that goes away ends the session at once instead of after the idle time-out.
+        connect(tcpSocket, &QAbstractSocket::disconnected, this, &Session::finish);
+        // The idle timer runs from accept, so a connection that never sends a
+        // byte is closed too.
+        lastActivity.start();
+        idleTimer->start();
+    }
+}
+
+Session::~Session()
+{
+    releaseReplyDevice();
+    if (socket) {
+        socket->disconnect(this);
+        delete socket.data();
+    }
+}
+
+void Session::setRequestCompleteCallback(const Callback &callback)
+{
+    requestCompleteCallback = callback;
+}
+
+QString Session::requestMethod() const { QMutexLocker l(&requestLock); return requestMethod_; }
+QString Session::requestUrl() const { QMutexLocker l(&requestLock); return requestUrl_; }
+QString Session::requestVersion() const { QMutexLocker l(&requestLock); return requestVersion_; }
+QMap<QString, QString> Session::requestHeaders() const { QMutexLocker l(&requestLock); return requestHeaders_; }
+QByteArray Session::requestBody() const { QMutexLocker l(&requestLock); return requestBody_; }
+QHostAddress Session::clientAddress() const { QMutexLocker l(&requestLock); return clientAddress_; }
+
+void Session::handlerStarted()
+{
+    QMutexLocker l(&handlerLock);
+    ++handlersRunning;
+}
+
+void Session::handlerFinished()
+{
+    // Called from the handler thread. The check is posted under the lock that
+    // finish() takes too, so the session cannot be deleted while we post.
+    QMutexLocker l(&handlerLock);
+    if (--handlersRunning == 0)
+        QMetaObject::invokeMethod(this, [this] {
+            QMutexLocker lock(&handlerLock);
+            if (deleteWhenIdle && handlersRunning == 0)
+                deleteLater();
+        }, Qt::QueuedConnection);
+}
+
+bool Session::onOwnThread() const
+{
+    return QThread::currentThread() == thread();
+}
+
+void Session::touch()
+{
+    lastActivity.restart();
+}
+
+void Session::onIdleTimeout()
+{
+    // The timer is not restarted on every chunk; it checks how long the
+    // connection has really been quiet and waits for the rest if need be.
+    const qint64 quiet = lastActivity.elapsed();
+    if (quiet < idleTimeoutMs) {
+        idleTimer->start(int(idleTimeoutMs - quiet));
+        return;
+    }
+    qDebug() << "HttpServer::Session: idle time-out, closing" << requestUrl_;
+    finish();
+}
+
+void Session::onReadyRead()
+{
+    if (!socket || finishing)
+        return;
+    touch();
+    receiveBuffer.append(socket->readAll());
+    inspectionBufferSetup1();
+}
+
+void Session::inspectionBufferSetup1()
+{
+    if (finishing)
+        return;
+    if (headerComplete) {
+        bodyBytes += receiveBuffer.size();
+        if (bodyBytes > kMaxBodyBytes) {
+            qDebug() << "HttpServer::Session::inspectionBuffer: body too large" << bodyBytes;
+            finish();
+            return;
+        }
+        inspectionBufferSetup2();
+        return;
+    }
+    for (;;) {
+        const int lineEnd = receiveBuffer.indexOf("\r\n");
+        if (lineEnd < 0) {
+            if (headBytes + receiveBuffer.size() > kMaxHeadBytes) {
+                qDebug() << "HttpServer::Session::inspectionBuffer: request head too large";
+                finish();
+            }
+            return;
+        }
+        headBytes += lineEnd + 2;
+        if (headBytes > kMaxHeadBytes) {
+            qDebug() << "HttpServer::Session::inspectionBuffer: request head too large";
+            finish();
+            return;
+        }
+        if (requestMethod_.isEmpty()) {
+            if (lineEnd == 0) {
+                qDebug() << "HttpServer::Session::inspectionBuffer: error1";
+                finish();
+                return;
+            }
+            const QByteArray line = receiveBuffer.left(lineEnd);
+            receiveBuffer.remove(0, lineEnd + 2);
+            const QList<QByteArray> parts = line.split(' ');
+            if (parts.size() != 3) {
+                qDebug() << "HttpServer::Session::inspectionBuffer: error2";
+                finish();
+                return;
+            }
+            {
+                QMutexLocker l(&requestLock);
+                requestMethod_ = QString::fromUtf8(parts.at(0));
+                requestUrl_ = QString::fromUtf8(parts.at(1));
+                requestVersion_ = QString::fromUtf8(parts.at(2));
+            }
+            if (requestMethod_ != QLatin1String("GET") && requestMethod_ != QLatin1String("POST")) {
+                qDebug() << "HttpServer::Session::inspectionBuffer: error3:" << requestMethod_;
+                finish();
+                return;
+            }
+        } else if (lineEnd != 0) {
+            // The ':' must be inside this line; one in a later line does not make
+            // this line a header.
+            const int colon = receiveBuffer.left(lineEnd).indexOf(':');
+            if (colon <= 0) {
+                qDebug() << "HttpServer::Session::inspectionBuffer: error4";
+                finish();
+                return;
+            }
+            const QByteArray line = receiveBuffer.left(lineEnd);
+            receiveBuffer.remove(0, lineEnd + 2);
+            QByteArray value = line.mid(colon + 1);
+            if (value.startsWith(' '))
+                value.remove(0, 1);
+            QMutexLocker l(&requestLock);
+            requestHeaders_.insert(QString::fromUtf8(line.left(colon)), QString::fromUtf8(value));
+        } else {
+            receiveBuffer.remove(0, 2);
+            headerComplete = true;
+            bodyBytes = receiveBuffer.size();
+            if (bodyBytes > kMaxBodyBytes) {
+                qDebug() << "HttpServer::Session::inspectionBuffer: body too large" << bodyBytes;
+                finish();
+                return;
+            }
+            const QString method = requestMethod_.toUpper();
+            if (method == QLatin1String("GET")
+                || (method == QLatin1String("POST") && !receiveBuffer.isEmpty()))
+                inspectionBufferSetup2();
+            return;
+        }
+    }
+}
+
+void Session::inspectionBufferSetup2()
+{
+    {
+        QMutexLocker l(&requestLock);
+        requestBody_ = receiveBuffer;
+    }
+    receiveBuffer.clear();
+    if (!requestCompleteCallback) {
+        qDebug() << "HttpServer::Session::inspectionBuffer: error4";
+        finish();
+        return;
+    }
+    requestCompleteCallback(QPointer<Session>(this));
+}
+
+bool Session::beginReply(const char *alreadyMessage, const char *goneMessage)
+{
+    if (replied) {
+        qDebug() << alreadyMessage;
+        return false;
+    }
+    replied = true;
+    if (!socket || finishing) {
+        qDebug() << goneMessage;
+        finish();
+        return false;
+    }
+    return true;
+}
+
+void Session::writeHead(const QByteArray &head, qint64 replyBodyBytes)
+{
+    pendingReplyBytes = head.size() + replyBodyBytes;
+    replyBodyLeft = replyDevice ? replyBodyBytes : 0;
+    touch();
+    socket->write(head);
+}
+
+void Session::writeStatusHead(qint64 errorcode, const QByteArray &extraLines)
+{
+    const QByteArray head = QString::fromLatin1(kStatusTemplate)
+                                .arg(errorcode)
+                                .arg(QString::fromLatin1(extraLines))
+                                .toUtf8();
+    releaseReplyDevice();
+    // The session ends once the head has been written out (send step), so
+    // the client always receives it before the connection closes.
+    writeHead(head, 0);
+}
+
+void Session::replyText(const QString &replyData)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, "replyText", Qt::QueuedConnection, Q_ARG(QString, replyData));
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyText: already reply",
+                    "HttpServer::Session::replyText: error1"))
+        return;
+    const QByteArray body = replyData.toUtf8();
+    QByteArray message = QString::fromLatin1(kTextTemplate)
+                             .arg(QStringLiteral("text;charset=UTF-8"))
+                             .arg(body.size())
+                             .arg(QString())
+                             .toUtf8();
+    message.append(body);
+    writeHead(message, 0);
+}
+
+void Session::replyJsonObject(const QJsonObject &jsonObject)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, "replyJsonObject", Qt::QueuedConnection,
+                                  Q_ARG(QJsonObject, jsonObject));
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyJsonObject: already reply",
+                    "HttpServer::Session::replyJsonObject: error1"))
+        return;
+    const QByteArray body = QJsonDocument(jsonObject).toJson(QJsonDocument::Compact);
+    QByteArray message = QString::fromLatin1(kTextTemplate)
+                             .arg(QStringLiteral("application/json;charset=UTF-8"))
+                             .arg(body.size())
+                             .arg(QString())
+                             .toUtf8();
+    message.append(body);
+    writeHead(message, 0);
+}
+
+void Session::replyJsonArray(const QJsonArray &jsonArray)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, "replyJsonArray", Qt::QueuedConnection,
+                                  Q_ARG(QJsonArray, jsonArray));
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyJsonArray: already reply",
+                    "HttpServer::Session::replyJsonArray: error1"))
+        return;
+    const QByteArray body = QJsonDocument(jsonArray).toJson(QJsonDocument::Compact);
+    QByteArray message = QString::fromLatin1(kTextTemplate)
+                             .arg(QStringLiteral("application/json;charset=UTF-8"))
+                             .arg(body.size())
+                             .arg(QString())
+                             .toUtf8();
+    message.append(body);
+    writeHead(message, 0);
+}
+
+void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, "replyFile", Qt::QueuedConnection, Q_ARG(QString, filePath),
+                                  Q_ARG(qint64, s), Q_ARG(qint64, e));
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyFile: already reply",
+                    "HttpServer::Session::replyFile: error1"))
+        return;
+    QSharedPointer<QFile> file(new QFile(filePath));
+    if (!file->open(QIODevice::ReadOnly)) {
+        qDebug() << "HttpServer::Session::replyFile: open file error:" << filePath;
+        writeStatusHead(404);
+        emit sglErrorcode(404);
+        return;
+    }
+    const qint64 size = file->size();
+    if (s < 0) {
+        // Suffix range: the last -s bytes (the whole file when it is shorter).
+        s = qMax<qint64>(0, size + s);
+        e = size - 1;
+    } else if (e <= s) {
+        e = size - 1;
+    }
+    if (e > size - 1)
+        e = size - 1;
+    if (s >= size && !(s == 0 && size == 0)) {
+        qDebug() << "HttpServer::Session::replyFile: range not satisfiable" << filePath << s << size;
+        writeStatusHead(416, QStringLiteral("Content-Range: bytes */%1\r\n").arg(size).toLatin1());
+        emit sglErrorcode(416);
+        return;
+    }
+    const qint64 length = qMax<qint64>(0, e - s + 1);
+    if (!file->seek(s)) {
+        qDebug() << "HttpServer::Session::replyFile: seek error:" << filePath << s;
+        writeStatusHead(404);
+        emit sglErrorcode(404);
+        return;
+    }
+    replyDevice = file;
+    const QByteArray head =
+        QString::fromLatin1(kRangeTemplate).arg(length).arg(s).arg(e).arg(size).toUtf8();
+    writeHead(head, length);
+}
+
+void Session::replyImage(const QImage &image)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, "replyImage", Qt::QueuedConnection, Q_ARG(QImage, image));
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyImage: already reply",
+                    "HttpServer::Session::replyImage: error1"))
+        return;
+    QSharedPointer<QBuffer> buffer(new QBuffer);
+    if (!buffer->open(QIODevice::ReadWrite)) {
+        qDebug() << "HttpServer::Session::replyImage: open buffer error";
+        finish();
+        return;
+    }
+    if (!image.save(buffer.data(), "PNG")) {
+        qDebug() << "HttpServer::Session::replyImage: save image to buffer error";
+        finish();
+        return;
+    }
+    buffer->seek(0);
+    replyDevice = buffer;
+    const qint64 size = buffer->size();
+    writeHead(QString::fromLatin1(kPngTemplate).arg(size).toUtf8(), size);
+}
+
+void Session::replyImageFile(const QString &filePath)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, "replyImageFile", Qt::QueuedConnection,
+                                  Q_ARG(QString, filePath));
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyImageFile: already reply",
+                    "HttpServer::Session::replyImageFile: error1"))
+        return;
+    QSharedPointer<QFile> file(new QFile(filePath));
+    if (!file->open(QIODevice::ReadOnly)) {
+        qDebug() << "HttpServer::Session::replyImageFile: open file error:" << filePath;
+        writeStatusHead(404);
+        emit sglErrorcode(404);
+        return;
+    }
+    replyDevice = file;
+    const qint64 size = file->size();
+    writeHead(QString::fromLatin1(kJpegTemplate).arg(size).toUtf8(), size);
+}
+
+void Session::replyError(qint64 errorcode)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, "replyError", Qt::QueuedConnection,
+                                  Q_ARG(qint64, errorcode));
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyError: already reply",
+                    "HttpServer::Session::replyError: error1"))
+        return;
+    writeStatusHead(errorcode);
+    emit sglErrorcode(errorcode);
+}
+
+void Session::onBytesWritten(qint64 bytes)
+{
+    if (finishing)
+        return;
+    pendingReplyBytes -= bytes;
+    touch();
+    if (pendingReplyBytes <= 0) {
+        finish();
+        return;
+    }
+    sendNextChunk();
+}
+
+void Session::sendNextChunk()
+{
+    if (!replyDevice || !socket)
+        return;
+    if (replyBodyLeft <= 0 || replyDevice->atEnd()) {
+        // The file ended before the promised length (it shrank meanwhile):
+        // the reply can never complete, so end it rather than hang.
+        qDebug() << "HttpServer::Session: reply body ended early," << replyBodyLeft << "bytes missing";
+        releaseReplyDevice();
+        finish();
+        return;
+    }
+    char chunk[kChunkBytes];
+    const qint64 want = qMin<qint64>(kChunkBytes, replyBodyLeft);
+    const qint64 got = replyDevice->read(chunk, want);
+    if (got <= 0) {
+        qDebug() << "HttpServer::Session: read error while streaming" << replyDevice->errorString();
+        releaseReplyDevice();
+        finish();
+        return;
+    }
+    replyBodyLeft -= got;
+    socket->write(chunk, got);
+}
+
+void Session::releaseReplyDevice()
+{
+    if (replyDevice) {
+        replyDevice->close();
+        replyDevice.reset();
+    }
+}
+
+void Session::finish()
+{
+    if (!finishing) {
+        finishing = true;
+        idleTimer->stop();
+        releaseReplyDevice();
+        if (auto *tcp = qobject_cast<QAbstractSocket *>(socket.data())) {
+            tcp->disconnect(this);
+            // Everything written has reached the kernel when a reply
+            // completes; closing now sends the end of the stream to the client.
+            tcp->disconnectFromHost();
+        }
+    }
+    QMutexLocker l(&handlerLock);
+    if (handlersRunning > 0) {
+        deleteWhenIdle = true;
+        return;
+    }
+    deleteLater();
+}
+
+} // namespace HttpServer

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMap>
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+#include <QSharedPointer>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+class QTcpSocket;
+class QTimer;
+
+namespace HttpServer {
+
+// One connection: parses one request incrementally, hands it to the manager
+// once complete, and writes exactly one reply, after which the connection is
+// closed. Lives on the server thread; the reply operations may be called
+// from any thread and are re-posted to it.
+class Session : public QObject
+{
+    Q_OBJECT
+public:
+    using Callback = std::function<void(const QPointer<Session> &)>;
+
+    static constexpr int kDefaultIdleTimeoutMs = 30000;
+    // Request line plus headers; past this the connection is closed.
+    static constexpr qint64 kMaxHeadBytes = 64 * 1024;
+    // Body bytes of one connection; past this the connection is closed.
+    static constexpr qint64 kMaxBodyBytes = 1024 * 1024;
+    static constexpr qint64 kChunkBytes = 8192;
+
+    Session(QTcpSocket *socket, const QHostAddress &clientAddress,
+            int idleTimeoutMs = kDefaultIdleTimeoutMs, QObject *parent = nullptr);
+    ~Session() override;
+
+    void setRequestCompleteCallback(const Callback &callback);
+
+    // Read-only views of the request for the handler thread.
+    QString requestMethod() const;
+    QString requestUrl() const;
+    QString requestVersion() const;
+    QMap<QString, QString> requestHeaders() const;
+    QByteArray requestBody() const;
+    QHostAddress clientAddress() const;
+
+    // Bookkeeping of the manager: a session is not deleted while a handler
+    // thread works on it, so the handler's guarded pointer stays valid.
+    void handlerStarted();
+    void handlerFinished();
+
+public slots:
+    Q_INVOKABLE void replyText(const QString &replyData);
+    Q_INVOKABLE void replyJsonObject(const QJsonObject &jsonObject);
+    Q_INVOKABLE void replyJsonArray(const QJsonArray &jsonArray);
+    // Serves bytes s to e of the file in a 206 reply. e <= s means "to the
+    // end"; an end past the file is clamped; a negative s asks for the last
+    // -s bytes; a start past the end is answered 416.
+    Q_INVOKABLE void replyFile(const QString &filePath, qint64 s, qint64 e);
+    Q_INVOKABLE void replyImage(const QImage &image);
+    Q_INVOKABLE void replyImageFile(const QString &filePath);
+    Q_INVOKABLE void replyError(qint64 errorcode);
+
+signals:
+    void sglErrorcode(qint64 errorcode);
+
+private:
+    void onReadyRead();
+    void onBytesWritten(qint64 bytes);
+    void onIdleTimeout();
+    void touch();
+    void inspectionBufferSetup1();
+    void inspectionBufferSetup2();
+    bool beginReply(const char *alreadyMessage, const char *goneMessage);
+    void writeHead(const QByteArray &head, qint64 bodyBytes);
+    void writeStatusHead(qint64 errorcode, const QByteArray &extraLines = QByteArray());
+    void sendNextChunk();
+    void finish();
+    void releaseReplyDevice();
+    bool onOwnThread() const;
+
+    QPointer<QIODevice> socket;
+    Callback requestCompleteCallback;
+    QSharedPointer<QTimer> idleTimer;
+    QElapsedTimer lastActivity;
+    int idleTimeoutMs;
+    QByteArray receiveBuffer;
+    qint64 headBytes = 0;
+    qint64 bodyBytes = 0;
+
+    mutable QMutex requestLock;
+    QString requestMethod_;
+    QString requestUrl_;
+    QString requestVersion_;
+    QMap<QString, QString> requestHeaders_;
+    QByteArray requestBody_;
+    QHostAddress clientAddress_;
+
+    bool headerComplete = false;
+    bool replied = false;
+    bool finishing = false;
+    qint64 pendingReplyBytes = 0;
+    QSharedPointer<QIODevice> replyDevice;
+    qint64 replyBodyLeft = 0;
+
+    QMutex handlerLock;
+    int handlersRunning = 0;
+    bool deleteWhenIdle = false;
+};
+
+} // namespace HttpServer

@@ -1,0 +1,236 @@
+#include "server/mediaroutes.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonValue>
+#include <QMutexLocker>
+#include <QRegularExpression>
+#include <QUrl>
+
+MediaRoutes::MediaRoutes(QObject *parent) : QObject(parent) {}
+
+void MediaRoutes::setLibraryJson(const QJsonObject &json)
+{
+    QMutexLocker lock(&libraryLock);
+    library = json;
+}
+
+QJsonObject MediaRoutes::libraryJson() const
+{
+    // Each handler works on its own (implicitly shared) copy taken under the
+    // lock, so a replacement on the GUI thread never races with a reader.
+    QMutexLocker lock(&libraryLock);
+    return library;
+}
+
+std::function<void(const QPointer<HttpServer::Session> &)> MediaRoutes::handler()
+{
+    return [this](const QPointer<HttpServer::Session> &session) { handle(session); };
+}
+
+bool MediaRoutes::findItemPath(const QString &kind, const QString &id, QString &path) const
+{
+    return findItemPath(libraryJson(), kind, id, path);
+}
+
+bool MediaRoutes::findItemPath(const QJsonObject &library, const QString &kind, const QString &id,
+                               QString &path)
+{
+    const QJsonArray items = library.value(QLatin1String("items")).toArray();
+    bool found = false;
+    for (const QJsonValue &value : items) {
+        const QJsonObject item = value.toObject();
+        if (kind == QLatin1String("post")) {
+            if (item.value(QLatin1String("posterpath")).toString().contains(id)) {
+                path = item.value(QLatin1String("posterpathreal")).toString();
+                found = true;
+            }
+        } else if (kind == QLatin1String("video")) {
+            if (item.value(QLatin1String("videopath")).toString().contains(id)) {
+                path = item.value(QLatin1String("videopathreal")).toString();
+                found = true;
+            }
+        }
+    }
+    return found;
+}
+
+QJsonArray MediaRoutes::listSubtitles(const QString &videoPath)
+{
+    const QFileInfo video(videoPath);
+    QDir folder = video.absoluteDir();
+    const QStringList filters = {QStringLiteral("*.srt"), QStringLiteral("*.vtt"),
+                                 QStringLiteral("*.smi"), QStringLiteral("*.ssa"),
+                                 QStringLiteral("*.ass")};
+    const QStringList names =
+        folder.entryList(filters, QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
+    const QString prefix = video.completeBaseName() + QLatin1Char('.');
+    QJsonArray result;
+    for (const QString &name : names) {
+        if (name.startsWith(prefix, Qt::CaseSensitive))
+            result.append(name);
+    }
+    return result;
+}
+
+bool MediaRoutes::readRange(const QString &value, qint64 &s, qint64 &e)
+{
+    s = 0;
+    e = 0;
+    // One range of the bytes unit; anything else (several ranges, other
+    // units, garbage) is not read, and the whole file is served.
+    static const QRegularExpression pattern(QStringLiteral("^bytes=([0-9]*)-([0-9]*)$"));
+    const QRegularExpressionMatch match = pattern.match(value.trimmed());
+    if (!match.hasMatch())
+        return false;
+    const QString first = match.captured(1);
+    const QString last = match.captured(2);
+    bool ok = true;
+    if (first.isEmpty()) {
+        if (last.isEmpty())
+            return false;
+        const qint64 count = last.toLongLong(&ok);
+        if (!ok || count <= 0)
+            return false;
+        s = -count;
+        return true;
+    }
+    const qint64 from = first.toLongLong(&ok);
+    if (!ok)
+        return false;
+    qint64 to = 0;
+    if (!last.isEmpty()) {
+        to = last.toLongLong(&ok);
+        if (!ok)
+            return false;
+    }
+    s = from;
+    e = to;
+    return true;
+}
+
+bool MediaRoutes::isServableSubtitle(const QString &videoPath, const QString &name)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name.contains(QLatin1String("..")) || name.contains(QChar(0)))
+        return false;
+    return listSubtitles(videoPath).contains(QJsonValue(name));
+}
+
+void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
+{
+    if (!session)
+        return;
+    {
+        QMutexLocker lock(&receiverLock);
+        if (connectErrorcode)
+            connectErrorcode(session.data());
+    }
+    const QString url = session->requestUrl();
+    qDebug() << "******* start *******";
+    qDebug() << url;
+    qDebug() << "clientip:" << session->clientAddress().toString();
+
+    const QStringList parts = url.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    QString cmd;
+    QString arg;
+    if (parts.size() > 1)
+        cmd = parts.at(1);
+    if (parts.size() > 2)
+        arg = parts.mid(2).join(QLatin1Char('/'));
+
+    qint64 s = 0;
+    qint64 e = 0;
+    const QMap<QString, QString> headers = session->requestHeaders();
+    for (auto it = headers.cbegin(); it != headers.cend(); ++it) {
+        qDebug() << it.key() << "  " << it.value();
+        if (it.key() == QLatin1String("User-Agent"))
+            qDebug() << it.key() << "  " << it.value();
+        if (it.key() == QLatin1String("Range")) {
+            if (!readRange(it.value(), s, e))
+                qDebug() << "unreadable Range ignored:" << it.value();
+        }
+    }
+    qDebug() << cmd << "  " << arg;
+
+    // Every lookup of this request sees one and the same library.
+    const QJsonObject library = libraryJson();
+    QString path;
+    if (cmd == QLatin1String("list")) {
+        qDebug() << library;
+        if (session)
+            session->replyJsonObject(library);
+    } else if (cmd == QLatin1String("post")) {
+        if (findItemPath(library, QStringLiteral("post"), arg, path)) {
+            qDebug() << arg << "     " << path;
+            if (!session)
+                return;
+            if (!path.isEmpty())
+                session->replyImageFile(path);
+            else
+                session->replyError(404);
+        } else if (session) {
+            session->replyError(404);
+        }
+    } else if (cmd == QLatin1String("video")) {
+        if (findItemPath(library, QStringLiteral("video"), arg, path)) {
+            qDebug() << arg << " " << path << " s=" << s << " e=" << e;
+            if (!session)
+                return;
+            if (!path.isEmpty())
+                session->replyFile(path, s, e);
+            else
+                session->replyError(404);
+        } else if (session) {
+            session->replyError(404);
+        }
+    } else if (cmd == QLatin1String("subtitle_list")) {
+        if (findItemPath(library, QStringLiteral("video"), arg, path)) {
+            const QJsonArray names = listSubtitles(path);
+            if (!session)
+                return;
+            if (names.isEmpty())
+                session->replyError(404);
+            else
+                session->replyJsonArray(names);
+        } else if (session) {
+            session->replyError(404);
+        }
+    } else if (cmd == QLatin1String("subtitle")) {
+        const QStringList pieces = arg.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+        if (pieces.size() != 2) {
+            qDebug() << "wrong parmaeter when get subtitle file. url = " << url;
+            if (session)
+                session->replyError(404);
+        } else {
+            const QString id = pieces.at(0);
+            const QString name = QUrl::fromPercentEncoding(pieces.at(1).toUtf8());
+            if (!findItemPath(library, QStringLiteral("video"), id, path)) {
+                qDebug() << "file path acquiration error when handle subtitle file. url = " << url;
+                if (session)
+                    session->replyError(404);
+            } else if (!isServableSubtitle(path, name)) {
+                // Only a subtitle listed beside the video is served: no way out
+                // of its folder, no other file of it.
+                qDebug() << "subtitle name refused:" << name;
+                if (session)
+                    session->replyError(404);
+            } else {
+                const QString subtitlePath =
+                    QFileInfo(path).absolutePath() + QLatin1Char('/') + name;
+                QFile file(subtitlePath);
+                if (!file.open(QIODevice::ReadOnly)) {
+                    if (session)
+                        session->replyError(404);
+                } else {
+                    if (session)
+                        session->replyFile(subtitlePath, 0, file.size() - 1);
+                    file.close();
+                }
+            }
+        }
+    }
+    qDebug() << "******* end *******";
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+namespace HttpServer {
+class Session;
+}
+
+// The request handler that serves the library to the headset: /list,
+// /post/{id}, /video/{id}, /subtitle_list/{id}, /subtitle/{id}/{name}.
+// Runs on the server's handler threads; the library object is replaced from
+// the GUI thread through setLibraryJson.
+class MediaRoutes : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MediaRoutes(QObject *parent = nullptr);
+
+    // Stores the library object as last published (the main window calls it
+    // from slotSendJson). Safe against handlers reading at the same time.
+    void setLibraryJson(const QJsonObject &json);
+    QJsonObject libraryJson() const;
+
+    // Every session that reaches the handler gets its sglErrorcode connected
+    // to receiver's slot (automatic connection: queued to the receiver's thread).
+    template <typename Receiver>
+    void setErrorcodeReceiver(Receiver *receiver, void (Receiver::*slot)(qint64))
+    {
+        QPointer<Receiver> guard(receiver);
+        QMutexLocker lock(&receiverLock);
+        connectErrorcode = [guard, slot](HttpServer::Session *session) {
+            if (guard)
+                connectSessionErrorcode(session, guard.data(), slot);
+        };
+    }
+
+    // The handler, for AbstractManage::setHttpAcceptedCallback.
+    std::function<void(const QPointer<HttpServer::Session> &)> handler();
+    void handle(const QPointer<HttpServer::Session> &session);
+
+    // Looks id up among the library items: kind "post" matches "posterpath"
+    // and yields "posterpathreal", kind "video" matches "videopath" and
+    // yields "videopathreal". The last matching item wins.
+    bool findItemPath(const QString &kind, const QString &id, QString &path) const;
+    static bool findItemPath(const QJsonObject &library, const QString &kind, const QString &id,
+                             QString &path);
+
+    // Names of the subtitle files beside the video that start with its base name.
+    static QJsonArray listSubtitles(const QString &videoPath);
+
+    // Reads a Range value "bytes=first-last", "bytes=first-" or "bytes=-count"
+    // into the arguments of Session::replyFile (a suffix gives s = -count,
+    // e = 0). False, with s = e = 0, when the value cannot be read.
+    static bool readRange(const QString &value, qint64 &s, qint64 &e);
+
+    // A subtitle file name (already percent-decoded) that may be served for
+    // the video: a plain file name that listSubtitles lists for it.
+    static bool isServableSubtitle(const QString &videoPath, const QString &name);
+
+private:
+    template <typename Receiver>
+    static void connectSessionErrorcode(HttpServer::Session *session, Receiver *receiver,
+                                        void (Receiver::*slot)(qint64));
+
+    mutable QMutex libraryLock;
+    QJsonObject library;
+    QMutex receiverLock;
+    std::function<void(HttpServer::Session *)> connectErrorcode;
+};
+
+#include "server/httpsession.h"
+
+template <typename Receiver>
+void MediaRoutes::connectSessionErrorcode(HttpServer::Session *session, Receiver *receiver,
+                                          void (Receiver::*slot)(qint64))
+{
+    QObject::connect(session, &HttpServer::Session::sglErrorcode, receiver, slot,
+                     Qt::UniqueConnection);
+}
