@@ -25,8 +25,9 @@ public:
 
     // Parses the UTF-8 form of text. A null document is logged (debug)
     // as "===> please check the string <text>"; the document's object is
-    // returned in every case (empty on failure).
-    static QJsonObject getJsonObjectFromString(const QString &text);
+    // returned in every case (empty on failure). isObject, when given, tells
+    // whether the text was a JSON object at all (an empty object is one).
+    static QJsonObject getJsonObjectFromString(const QString &text, bool *isObject = nullptr);
 
     // A new record (caller owns it) from an item object, or nullptr for an
     // empty object. "videopath"/"posterpath" lose their "video/"/"post/"
