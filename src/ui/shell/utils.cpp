@@ -6,6 +6,7 @@
 #include "telemetry/telemetryinit.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -57,6 +58,14 @@ QPoint Utils::dialogPosition(const QSize &dialogSize) const
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect geometry = screen ? screen->geometry() : QRect();
     return QPoint((geometry.width() - dialogSize.width()) / 2, (geometry.height() - dialogSize.height()) / 2);
+}
+
+void Utils::installFontSubstitutes()
+{
+    const QStringList substitutes = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback"),
+                                     QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("Microsoft YaHei"), substitutes);
+    QFont::insertSubstitutions(QString::fromUtf8("微软雅黑"), substitutes);
 }
 
 void Utils::InitTavrel()

@@ -19,6 +19,9 @@ public:
     static void InitTavrel();
     // The PC's LAN IPv4 address as shown to the user.
     static QString getLocalIp();
+    // The style sheets name "Microsoft YaHei", which Linux does not have:
+    // map it to a CJK-capable sans serif that Debian ships.
+    static void installFontSubstitutes();
 
     // The shared dialogs, created (without parent) with the instance. Needs
     // a QApplication.

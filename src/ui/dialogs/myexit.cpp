@@ -1,0 +1,61 @@
+#include "myexit.h"
+#include "ui_myexit.h"
+
+#include "dialogs/dialogdragger.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QIcon>
+
+myExit::myExit(QWidget *parent) : QWidget(parent), ui(new Ui::myExit), m_dragger(new DialogDragger(this))
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() | Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(510, 330);
+    setWindowIcon(QIcon(QStringLiteral(":/Corvane/Skin/ico/logo_16X16.png")));
+    setWindowTitle(QCoreApplication::translate("AboutUs", "Corvane"));
+
+    connect(ui->pb_background, &QPushButton::clicked, this, &myExit::slotBackground);
+    connect(ui->pb_Exit, &QPushButton::clicked, this, &myExit::slotExit);
+    connect(ui->tb_close, &QToolButton::clicked, this, &myExit::slotClose);
+}
+
+myExit::~myExit()
+{
+    delete m_dragger;
+    delete ui;
+}
+
+void myExit::slotBackground()
+{
+    close();
+    emit sglRunBack();
+}
+
+void myExit::slotExit()
+{
+    qDebug() << "myExit: quit chosen";
+    QCoreApplication::quit();
+}
+
+void myExit::slotClose()
+{
+    close();
+}
+
+void myExit::mousePressEvent(QMouseEvent *event)
+{
+    m_dragger->press(event);
+}
+
+void myExit::mouseMoveEvent(QMouseEvent *event)
+{
+    m_dragger->move(event);
+}
+
+void myExit::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragger->release(event);
+}

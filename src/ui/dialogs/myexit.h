@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+namespace Ui {
+class myExit;
+}
+
+// Asks whether to quit the program or to let it run on in the background.
+// Owned by the page container; shown with show(), modal by its attribute.
+class myExit : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit myExit(QWidget *parent = nullptr);
+    ~myExit() override;
+
+signals:
+    void sglRunBack();
+
+public slots:
+    void slotBackground();
+    void slotExit();
+    void slotClose();
+
+private:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+    Ui::myExit *ui;
+    class DialogDragger *m_dragger;
+};
