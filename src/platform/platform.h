@@ -8,8 +8,14 @@
 
 namespace Platform {
 
+// The file name under which this process was started, as the process list
+// shows it: a start through a symlink carries the symlink's name, not the
+// target's. Falls back to the executable's file name.
+QString executableName();
+
 // Number of running processes (of every user) whose executable name equals
-// exeName exactly. 0 when the process list cannot be read.
+// exeName exactly; zombies are not counted. 0 when the process list cannot be
+// read.
 int countProcessesNamed(const QString &exeName);
 
 // The per-user folder under which every file of the program lives, before it

@@ -1,41 +1,107 @@
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkInterface>
 #include <QStandardPaths>
 
+#include <sys/auxv.h>
+
 namespace Platform {
+
+namespace {
+
+// The kernel keeps at most 15 bytes of a process name (TASK_COMM_LEN - 1).
+constexpr int kCommLength = 15;
+
+QByteArray readProcFile(const QString &path)
+{
+    // /proc files report size 0, so read until the end instead of by size.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+QByteArray baseName(const QByteArray &path)
+{
+    const int slash = path.lastIndexOf('/');
+    return slash < 0 ? path : path.mid(slash + 1);
+}
+
+// Name and state of a process from /proc/<pid>/stat: "pid (name) S ...".
+// The name may itself hold blanks and parentheses, so it ends at the last ')'.
+bool readStat(const QString &pid, QByteArray *name, char *state)
+{
+    const QByteArray stat = readProcFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    const int open = stat.indexOf('(');
+    const int close = stat.lastIndexOf(')');
+    if (open < 0 || close < open || close + 2 >= stat.size())
+        return false;
+    *name = stat.mid(open + 1, close - open - 1);
+    *state = stat.at(close + 2);
+    return true;
+}
+
+// For a name longer than the kernel keeps: the full name is the base name of
+// the first argument (a start through a symlink) or of the executable.
+bool longNameMatches(const QString &pid, const QByteArray &wanted)
+{
+    const QByteArray cmdline = readProcFile(QStringLiteral("/proc/%1/cmdline").arg(pid));
+    const QByteArray argv0 = cmdline.left(cmdline.indexOf('\0'));
+    if (!argv0.isEmpty() && baseName(argv0) == wanted)
+        return true;
+    QByteArray exe = QFile::encodeName(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid)));
+    if (exe.endsWith(" (deleted)"))
+        exe.chop(10);
+    return !exe.isEmpty() && baseName(exe) == wanted;
+}
+
+} // namespace
+
+QString executableName()
+{
+    // AT_EXECFN is the path handed to execve; the kernel names the process
+    // after its last component, so this is the name the process list shows.
+    const char *execFn = reinterpret_cast<const char *>(getauxval(AT_EXECFN));
+    if (execFn && *execFn) {
+        const QByteArray name = baseName(QByteArray(execFn));
+        if (!name.isEmpty())
+            return QFile::decodeName(name);
+    }
+    qWarning() << "executableName: no exec file name, using the executable's file name";
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
 
 int countProcessesNamed(const QString &exeName)
 {
-    // /proc/<pid>/comm holds at most 15 bytes of the name: compare with the
-    // same cut, then confirm a cut name through the executable link.
-    const QByteArray wanted = exeName.toLocal8Bit();
-    const QByteArray wantedComm = wanted.left(15);
+    const QByteArray wanted = QFile::encodeName(exeName);
+    if (wanted.isEmpty())
+        return 0;
+    const QByteArray wantedComm = wanted.left(kCommLength);
     const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (pids.isEmpty()) {
+        qWarning() << "countProcessesNamed: /proc cannot be read";
+        return 0;
+    }
     int count = 0;
     for (const QString &pid : pids) {
         bool isPid = false;
         pid.toUInt(&isPid);
         if (!isPid)
             continue;
-        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-        if (!comm.open(QIODevice::ReadOnly))
+        QByteArray name;
+        char state = 0;
+        if (!readStat(pid, &name, &state)) // the process ended meanwhile
             continue;
-        QByteArray name = comm.readAll();
-        if (name.endsWith('\n'))
-            name.chop(1);
+        if (state == 'Z' || state == 'X') // ended, only waiting to be reaped
+            continue;
         if (name != wantedComm)
             continue;
-        if (wanted.size() > 15) {
-            const QString exe = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid));
-            QString base = exe.section(QLatin1Char('/'), -1);
-            if (base.endsWith(QLatin1String(" (deleted)")))
-                base.chop(10);
-            if (!exe.isEmpty() && base != exeName)
-                continue;
-        }
+        if (wanted.size() > kCommLength && !longNameMatches(pid, wanted))
+            continue;
         ++count;
     }
     return count;
@@ -51,15 +117,17 @@ QString dataRoot()
 
 static bool readTcpTable(const QString &path, QList<quint16> &ports)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "tcpLocalPorts: cannot read" << path << file.errorString();
         return false;
-    f.readLine(); // column heads
-    while (!f.atEnd()) {
-        const QByteArray line = f.readLine().simplified();
-        // "sl local_address rem_address st ...", local_address = HEXADDR:HEXPORT
-        const QList<QByteArray> fields = line.split(' ');
-        if (fields.size() < 3)
+    }
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    // First line: column heads. Then "sl local_address rem_address st ...",
+    // local_address = HEXADDR:HEXPORT.
+    for (int i = 1; i < lines.size(); ++i) {
+        const QList<QByteArray> fields = lines.at(i).simplified().split(' ');
+        if (fields.size() < 4)
             continue;
         const QByteArray &local = fields.at(1);
         const int colon = local.lastIndexOf(':');
@@ -78,6 +146,8 @@ QList<quint16> tcpLocalPorts(bool *ok)
     QList<quint16> ports;
     const bool v4 = readTcpTable(QStringLiteral("/proc/net/tcp"), ports);
     const bool v6 = readTcpTable(QStringLiteral("/proc/net/tcp6"), ports);
+    if (!v4 && !v6)
+        qWarning() << "tcpLocalPorts: no TCP table can be read";
     if (ok)
         *ok = v4 || v6;
     return ports;
@@ -91,7 +161,8 @@ bool isNetworkAlive()
         if (!(flags & QNetworkInterface::IsUp) || !(flags & QNetworkInterface::IsRunning)
             || (flags & QNetworkInterface::IsLoopBack))
             continue;
-        for (const QNetworkAddressEntry &entry : iface.addressEntries()) {
+        const auto entries = iface.addressEntries();
+        for (const QNetworkAddressEntry &entry : entries) {
             const QHostAddress ip = entry.ip();
             if (!ip.isNull() && !ip.isLoopback())
                 return true;

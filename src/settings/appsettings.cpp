@@ -5,7 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QDebug>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 
 namespace {
@@ -75,30 +77,42 @@ bool AppSettings::copyConfigFile(const QString &sourceFile, const QString &targe
         return result;
     };
     const bool keepExisting = localVersionflg() != 0;
-    QString folder = QDir::fromNativeSeparators(targetFolder);
-    if (sourceFile == folder)
+    // Callers may hand Windows separators; on this system they mean '/'.
+    const QString source = QString(sourceFile).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString folder = QString(targetFolder).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (source == folder)
         return done(true);
-    if (!QFile::exists(sourceFile))
+    if (!QFile::exists(source)) {
+        qWarning() << "copyConfigFile: no source file" << source;
         return done(false);
+    }
     const QString target = folder + QLatin1Char('/') + QLatin1String(kIniName);
     const bool existed = QFile::exists(target);
-    if (existed) {
-        if (!keepExisting)
-            QFile::remove(target);
-    } else {
+    if (existed && keepExisting)
+        return done(true);
+    if (!existed) {
         const QStringList pieces = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
         QString current = folder.startsWith(QLatin1Char('/')) ? QString() : QStringLiteral(".");
         for (const QString &piece : pieces) {
             current += QLatin1Char('/') + piece;
-            if (!QFileInfo(current).isDir() && !QDir().mkdir(current))
+            if (!QFileInfo(current).isDir() && !QDir().mkdir(current)) {
+                qWarning() << "copyConfigFile: cannot create folder" << current;
                 return done(false);
+            }
         }
     }
-    if (!existed || !keepExisting) {
-        if (!QFile::copy(sourceFile, target))
-            return done(false);
-        // The shipped file may be read-only; the user's copy must be writable.
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    // The copy replaces an existing file in one step, so a failed copy never
+    // leaves the user without the settings file they had.
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        qWarning() << "copyConfigFile: cannot read" << source << in.errorString();
+        return done(false);
+    }
+    const QByteArray content = in.readAll();
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit()) {
+        qWarning() << "copyConfigFile: cannot write" << target << out.errorString();
+        return done(false);
     }
     return done(true);
 }

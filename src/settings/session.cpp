@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,8 +44,10 @@ QString Session::getDataPath() const
     QString current = path.startsWith(QLatin1Char('/')) ? QString() : QStringLiteral(".");
     for (const QString &piece : pieces) {
         current += QLatin1Char('/') + piece;
-        if (!QFileInfo(current).isDir() && !QDir().mkdir(current))
+        if (!QFileInfo(current).isDir() && !QDir().mkdir(current)) {
+            qWarning() << "getDataPath: cannot create folder" << current;
             return QString();
+        }
     }
     return path;
 }

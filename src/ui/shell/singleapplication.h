@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+
+// The application object, which also keeps the program to one running copy.
+// A later copy hands its command line to the first over a local socket named
+// after the executable file and ends. Which copy keeps running is decided by
+// a lock file in the data folder, so two copies started at the same moment
+// leave exactly one running; the count of processes carrying this process's
+// own name decides only when the lock file cannot be used.
+class SingleApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    SingleApplication(int &argc, char **argv);
+    ~SingleApplication() override;
+
+    // True when this process must end because another copy runs.
+    bool isRunning();
+
+signals:
+    // The command line a later copy handed over, arguments joined by blanks.
+    void sglProcApplicationPara(QString parameters);
+
+private slots:
+    void _newLocalConnection();
+
+private:
+    // Tries to reach a running copy and hand it the parameters.
+    bool handOver(int connectTimeoutMs);
+    void listen();
+
+    bool _isRunning = false;
+    QLocalServer *_localServer = nullptr;
+    QString _serverName;
+    QString _parameters;
+
+    // The arbiter: held for the whole life of the copy that runs.
+    std::unique_ptr<QLockFile> _lock;
+    bool _lockUsable = false;
+    bool _holdsLock = false;
+};
