@@ -49,11 +49,11 @@ int AbstractManage::handlerThreadCount() const
 bool AbstractManage::begin()
 {
     if (QThread::currentThread() != thread()) {
-        qDebug() << "HttpServer::Manage::listen: error: listen from other thread";
+        qDebug().noquote() << "HttpServer::Manage::listen: error: listen from other thread";
         return false;
     }
     if (isRunning()) {
-        qDebug() << "HttpServer::Manage::close: error: already running";
+        qDebug().noquote() << "HttpServer::Manage::close: error: already running";
         return false;
     }
     QSemaphore started;
@@ -76,7 +76,7 @@ bool AbstractManage::begin()
 void AbstractManage::close()
 {
     if (!isRunning()) {
-        qDebug() << "HttpServer::Manage::close: error: not running";
+        qDebug().noquote() << "HttpServer::Manage::close: error: not running";
         return;
     }
     emit readyToClose();
@@ -93,7 +93,7 @@ void AbstractManage::handleAccepted(const QPointer<Session> &session)
     QPointer<Session> guarded = session;
     handlerPool->start([this, guarded] {
         if (!httpAcceptedCallback_)
-            qDebug() << "HttpServer::Manage::handleAccepted: error, httpAcceptedCallback_ is nullptr";
+            qDebug().noquote() << "HttpServer::Manage::handleAccepted: error, httpAcceptedCallback_ is nullptr";
         else
             httpAcceptedCallback_(guarded);
         if (guarded)

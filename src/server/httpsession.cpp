@@ -106,7 +106,7 @@ void Session::onIdleTimeout()
         idleTimer->start(int(idleTimeoutMs - quiet));
         return;
     }
-    qDebug() << "HttpServer::Session: idle time-out, closing" << requestUrl_;
+    qDebug().noquote() << "HttpServer::Session: idle time-out, closing" << requestUrl_;
     finish();
 }
 
@@ -126,7 +126,7 @@ void Session::inspectionBufferSetup1()
     if (headerComplete) {
         bodyBytes += receiveBuffer.size();
         if (bodyBytes > kMaxBodyBytes) {
-            qDebug() << "HttpServer::Session::inspectionBuffer: body too large" << bodyBytes;
+            qDebug().noquote() << "HttpServer::Session::inspectionBuffer: body too large" << bodyBytes;
             finish();
             return;
         }
@@ -137,20 +137,20 @@ void Session::inspectionBufferSetup1()
         const int lineEnd = receiveBuffer.indexOf("\r\n");
         if (lineEnd < 0) {
             if (headBytes + receiveBuffer.size() > kMaxHeadBytes) {
-                qDebug() << "HttpServer::Session::inspectionBuffer: request head too large";
+                qDebug().noquote() << "HttpServer::Session::inspectionBuffer: request head too large";
                 finish();
             }
             return;
         }
         headBytes += lineEnd + 2;
         if (headBytes > kMaxHeadBytes) {
-            qDebug() << "HttpServer::Session::inspectionBuffer: request head too large";
+            qDebug().noquote() << "HttpServer::Session::inspectionBuffer: request head too large";
             finish();
             return;
         }
         if (requestMethod_.isEmpty()) {
             if (lineEnd == 0) {
-                qDebug() << "HttpServer::Session::inspectionBuffer: error1";
+                qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error1";
                 finish();
                 return;
             }
@@ -158,7 +158,7 @@ void Session::inspectionBufferSetup1()
             receiveBuffer.remove(0, lineEnd + 2);
             const QList<QByteArray> parts = line.split(' ');
             if (parts.size() != 3) {
-                qDebug() << "HttpServer::Session::inspectionBuffer: error2";
+                qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error2";
                 finish();
                 return;
             }
@@ -169,7 +169,7 @@ void Session::inspectionBufferSetup1()
                 requestVersion_ = QString::fromUtf8(parts.at(2));
             }
             if (requestMethod_ != QLatin1String("GET") && requestMethod_ != QLatin1String("POST")) {
-                qDebug() << "HttpServer::Session::inspectionBuffer: error3:" << requestMethod_;
+                qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error3:" << requestMethod_;
                 finish();
                 return;
             }
@@ -178,7 +178,7 @@ void Session::inspectionBufferSetup1()
             // this line a header.
             const int colon = receiveBuffer.left(lineEnd).indexOf(':');
             if (colon <= 0) {
-                qDebug() << "HttpServer::Session::inspectionBuffer: error4";
+                qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error4";
                 finish();
                 return;
             }
@@ -194,7 +194,7 @@ void Session::inspectionBufferSetup1()
             headerComplete = true;
             bodyBytes = receiveBuffer.size();
             if (bodyBytes > kMaxBodyBytes) {
-                qDebug() << "HttpServer::Session::inspectionBuffer: body too large" << bodyBytes;
+                qDebug().noquote() << "HttpServer::Session::inspectionBuffer: body too large" << bodyBytes;
                 finish();
                 return;
             }
@@ -215,7 +215,7 @@ void Session::inspectionBufferSetup2()
     }
     receiveBuffer.clear();
     if (!requestCompleteCallback) {
-        qDebug() << "HttpServer::Session::inspectionBuffer: error4";
+        qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error4";
         finish();
         return;
     }
@@ -225,12 +225,12 @@ void Session::inspectionBufferSetup2()
 bool Session::beginReply(const char *alreadyMessage, const char *goneMessage)
 {
     if (replied) {
-        qDebug() << alreadyMessage;
+        qDebug().noquote() << alreadyMessage;
         return false;
     }
     replied = true;
     if (!socket || finishing) {
-        qDebug() << goneMessage;
+        qDebug().noquote() << goneMessage;
         finish();
         return false;
     }
@@ -328,7 +328,7 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
         return;
     QSharedPointer<QFile> file(new QFile(filePath));
     if (!file->open(QIODevice::ReadOnly)) {
-        qDebug() << "HttpServer::Session::replyFile: open file error:" << filePath;
+        qDebug().noquote() << "HttpServer::Session::replyFile: open file error:" << filePath;
         writeStatusHead(404);
         emit sglErrorcode(404);
         return;
@@ -344,14 +344,14 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
     if (e > size - 1)
         e = size - 1;
     if (s >= size && !(s == 0 && size == 0)) {
-        qDebug() << "HttpServer::Session::replyFile: range not satisfiable" << filePath << s << size;
+        qDebug().noquote() << "HttpServer::Session::replyFile: range not satisfiable" << filePath << s << size;
         writeStatusHead(416, QStringLiteral("Content-Range: bytes */%1\r\n").arg(size).toLatin1());
         emit sglErrorcode(416);
         return;
     }
     const qint64 length = qMax<qint64>(0, e - s + 1);
     if (!file->seek(s)) {
-        qDebug() << "HttpServer::Session::replyFile: seek error:" << filePath << s;
+        qDebug().noquote() << "HttpServer::Session::replyFile: seek error:" << filePath << s;
         writeStatusHead(404);
         emit sglErrorcode(404);
         return;
@@ -373,12 +373,12 @@ void Session::replyImage(const QImage &image)
         return;
     QSharedPointer<QBuffer> buffer(new QBuffer);
     if (!buffer->open(QIODevice::ReadWrite)) {
-        qDebug() << "HttpServer::Session::replyImage: open buffer error";
+        qDebug().noquote() << "HttpServer::Session::replyImage: open buffer error";
         finish();
         return;
     }
     if (!image.save(buffer.data(), "PNG")) {
-        qDebug() << "HttpServer::Session::replyImage: save image to buffer error";
+        qDebug().noquote() << "HttpServer::Session::replyImage: save image to buffer error";
         finish();
         return;
     }
@@ -400,7 +400,7 @@ void Session::replyImageFile(const QString &filePath)
         return;
     QSharedPointer<QFile> file(new QFile(filePath));
     if (!file->open(QIODevice::ReadOnly)) {
-        qDebug() << "HttpServer::Session::replyImageFile: open file error:" << filePath;
+        qDebug().noquote() << "HttpServer::Session::replyImageFile: open file error:" << filePath;
         writeStatusHead(404);
         emit sglErrorcode(404);
         return;
@@ -444,7 +444,7 @@ void Session::sendNextChunk()
     if (replyBodyLeft <= 0 || replyDevice->atEnd()) {
         // The file ended before the promised length (it shrank meanwhile):
         // the reply can never complete, so end it rather than hang.
-        qDebug() << "HttpServer::Session: reply body ended early," << replyBodyLeft << "bytes missing";
+        qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft << "bytes missing";
         releaseReplyDevice();
         finish();
         return;
@@ -453,7 +453,7 @@ void Session::sendNextChunk()
     const qint64 want = qMin<qint64>(kChunkBytes, replyBodyLeft);
     const qint64 got = replyDevice->read(chunk, want);
     if (got <= 0) {
-        qDebug() << "HttpServer::Session: read error while streaming" << replyDevice->errorString();
+        qDebug().noquote() << "HttpServer::Session: read error while streaming" << replyDevice->errorString();
         releaseReplyDevice();
         finish();
         return;

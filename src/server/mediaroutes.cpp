@@ -129,9 +129,9 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
             connectErrorcode(session.data());
     }
     const QString url = session->requestUrl();
-    qDebug() << "******* start *******";
-    qDebug() << url;
-    qDebug() << "clientip:" << session->clientAddress().toString();
+    qDebug().noquote() << "******* start *******";
+    qDebug().noquote() << url;
+    qDebug().noquote() << "clientip:" << session->clientAddress().toString();
 
     const QStringList parts = url.split(QLatin1Char('/'), Qt::KeepEmptyParts);
     QString cmd;
@@ -145,26 +145,26 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     qint64 e = 0;
     const QMap<QString, QString> headers = session->requestHeaders();
     for (auto it = headers.cbegin(); it != headers.cend(); ++it) {
-        qDebug() << it.key() << "  " << it.value();
+        qDebug().noquote() << it.key() << "  " << it.value();
         if (it.key() == QLatin1String("User-Agent"))
-            qDebug() << it.key() << "  " << it.value();
+            qDebug().noquote() << it.key() << "  " << it.value();
         if (it.key() == QLatin1String("Range")) {
             if (!readRange(it.value(), s, e))
-                qDebug() << "unreadable Range ignored:" << it.value();
+                qDebug().noquote() << "unreadable Range ignored:" << it.value();
         }
     }
-    qDebug() << cmd << "  " << arg;
+    qDebug().noquote() << cmd << "  " << arg;
 
     // Every lookup of this request sees one and the same library.
     const QJsonObject library = libraryJson();
     QString path;
     if (cmd == QLatin1String("list")) {
-        qDebug() << library;
+        qDebug().noquote() << library;
         if (session)
             session->replyJsonObject(library);
     } else if (cmd == QLatin1String("post")) {
         if (findItemPath(library, QStringLiteral("post"), arg, path)) {
-            qDebug() << arg << "     " << path;
+            qDebug().noquote() << arg << "     " << path;
             if (!session)
                 return;
             if (!path.isEmpty())
@@ -176,7 +176,7 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
         }
     } else if (cmd == QLatin1String("video")) {
         if (findItemPath(library, QStringLiteral("video"), arg, path)) {
-            qDebug() << arg << " " << path << " s=" << s << " e=" << e;
+            qDebug().noquote() << arg << " " << path << " s=" << s << " e=" << e;
             if (!session)
                 return;
             if (!path.isEmpty())
@@ -201,20 +201,20 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     } else if (cmd == QLatin1String("subtitle")) {
         const QStringList pieces = arg.split(QLatin1Char('/'), Qt::KeepEmptyParts);
         if (pieces.size() != 2) {
-            qDebug() << "wrong parmaeter when get subtitle file. url = " << url;
+            qDebug().noquote() << "wrong parmaeter when get subtitle file. url = " << url;
             if (session)
                 session->replyError(404);
         } else {
             const QString id = pieces.at(0);
             const QString name = QUrl::fromPercentEncoding(pieces.at(1).toUtf8());
             if (!findItemPath(library, QStringLiteral("video"), id, path)) {
-                qDebug() << "file path acquiration error when handle subtitle file. url = " << url;
+                qDebug().noquote() << "file path acquiration error when handle subtitle file. url = " << url;
                 if (session)
                     session->replyError(404);
             } else if (!isServableSubtitle(path, name)) {
                 // Only a subtitle listed beside the video is served: no way out
                 // of its folder, no other file of it.
-                qDebug() << "subtitle name refused:" << name;
+                qDebug().noquote() << "subtitle name refused:" << name;
                 if (session)
                     session->replyError(404);
             } else {
@@ -232,5 +232,5 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
             }
         }
     }
-    qDebug() << "******* end *******";
+    qDebug().noquote() << "******* end *******";
 }

@@ -58,7 +58,7 @@ bool TcpServerManage::onStart()
     }
     delete sessionRoot;
     sessionRoot = nullptr;
-    qDebug() << "tcpServer_ listen error:" << error;
+    qDebug().noquote() << "tcpServer_ listen error:" << error;
     return false;
 }
 

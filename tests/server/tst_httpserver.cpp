@@ -1,0 +1,671 @@
+// The embedded HTTP server over real sockets on 127.0.0.1: parsing, the
+// reply operations and their heads, ranges, limits and the idle time-out.
+
+#include "logcapture.h"
+#include "rawclient.h"
+
+#include "server/httpsession.h"
+#include "server/tcpservermanage.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QJsonDocument>
+#include <QMutex>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+#include <functional>
+
+using HttpServer::Session;
+
+class ErrorReceiver : public QObject
+{
+    Q_OBJECT
+public:
+    QList<qint64> codes;
+public slots:
+    void slotToErrorcode(qint64 code) { codes.append(code); }
+};
+
+struct SeenRequest
+{
+    QString method, url, version;
+    QMap<QString, QString> headers;
+    QByteArray body;
+    QHostAddress client;
+};
+
+class TestHttpServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void headersInLaterPacket();
+    void malformedRequestClosedWithoutReply_data();
+    void malformedRequestClosedWithoutReply();
+    void replyFileRange_data();
+    void replyFileRange();
+    void replyFileUnsatisfiable_data();
+    void replyFileUnsatisfiable();
+    void emptyFile();
+    void secondReplyRefused();
+    void errorHeadIsExact_data();
+    void errorHeadIsExact();
+    void textRepliesCountUtf8Bytes_data();
+    void textRepliesCountUtf8Bytes();
+    void imageReplies();
+    void idleConnectionClosed_data();
+    void idleConnectionClosed();
+    void trafficKeepsConnectionAlive();
+    void headCap_data();
+    void headCap();
+    void bodyCap();
+    void postBody();
+    void rangeNearEndOfFileOver4GiB();
+    void replyAfterClientLeft();
+    void clientAddressIsPlainIPv4();
+    void managerLifecycle();
+
+private:
+    void setHandler(std::function<void(const QPointer<Session> &)> handler);
+    QByteArray fileBytes(qint64 from, qint64 count) const;
+
+    QTemporaryDir dir;
+    QString file1000;
+    QByteArray content1000;
+    HttpServer::TcpServerManage *server = nullptr;
+    quint16 port = 0;
+    ErrorReceiver receiver;
+    LogCapture *log = nullptr;
+
+    QMutex handlerLock;
+    std::function<void(const QPointer<Session> &)> handler;
+    std::atomic<int> handlerCalls{0};
+    QList<SeenRequest> seen;
+};
+
+void TestHttpServer::setHandler(std::function<void(const QPointer<Session> &)> h)
+{
+    QMutexLocker l(&handlerLock);
+    handler = std::move(h);
+}
+
+QByteArray TestHttpServer::fileBytes(qint64 from, qint64 count) const
+{
+    return content1000.mid(int(from), int(count));
+}
+
+void TestHttpServer::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    log = new LogCapture;
+    file1000 = dir.filePath("thousand.bin");
+    content1000.resize(1000);
+    for (int i = 0; i < 1000; ++i)
+        content1000[i] = char((i * 7 + i / 256) & 0xff);
+    QFile f(file1000);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(content1000), qint64(1000));
+    f.close();
+
+    server = new HttpServer::TcpServerManage(3);
+    server->setIdleTimeout(1000);
+    server->setHttpAcceptedCallback([this](const QPointer<Session> &session) {
+        ++handlerCalls;
+        std::function<void(const QPointer<Session> &)> h;
+        {
+            QMutexLocker l(&handlerLock);
+            h = handler;
+            SeenRequest r;
+            r.method = session->requestMethod();
+            r.url = session->requestUrl();
+            r.version = session->requestVersion();
+            r.headers = session->requestHeaders();
+            r.body = session->requestBody();
+            r.client = session->clientAddress();
+            seen.append(r);
+        }
+        QObject::connect(session.data(), &Session::sglErrorcode, &receiver,
+                         &ErrorReceiver::slotToErrorcode);
+        if (h)
+            h(session);
+    });
+    QVERIFY(server->listen(QHostAddress::LocalHost, 0));
+    port = server->serverPort();
+    QVERIFY(port != 0);
+}
+
+void TestHttpServer::init()
+{
+    setHandler(nullptr);
+    handlerCalls = 0;
+    {
+        QMutexLocker l(&handlerLock);
+        seen.clear();
+    }
+    QCoreApplication::processEvents();
+    receiver.codes.clear();
+    log->clear();
+}
+
+void TestHttpServer::cleanupTestCase()
+{
+    delete server;
+    server = nullptr;
+    delete log;
+}
+
+void TestHttpServer::headersInLaterPacket()
+{
+    setHandler([](const QPointer<Session> &s) { s->replyText(QStringLiteral("ok")); });
+    const RawClient::Reply reply = RawClient::exchange(
+        port, {"GET /list HTTP/1.1\r\n", "Host: 127.0.0.1\r\nX-Late: yes\r\n", "\r\n"}, 20000, 300);
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.body, QByteArray("ok"));
+    QCOMPARE(handlerCalls.load(), 1);
+    QMutexLocker l(&handlerLock);
+    QCOMPARE(seen.size(), 1);
+    // Handed over only with the blank line: the later headers are all there.
+    QCOMPARE(seen.at(0).method, QStringLiteral("GET"));
+    QCOMPARE(seen.at(0).url, QStringLiteral("/list"));
+    QCOMPARE(seen.at(0).version, QStringLiteral("HTTP/1.1"));
+    QCOMPARE(seen.at(0).headers.value("X-Late"), QStringLiteral("yes"));
+    QCOMPARE(seen.at(0).headers.value("Host"), QStringLiteral("127.0.0.1"));
+}
+
+void TestHttpServer::malformedRequestClosedWithoutReply_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty request line") << QByteArray("\r\nGET /list HTTP/1.1\r\n\r\n")
+                                        << "HttpServer::Session::inspectionBuffer: error1";
+    QTest::newRow("two tokens") << QByteArray("GET /list\r\nHost: a\r\n\r\n")
+                                << "HttpServer::Session::inspectionBuffer: error2";
+    QTest::newRow("four tokens") << QByteArray("GET /list HTTP/1.1 x\r\nHost: a\r\n\r\n")
+                                 << "HttpServer::Session::inspectionBuffer: error2";
+    QTest::newRow("double space") << QByteArray("GET  /list HTTP/1.1\r\n\r\n")
+                                  << "HttpServer::Session::inspectionBuffer: error2";
+    QTest::newRow("PUT") << QByteArray("PUT /list HTTP/1.1\r\nHost: a\r\n\r\n")
+                         << "HttpServer::Session::inspectionBuffer: error3: PUT";
+    QTest::newRow("lower-case get") << QByteArray("get /list HTTP/1.1\r\n\r\n")
+                                    << "HttpServer::Session::inspectionBuffer: error3: get";
+    QTest::newRow("header without colon") << QByteArray("GET /list HTTP/1.1\r\nNoColon\r\n\r\n")
+                                          << "HttpServer::Session::inspectionBuffer: error4";
+    QTest::newRow("colon first") << QByteArray("GET /list HTTP/1.1\r\n: value\r\n\r\n")
+                                 << "HttpServer::Session::inspectionBuffer: error4";
+    QTest::newRow("colon only in a later line")
+        << QByteArray("GET /list HTTP/1.1\r\nNoColon\r\nHost: a\r\n\r\n")
+        << "HttpServer::Session::inspectionBuffer: error4";
+}
+
+void TestHttpServer::malformedRequestClosedWithoutReply()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QString, message);
+    setHandler([](const QPointer<Session> &s) { s->replyText(QStringLiteral("answered")); });
+    const RawClient::Reply reply = RawClient::exchange(port, {request});
+    QVERIFY(reply.connected);
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.raw, QByteArray());
+    QCOMPARE(handlerCalls.load(), 0);
+    QTRY_VERIFY(log->contains(message));
+}
+
+void TestHttpServer::replyFileRange_data()
+{
+    QTest::addColumn<qint64>("s");
+    QTest::addColumn<qint64>("e");
+    QTest::addColumn<qint64>("first");
+    QTest::addColumn<qint64>("last");
+    QTest::newRow("0,0 whole file") << qint64(0) << qint64(0) << qint64(0) << qint64(999);
+    QTest::newRow("100,199") << qint64(100) << qint64(199) << qint64(100) << qint64(199);
+    QTest::newRow("5,5 open-ended") << qint64(5) << qint64(5) << qint64(5) << qint64(999);
+    QTest::newRow("999,0 last byte") << qint64(999) << qint64(0) << qint64(999) << qint64(999);
+    QTest::newRow("end past file clamped") << qint64(100) << qint64(5000) << qint64(100) << qint64(999);
+    QTest::newRow("end at file size clamped") << qint64(0) << qint64(1000) << qint64(0) << qint64(999);
+    QTest::newRow("suffix 100") << qint64(-100) << qint64(0) << qint64(900) << qint64(999);
+    QTest::newRow("suffix 1") << qint64(-1) << qint64(0) << qint64(999) << qint64(999);
+    QTest::newRow("suffix longer than file") << qint64(-5000) << qint64(0) << qint64(0) << qint64(999);
+}
+
+void TestHttpServer::replyFileRange()
+{
+    QFETCH(qint64, s);
+    QFETCH(qint64, e);
+    QFETCH(qint64, first);
+    QFETCH(qint64, last);
+    const QString path = file1000;
+    setHandler([path, s, e](const QPointer<Session> &session) { session->replyFile(path, s, e); });
+    const RawClient::Reply reply = RawClient::get(port, "/file");
+    QVERIFY(reply.closedByServer);
+    const qint64 length = last - first + 1;
+    const QByteArray head = QStringLiteral("HTTP/1.1 206 Partial Content\r\nConnection: keep-alive\r\n"
+                                           "Content-Transfer-Encoding: binary\r\n"
+                                           "Content-Type: application/octet-stream\r\n"
+                                           "Content-Length: %1\r\nContent-Range: bytes %2-%3/1000\r\n\r\n")
+                                .arg(length)
+                                .arg(first)
+                                .arg(last)
+                                .toLatin1();
+    QCOMPARE(reply.head, head);
+    QCOMPARE(qint64(reply.body.size()), length);
+    QCOMPARE(reply.body, fileBytes(first, length));
+}
+
+void TestHttpServer::replyFileUnsatisfiable_data()
+{
+    QTest::addColumn<qint64>("s");
+    QTest::addColumn<qint64>("e");
+    QTest::newRow("start at size") << qint64(1000) << qint64(0);
+    QTest::newRow("start past size") << qint64(5000) << qint64(6000);
+}
+
+void TestHttpServer::replyFileUnsatisfiable()
+{
+    QFETCH(qint64, s);
+    QFETCH(qint64, e);
+    const QString path = file1000;
+    setHandler([path, s, e](const QPointer<Session> &session) { session->replyFile(path, s, e); });
+    const RawClient::Reply reply = RawClient::get(port, "/file");
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.raw, QByteArray("HTTP/1.1 416 Partial Content\r\nContent-Range: bytes */1000\r\n\r\n"));
+    QTRY_COMPARE(receiver.codes, QList<qint64>{416});
+}
+
+void TestHttpServer::emptyFile()
+{
+    const QString path = dir.filePath("empty.srt");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    setHandler([path](const QPointer<Session> &session) { session->replyFile(path, 0, -1); });
+    const RawClient::Reply reply = RawClient::get(port, "/empty");
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.contentLength(), qint64(0));
+    QCOMPARE(reply.headers.value("Content-Range"), QByteArray("bytes 0--1/0"));
+    QCOMPARE(reply.body, QByteArray());
+}
+
+void TestHttpServer::secondReplyRefused()
+{
+    const QString path = file1000;
+    setHandler([path](const QPointer<Session> &session) {
+        session->replyFile(path, 0, 0);
+        session->replyText(QStringLiteral("second"));
+        session->replyError(500);
+    });
+    const RawClient::Reply reply = RawClient::get(port, "/file");
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.contentLength(), qint64(1000));
+    QCOMPARE(reply.body, content1000);
+    QTRY_VERIFY(log->contains("HttpServer::Session::replyText: already reply"));
+    QTRY_VERIFY(log->contains("HttpServer::Session::replyError: already reply"));
+    QVERIFY(receiver.codes.isEmpty());
+}
+
+void TestHttpServer::errorHeadIsExact_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("replyFile, missing file") << 0 << "HttpServer::Session::replyFile: open file error:";
+    QTest::newRow("replyImageFile, missing file")
+        << 1 << "HttpServer::Session::replyImageFile: open file error:";
+    QTest::newRow("replyError 404") << 2 << QString();
+}
+
+void TestHttpServer::errorHeadIsExact()
+{
+    QFETCH(int, operation);
+    QFETCH(QString, message);
+    const QString missing = dir.filePath("no-such-file.mp4");
+    setHandler([operation, missing](const QPointer<Session> &session) {
+        if (operation == 0)
+            session->replyFile(missing, 0, 0);
+        else if (operation == 1)
+            session->replyImageFile(missing);
+        else
+            session->replyError(404);
+    });
+    const RawClient::Reply reply = RawClient::get(port, "/missing");
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.raw, QByteArray("HTTP/1.1 404 Partial Content\r\n\r\n"));
+    QTRY_COMPARE(receiver.codes, QList<qint64>{404});
+    if (!message.isEmpty())
+        QVERIFY(log->contains(message));
+}
+
+void TestHttpServer::textRepliesCountUtf8Bytes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("replyText") << 0;
+    QTest::newRow("replyJsonObject") << 1;
+    QTest::newRow("replyJsonArray") << 2;
+}
+
+void TestHttpServer::textRepliesCountUtf8Bytes()
+{
+    QFETCH(int, kind);
+    const QString text = QStringLiteral("Größe – 映画 ✓ \"q\"");
+    QJsonObject object{{"name", text}, {"number", "2"}, {"items", QJsonArray{text, 1}}};
+    QJsonArray array{text, QStringLiteral("Ünïcödé.srt")};
+    setHandler([kind, text, object, array](const QPointer<Session> &session) {
+        if (kind == 0)
+            session->replyText(text);
+        else if (kind == 1)
+            session->replyJsonObject(object);
+        else
+            session->replyJsonArray(array);
+    });
+    const RawClient::Reply reply = RawClient::get(port, "/json");
+    QVERIFY(reply.closedByServer);
+    QVERIFY(reply.statusLine == "HTTP/1.1 200 OK");
+    QCOMPARE(reply.contentLength(), qint64(reply.body.size()));
+    QCOMPARE(reply.headers.value("Access-Control-Allow-Origin"), QByteArray("*"));
+    if (kind == 0) {
+        QCOMPARE(reply.headers.value("Content-Type"), QByteArray("text;charset=UTF-8"));
+        QCOMPARE(reply.body, text.toUtf8());
+        QVERIFY(reply.body.size() > text.size());
+    } else {
+        QCOMPARE(reply.headers.value("Content-Type"), QByteArray("application/json;charset=UTF-8"));
+        const QJsonDocument doc = QJsonDocument::fromJson(reply.body);
+        if (kind == 1) {
+            QCOMPARE(doc.object(), object);
+            QCOMPARE(reply.body, QJsonDocument(object).toJson(QJsonDocument::Compact));
+        } else {
+            QCOMPARE(doc.array(), array);
+            QCOMPARE(reply.body, QJsonDocument(array).toJson(QJsonDocument::Compact));
+        }
+    }
+    QCOMPARE(reply.raw, reply.head + reply.body);
+}
+
+void TestHttpServer::imageReplies()
+{
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(0, 236, 246));
+    setHandler([image](const QPointer<Session> &session) { session->replyImage(image); });
+    RawClient::Reply reply = RawClient::get(port, "/img");
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.headers.value("Content-Type"), QByteArray("image/png"));
+    QCOMPARE(reply.contentLength(), qint64(reply.body.size()));
+    QImage decoded;
+    QVERIFY(decoded.loadFromData(reply.body, "PNG"));
+    QCOMPARE(decoded.size(), image.size());
+    QCOMPARE(decoded.pixelColor(10, 10), QColor(0, 236, 246));
+
+    // A poster file is always announced as JPEG, whatever it holds.
+    const QString png = dir.filePath("poster.png");
+    QVERIFY(image.save(png, "PNG"));
+    QFile f(png);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    setHandler([png](const QPointer<Session> &session) { session->replyImageFile(png); });
+    reply = RawClient::get(port, "/post");
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.head, QStringLiteral("HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: %1\r\n"
+                                        "Access-Control-Allow-Origin: *\r\n\r\n")
+                             .arg(bytes.size())
+                             .toLatin1());
+    QCOMPARE(reply.body, bytes);
+}
+
+void TestHttpServer::idleConnectionClosed_data()
+{
+    QTest::addColumn<QList<QByteArray>>("packets");
+    QTest::newRow("never sends a byte") << QList<QByteArray>{};
+    QTest::newRow("half a request line") << QList<QByteArray>{"GET /li"};
+    QTest::newRow("request without blank line") << QList<QByteArray>{"GET /list HTTP/1.1\r\nHost: a\r\n"};
+    QTest::newRow("request left unanswered") << QList<QByteArray>{"GET /favicon.ico HTTP/1.1\r\n\r\n"};
+}
+
+void TestHttpServer::idleConnectionClosed()
+{
+    QFETCH(QList<QByteArray>, packets);
+    // The handler answers nothing: only the idle timer can end these.
+    const RawClient::Reply reply = RawClient::exchange(port, packets, 30000);
+    QVERIFY(reply.connected);
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.raw, QByteArray());
+    QTRY_VERIFY(log->contains("idle time-out"));
+}
+
+void TestHttpServer::trafficKeepsConnectionAlive()
+{
+    // Bytes that keep arriving restart the idle time; silence then ends it.
+    server->setIdleTimeout(2500);
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(socket.waitForConnected(5000));
+    const QByteArray slow = "GET /slow-client-";
+    for (char c : slow) {
+        socket.write(&c, 1);
+        QVERIFY(socket.waitForBytesWritten(5000));
+        QThread::msleep(250);
+        QVERIFY(socket.state() == QAbstractSocket::ConnectedState);
+    }
+    QVERIFY(socket.state() == QAbstractSocket::ConnectedState);
+    QVERIFY(!log->contains("idle time-out"));
+    QVERIFY(socket.waitForDisconnected(30000) || socket.state() == QAbstractSocket::UnconnectedState);
+    QTRY_VERIFY(log->contains("idle time-out"));
+    server->setIdleTimeout(1000);
+}
+
+void TestHttpServer::headCap_data()
+{
+    QTest::addColumn<int>("valueBytes");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("60 KiB head, complete") << 60 * 1024 << true << true;
+    QTest::newRow("70 KiB head, complete") << 70 * 1024 << true << false;
+    QTest::newRow("70 KiB head, never ends") << 70 * 1024 << false << false;
+    QTest::newRow("1 MiB header line, no CR LF") << 1024 * 1024 << false << false;
+}
+
+void TestHttpServer::headCap()
+{
+    QFETCH(int, valueBytes);
+    QFETCH(bool, complete);
+    QFETCH(bool, answered);
+    setHandler([](const QPointer<Session> &s) { s->replyText(QStringLiteral("ok")); });
+    QByteArray request = "GET /list HTTP/1.1\r\nX-Big: " + QByteArray(valueBytes, 'a');
+    if (complete)
+        request += "\r\n\r\n";
+    const RawClient::Reply reply = RawClient::exchange(port, {request}, 30000);
+    QVERIFY(reply.closedByServer);
+    if (answered) {
+        QCOMPARE(reply.body, QByteArray("ok"));
+        QCOMPARE(handlerCalls.load(), 1);
+        QMutexLocker l(&handlerLock);
+        QCOMPARE(seen.at(0).headers.value("X-Big").size(), valueBytes);
+    } else {
+        QCOMPARE(reply.raw, QByteArray());
+        QCOMPARE(handlerCalls.load(), 0);
+        QTRY_VERIFY(log->contains("request head too large"));
+        QVERIFY(!log->contains("idle time-out"));
+    }
+}
+
+void TestHttpServer::bodyCap()
+{
+    // The body is handed over as it arrives; the handler waits for more and
+    // never answers, so only the cap can end the connection early.
+    QByteArray request = "POST /upload HTTP/1.1\r\nHost: a\r\n\r\n" + QByteArray(2 * 1024 * 1024, 'b');
+    const RawClient::Reply reply = RawClient::exchange(port, {request}, 30000);
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.raw, QByteArray());
+    QTRY_VERIFY(log->contains("body too large"));
+}
+
+void TestHttpServer::postBody()
+{
+    setHandler([](const QPointer<Session> &s) {
+        s->replyText(QString::number(s->requestBody().size()));
+    });
+    // The body comes in a packet of its own after the blank line.
+    const RawClient::Reply reply = RawClient::exchange(
+        port, {"POST /upload HTTP/1.1\r\nContent-Length: 1000\r\n\r\n", QByteArray(1000, 'p')});
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.body, QByteArray("1000"));
+    QMutexLocker l(&handlerLock);
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.at(0).method, QStringLiteral("POST"));
+    QCOMPARE(seen.at(0).body, QByteArray(1000, 'p'));
+}
+
+void TestHttpServer::rangeNearEndOfFileOver4GiB()
+{
+    // A sparse file: the size is there, the disk blocks are not.
+    const QString path = dir.filePath("sparse.bin");
+    const qint64 size = 5LL * 1024 * 1024 * 1024 + 123;
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    if (!f.resize(size))
+        QSKIP("the temporary folder cannot hold a sparse 5 GiB file");
+    const QByteArray marker = "beyond four gibibytes";
+    const qint64 markerAt = 5LL * 1024 * 1024 * 1024;
+    QVERIFY(f.seek(markerAt));
+    QCOMPARE(f.write(marker), qint64(marker.size()));
+    f.close();
+    QCOMPARE(QFileInfo(path).size(), size);
+
+    struct Case { qint64 s, e, first, last; };
+    const QList<Case> cases = {
+        {markerAt, markerAt + marker.size() - 1, markerAt, markerAt + marker.size() - 1},
+        {markerAt, 0, markerAt, size - 1},
+        {-123, 0, markerAt, size - 1},
+        {markerAt, 9LL * 1024 * 1024 * 1024, markerAt, size - 1},
+    };
+    for (const Case &c : cases) {
+        setHandler([path, c](const QPointer<Session> &s) { s->replyFile(path, c.s, c.e); });
+        const RawClient::Reply reply = RawClient::get(port, "/big");
+        QVERIFY(reply.closedByServer);
+        QCOMPARE(reply.headers.value("Content-Range"),
+                 QStringLiteral("bytes %1-%2/%3").arg(c.first).arg(c.last).arg(size).toLatin1());
+        QCOMPARE(reply.contentLength(), c.last - c.first + 1);
+        QCOMPARE(qint64(reply.body.size()), c.last - c.first + 1);
+        QVERIFY(reply.body.startsWith(marker));
+    }
+    setHandler([path](const QPointer<Session> &s) { s->replyFile(path, 6LL * 1024 * 1024 * 1024, 0); });
+    const RawClient::Reply reply = RawClient::get(port, "/big");
+    QCOMPARE(reply.raw, QStringLiteral("HTTP/1.1 416 Partial Content\r\nContent-Range: bytes */%1\r\n\r\n")
+                            .arg(size)
+                            .toLatin1());
+}
+
+void TestHttpServer::replyAfterClientLeft()
+{
+    // The handler answers after the client has gone: the session is kept
+    // until the handler is done, then the reply is refused without a crash.
+    QSemaphore clientGone;
+    std::atomic<bool> replied{false};
+    const QString path = file1000;
+    setHandler([&, path](const QPointer<Session> &s) {
+        clientGone.tryAcquire(1, 10000);
+        QThread::msleep(100);
+        QVERIFY2(!s.isNull(), "session deleted while its handler ran");
+        s->replyFile(path, 0, 0);
+        replied = true;
+    });
+    {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(socket.waitForConnected(5000));
+        socket.write("GET /late HTTP/1.1\r\n\r\n");
+        QVERIFY(socket.waitForBytesWritten(5000));
+        QTRY_COMPARE(handlerCalls.load(), 1);
+        socket.abort();
+    }
+    clientGone.release();
+    QTRY_VERIFY(replied.load());
+    QTRY_VERIFY(log->contains("HttpServer::Session::replyFile: error1"));
+    // The server still serves.
+    setHandler([](const QPointer<Session> &s) { s->replyText(QStringLiteral("alive")); });
+    QCOMPARE(RawClient::get(port, "/again").body, QByteArray("alive"));
+}
+
+void TestHttpServer::clientAddressIsPlainIPv4()
+{
+    HttpServer::TcpServerManage dual(1);
+    QHostAddress seenAddress;
+    QMutex lock;
+    dual.setHttpAcceptedCallback([&](const QPointer<Session> &s) {
+        {
+            QMutexLocker l(&lock);
+            seenAddress = s->clientAddress();
+        }
+        s->replyText(s->clientAddress().toString());
+    });
+    if (!dual.listen(QHostAddress::Any, 0))
+        QSKIP("no dual-stack listener on this machine");
+    const RawClient::Reply reply = RawClient::get(dual.serverPort(), "/who");
+    QCOMPARE(reply.body, QByteArray("127.0.0.1"));
+    QMutexLocker l(&lock);
+    QCOMPARE(seenAddress, QHostAddress(QHostAddress::LocalHost));
+}
+
+void TestHttpServer::managerLifecycle()
+{
+    HttpServer::TcpServerManage manager(2);
+    manager.setHttpAcceptedCallback([](const QPointer<Session> &s) { s->replyText(QStringLiteral("up")); });
+    QVERIFY(!manager.isRunning());
+
+    // begin from another thread is refused.
+    std::atomic<bool> otherResult{true};
+    QScopedPointer<QThread> other(QThread::create([&] { otherResult = manager.begin(); }));
+    other->start();
+    QVERIFY(other->wait(10000));
+    QVERIFY(!otherResult.load());
+    QVERIFY(log->contains("HttpServer::Manage::listen: error: listen from other thread"));
+    QVERIFY(!manager.isRunning());
+
+    // A port that is already bound: the start fails and is logged...
+    QTcpServer blocker;
+    QVERIFY(blocker.listen(QHostAddress::LocalHost, 0));
+    QVERIFY(!manager.listen(QHostAddress::LocalHost, blocker.serverPort()));
+    QVERIFY(log->contains("tcpServer_ listen error:"));
+    QVERIFY(!manager.isRunning());
+
+    // ...and does not block a later start.
+    QVERIFY(manager.listen(QHostAddress::LocalHost, 0));
+    QVERIFY(manager.isRunning());
+    QVERIFY(!manager.begin());
+    QVERIFY(log->contains("HttpServer::Manage::close: error: already running"));
+    const quint16 first = manager.serverPort();
+    QCOMPARE(RawClient::get(first, "/").body, QByteArray("up"));
+
+    // A connection still open when the server stops is ended with it.
+    QTcpSocket lingering;
+    lingering.connectToHost(QHostAddress::LocalHost, first);
+    QVERIFY(lingering.waitForConnected(5000));
+    lingering.write("GET /half");
+    QVERIFY(lingering.waitForBytesWritten(5000));
+    QTest::qWait(100);
+
+    manager.close();
+    QVERIFY(!manager.isRunning());
+    QCOMPARE(manager.serverPort(), quint16(0));
+    QVERIFY(lingering.waitForDisconnected(10000) || lingering.state() == QAbstractSocket::UnconnectedState);
+    QTcpSocket refused;
+    refused.connectToHost(QHostAddress::LocalHost, first);
+    QVERIFY(!refused.waitForConnected(3000));
+
+    manager.close();
+    QVERIFY(log->contains("HttpServer::Manage::close: error: not running"));
+
+    // Restart on the same manager.
+    QVERIFY(manager.listen(QHostAddress::LocalHost, 0));
+    QCOMPARE(RawClient::get(manager.serverPort(), "/").body, QByteArray("up"));
+}
+
+QTEST_GUILESS_MAIN(TestHttpServer)
+#include "tst_httpserver.moc"
