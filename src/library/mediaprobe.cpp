@@ -74,8 +74,10 @@ void logToQt(void *avClass, int level, const char *format, va_list args)
     pending.clear();
 }
 
-// The BGR24 target of the conversion, remade only when the decoded picture
-// does not have the size and format the context announced.
+// The BGR24 target of the conversion. The buffer is made for the size the
+// stream announces; the converter once the first key frame shows the real
+// pixel format (some streams only reveal it when decoded), and both are
+// remade only if the picture differs from what was announced.
 struct Converter {
     SwsPtr sws;
     BufferPtr buffer;
@@ -84,9 +86,9 @@ struct Converter {
     int height = 0;
     int format = AV_PIX_FMT_NONE;
 
-    bool prepare(int w, int h, int sourceFormat)
+    bool prepareBuffer(int w, int h)
     {
-        if (buffer && w == width && h == height && sourceFormat == format)
+        if (buffer && w == width && h == height)
             return true;
         const int bytes = av_image_get_buffer_size(AV_PIX_FMT_BGR24, w, h, 1);
         if (bytes <= 0)
@@ -97,11 +99,24 @@ struct Converter {
         // Rows of exactly width x 3 bytes.
         if (av_image_fill_arrays(frame->data, frame->linesize, buffer.get(), AV_PIX_FMT_BGR24, w, h, 1) < 0)
             return false;
-        sws.reset(sws_getContext(w, h, AVPixelFormat(sourceFormat), w, h, AV_PIX_FMT_BGR24, SWS_POINT, nullptr,
-                                 nullptr, nullptr));
         width = w;
         height = h;
-        format = sourceFormat;
+        sws.reset();
+        return true;
+    }
+
+    bool prepare(int w, int h, int sourceFormat)
+    {
+        if (!prepareBuffer(w, h))
+            return false;
+        if (!sws || sourceFormat != format) {
+            // Point sampling as designed; SWS_ACCURATE_RND keeps swscale off
+            // its SIMD YUV-to-RGB shortcut, which leaves the last columns of
+            // a picture whose width is no multiple of 8 unwritten.
+            sws.reset(sws_getContext(w, h, AVPixelFormat(sourceFormat), w, h, AV_PIX_FMT_BGR24,
+                                     SWS_POINT | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
+            format = sourceFormat;
+        }
         return sws != nullptr;
     }
 };
@@ -217,7 +232,7 @@ int MediaProbe::vid2picretdur(const QByteArray &path, const QString &posterPath)
         qDebug() << "avcodec alloc frame failed!" << path;
         return 0;
     }
-    if (!converter.prepare(codec->width, codec->height, codec->pix_fmt)) {
+    if (!converter.prepareBuffer(codec->width, codec->height)) {
         qDebug() << "av malloc failed!" << path;
         return 0;
     }

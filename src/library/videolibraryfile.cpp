@@ -171,7 +171,9 @@ bool VideoLibraryFile::appendRecord(const CorvaneVideoInfo *info, bool first, QS
         }
     } else {
         QFile file(path);
-        if (!file.open(QIODevice::ReadWrite)) {
+        // Unbuffered, so a failed write is known at once and nothing is
+        // left in a buffer to be written after the cut-back below.
+        if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
             qWarning() << "library file: cannot open for appending" << path << file.errorString();
             return false;
         }

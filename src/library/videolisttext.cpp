@@ -86,7 +86,7 @@ QJsonObject VideoListText::getJsonObjectFromString(const QString &text, bool *is
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(utf8, &error);
     if (document.isNull())
-        qDebug() << "===> please check the string " << utf8;
+        qDebug().nospace().noquote() << "===> please check the string " << utf8;
     if (isObject)
         *isObject = document.isObject();
     return document.object();

@@ -1,0 +1,39 @@
+// The library tests: the record texts and the library file, then the probe
+// on videos generated with the ffmpeg command-line tool.
+//
+// Run with "--rewrite-forever <folder>" the binary is the helper child of
+// the crash test: it rewrites a big library in <folder> until it is killed.
+
+#include "tst_libraryfiles.h"
+#include "tst_probe.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstring>
+
+int main(int argc, char **argv)
+{
+    if (argc >= 3 && std::strcmp(argv[1], "--rewrite-forever") == 0)
+        return TestLibraryFiles::rewriteForever(QString::fromLocal8Bit(argv[2]));
+
+    // Every file the code writes lands under this folder, set before any
+    // settings or path call.
+    QTemporaryDir dataHome;
+    if (!dataHome.isValid())
+        return 2;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+
+    QCoreApplication app(argc, argv);
+    int failures = 0;
+    {
+        TestLibraryFiles files;
+        failures += QTest::qExec(&files, argc, argv);
+    }
+    {
+        TestProbe probe;
+        failures += QTest::qExec(&probe, argc, argv);
+    }
+    return failures;
+}
