@@ -36,7 +36,9 @@ int main(int argc, char *argv[])
     {
         Corvane window;
         QObject::connect(&app, &SingleApplication::sglProcApplicationPara, &window,
-                         [](const QString &parameters) { qDebug().noquote() << "sglProcApplicationPara:" << parameters; });
+                         [](const QString &parameters) {
+                             qDebug().noquote() << QStringLiteral("sglProcApplicationPara: \"%1\"").arg(parameters);
+                         });
         QObject::connect(&app, &SingleApplication::sglProcApplicationPara, &window,
                          &Corvane::sltProcApplicationPara);
         window.show();

@@ -46,13 +46,15 @@ bool readStat(const QString &pid, QByteArray *name, char *state)
 }
 
 // For a name longer than the kernel keeps: the full name is the base name of
-// the first argument (a start through a symlink) or of the executable.
+// the first argument, the path the process was started through (a symlink's
+// own name, as for the short name). The executable's file only when the
+// process has no arguments left to read.
 bool longNameMatches(const QString &pid, const QByteArray &wanted)
 {
     const QByteArray cmdline = readProcFile(QStringLiteral("/proc/%1/cmdline").arg(pid));
     const QByteArray argv0 = cmdline.left(cmdline.indexOf('\0'));
-    if (!argv0.isEmpty() && baseName(argv0) == wanted)
-        return true;
+    if (!argv0.isEmpty())
+        return baseName(argv0) == wanted;
     QByteArray exe = QFile::encodeName(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid)));
     if (exe.endsWith(" (deleted)"))
         exe.chop(10);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// Every child a test starts, killed and reaped when the owner goes, also when
+// a check fails half-way.
+class ChildProcesses
+{
+public:
+    ChildProcesses() = default;
+    ChildProcesses(const ChildProcesses &) = delete;
+    ChildProcesses &operator=(const ChildProcesses &) = delete;
+    ~ChildProcesses() { killAll(); }
+
+    // Started (not waited for); null when it cannot start.
+    QProcess *start(const QString &program, const QStringList &arguments,
+                    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
+    void killAll();
+
+private:
+    QList<QProcess *> m_processes;
+};
+
+namespace TestSupport {
+
+// Runs a program to its end; returns its standard output, sets *exitCode
+// (-1 when it did not start, crashed or did not end within timeoutMs).
+QByteArray run(const QString &program, const QStringList &arguments, int *exitCode = nullptr,
+               int timeoutMs = 60000, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
+
+// All alog lines under <dataRoot>/aLog, oldest file first.
+QList<QByteArray> alogLines(const QString &dataRoot);
+
+// True when this process may create network namespaces (unshare -n).
+bool canUnshareNetwork();
+
+} // namespace TestSupport
