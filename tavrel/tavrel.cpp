@@ -303,7 +303,6 @@ public:
             return;
         std::lock_guard<std::mutex> lock(m_mutex);
         m_global = *b;
-        m_hasGlobal = true;
     }
 
     void InitInstanceEnv(tavrel::TavrelEnvBuilderBase *builder) override
@@ -578,7 +577,6 @@ private:
 
     std::mutex m_mutex;
     GlobalEnvBuilder m_global{0, 0};
-    bool m_hasGlobal = false;
     std::string m_appId, m_processName, m_pid;
     std::string m_alogFolder, m_alogBase;
     std::string m_crashFolder;

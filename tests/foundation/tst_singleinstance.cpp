@@ -115,6 +115,7 @@ void TestSingleInstance::secondStartHandsOverAndEnds()
     QTRY_VERIFY_WITH_TIMEOUT(windowShown(first), 60000);
     QVERIFY(first->readAllStandardError().contains("No display found: running without a visible window.\n"));
     QVERIFY(alogHas(pidOf(first), "[Init] Tavrel Init Over"));
+    QVERIFY(alogHas(pidOf(first), QStringLiteral(",pid %1,Appversion 2.3.0.0").arg(pidOf(first)).toLatin1()));
     // (The count may see copies of the name that run for other users.)
     QVERIFY(alogHas(pidOf(first), " _isRunning false"));
 

@@ -30,7 +30,7 @@ SingleApplication::SingleApplication(int &argc, char **argv) : QApplication(argc
 
     _isRunning = false;
     bool handedOver = handOver(500);
-    if (!handedOver) {
+    if (!handedOver && !_isRunning) {
         // Nobody answered. The lock decides who is first, so that two copies
         // started at the same moment do not both take the server role.
         const QString dataPath = Session::instance()->getDataPath();
@@ -71,8 +71,13 @@ bool SingleApplication::handOver(int connectTimeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(_serverName, QIODevice::ReadWrite);
-    if (!socket.waitForConnected(connectTimeoutMs))
+    if (!socket.waitForConnected(connectTimeoutMs)) {
+        // A server that exists but does not accept in time is a running copy
+        // too busy to answer: this copy must not take its name away.
+        if (socket.error() == QLocalSocket::SocketTimeoutError)
+            _isRunning = true;
         return false;
+    }
     if (!_parameters.isEmpty()) {
         QTextStream stream(&socket);
         // Latin-1 both ways: the text arrives as it was read from argv.
