@@ -286,7 +286,24 @@ void Session::replyJsonObject(const QJsonObject &jsonObject)
     if (!beginReply("HttpServer::Session::replyJsonObject: already reply",
                     "HttpServer::Session::replyJsonObject: error1"))
         return;
-    const QByteArray body = QJsonDocument(jsonObject).toJson(QJsonDocument::Compact);
+    writeJsonMessage(QJsonDocument(jsonObject).toJson(QJsonDocument::Compact));
+}
+
+void Session::replyJsonBytes(const QByteArray &compactJson)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, "replyJsonBytes", Qt::QueuedConnection,
+                                  Q_ARG(QByteArray, compactJson));
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyJsonObject: already reply",
+                    "HttpServer::Session::replyJsonObject: error1"))
+        return;
+    writeJsonMessage(compactJson);
+}
+
+void Session::writeJsonMessage(const QByteArray &body)
+{
     QByteArray message = QString::fromLatin1(kTextTemplate)
                              .arg(QStringLiteral("application/json;charset=UTF-8"))
                              .arg(body.size())
@@ -306,14 +323,7 @@ void Session::replyJsonArray(const QJsonArray &jsonArray)
     if (!beginReply("HttpServer::Session::replyJsonArray: already reply",
                     "HttpServer::Session::replyJsonArray: error1"))
         return;
-    const QByteArray body = QJsonDocument(jsonArray).toJson(QJsonDocument::Compact);
-    QByteArray message = QString::fromLatin1(kTextTemplate)
-                             .arg(QStringLiteral("application/json;charset=UTF-8"))
-                             .arg(body.size())
-                             .arg(QString())
-                             .toUtf8();
-    message.append(body);
-    writeHead(message, 0);
+    writeJsonMessage(QJsonDocument(jsonArray).toJson(QJsonDocument::Compact));
 }
 
 void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
@@ -327,7 +337,8 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
                     "HttpServer::Session::replyFile: error1"))
         return;
     QSharedPointer<QFile> file(new QFile(filePath));
-    if (!file->open(QIODevice::ReadOnly)) {
+    // Unbuffered: each chunk is one read() straight into the chunk buffer.
+    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         qDebug().noquote() << "HttpServer::Session::replyFile: open file error:" << filePath;
         writeStatusHead(404);
         emit sglErrorcode(404);
@@ -439,28 +450,30 @@ void Session::onBytesWritten(qint64 bytes)
 
 void Session::sendNextChunk()
 {
-    if (!replyDevice || !socket)
+    // Nothing left to queue: the rest is already in the socket's buffer.
+    if (!replyDevice || !socket || replyBodyLeft <= 0)
         return;
-    if (replyBodyLeft <= 0 || replyDevice->atEnd()) {
-        // The file ended before the promised length (it shrank meanwhile):
-        // the reply can never complete, so end it rather than hang.
-        qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft << "bytes missing";
-        releaseReplyDevice();
-        finish();
-        return;
-    }
+    // Chunks of 8192 bytes, topped up on every write notification until a
+    // small window is queued: memory per connection stays bounded, and the
+    // kernel gets writes large enough not to pay a wake-up per 8 KiB.
     char chunk[kChunkBytes];
-    const qint64 want = qMin<qint64>(kChunkBytes, replyBodyLeft);
-    const qint64 got = replyDevice->read(chunk, want);
-    if (got <= 0) {
-        qDebug().noquote() << "HttpServer::Session: read error while streaming" << replyDevice->errorString();
-        releaseReplyDevice();
-        finish();
-        return;
+    while (replyBodyLeft > 0 && socket->bytesToWrite() < kSendWindowBytes) {
+        const qint64 want = qMin<qint64>(kChunkBytes, replyBodyLeft);
+        const qint64 got = replyDevice->read(chunk, want);
+        if (got <= 0) {
+            // A read error, or the file shrank since the head was written: the
+            // reply can never complete, so end it rather than wait for the idle time-out.
+            qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft
+                               << "bytes missing" << replyDevice->errorString();
+            releaseReplyDevice();
+            finish();
+            return;
+        }
+        replyBodyLeft -= got;
+        socket->write(chunk, got);
     }
-    replyBodyLeft -= got;
-    socket->write(chunk, got);
 }
+
 
 void Session::releaseReplyDevice()
 {

@@ -1,5 +1,7 @@
 #include "server/mediaroutes.h"
 
+#include "server/libraryindex.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -9,20 +11,31 @@
 #include <QRegularExpression>
 #include <QUrl>
 
-MediaRoutes::MediaRoutes(QObject *parent) : QObject(parent) {}
+MediaRoutes::MediaRoutes(QObject *parent)
+    : QObject(parent), library(new LibraryIndex(QJsonObject()))
+{
+}
 
 void MediaRoutes::setLibraryJson(const QJsonObject &json)
 {
+    // Built outside the lock; handlers keep reading the previous snapshot
+    // until the pointer is swapped.
+    QSharedPointer<const LibraryIndex> next(new LibraryIndex(json));
     QMutexLocker lock(&libraryLock);
-    library = json;
+    library.swap(next);
+}
+
+QSharedPointer<const LibraryIndex> MediaRoutes::snapshot() const
+{
+    // A handler takes the current snapshot under the lock and then reads it
+    // without one: a snapshot never changes once made.
+    QMutexLocker lock(&libraryLock);
+    return library;
 }
 
 QJsonObject MediaRoutes::libraryJson() const
 {
-    // Each handler works on its own (implicitly shared) copy taken under the
-    // lock, so a replacement on the GUI thread never races with a reader.
-    QMutexLocker lock(&libraryLock);
-    return library;
+    return snapshot()->json();
 }
 
 std::function<void(const QPointer<HttpServer::Session> &)> MediaRoutes::handler()
@@ -32,29 +45,7 @@ std::function<void(const QPointer<HttpServer::Session> &)> MediaRoutes::handler(
 
 bool MediaRoutes::findItemPath(const QString &kind, const QString &id, QString &path) const
 {
-    return findItemPath(libraryJson(), kind, id, path);
-}
-
-bool MediaRoutes::findItemPath(const QJsonObject &library, const QString &kind, const QString &id,
-                               QString &path)
-{
-    const QJsonArray items = library.value(QLatin1String("items")).toArray();
-    bool found = false;
-    for (const QJsonValue &value : items) {
-        const QJsonObject item = value.toObject();
-        if (kind == QLatin1String("post")) {
-            if (item.value(QLatin1String("posterpath")).toString().contains(id)) {
-                path = item.value(QLatin1String("posterpathreal")).toString();
-                found = true;
-            }
-        } else if (kind == QLatin1String("video")) {
-            if (item.value(QLatin1String("videopath")).toString().contains(id)) {
-                path = item.value(QLatin1String("videopathreal")).toString();
-                found = true;
-            }
-        }
-    }
-    return found;
+    return snapshot()->findItemPath(kind, id, path);
 }
 
 QJsonArray MediaRoutes::listSubtitles(const QString &videoPath)
@@ -156,14 +147,15 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     qDebug().noquote() << cmd << "  " << arg;
 
     // Every lookup of this request sees one and the same library.
-    const QJsonObject library = libraryJson();
+    const QSharedPointer<const LibraryIndex> library = snapshot();
     QString path;
     if (cmd == QLatin1String("list")) {
-        qDebug().noquote() << library;
+        qDebug().noquote() << QString::fromUtf8(library->compactJson());
+        // The same bytes as replyJsonObject would send, serialised once per publication.
         if (session)
-            session->replyJsonObject(library);
+            session->replyJsonBytes(library->compactJson());
     } else if (cmd == QLatin1String("post")) {
-        if (findItemPath(library, QStringLiteral("post"), arg, path)) {
+        if (library->findItemPath(QStringLiteral("post"), arg, path)) {
             qDebug().noquote() << arg << "     " << path;
             if (!session)
                 return;
@@ -175,7 +167,7 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
             session->replyError(404);
         }
     } else if (cmd == QLatin1String("video")) {
-        if (findItemPath(library, QStringLiteral("video"), arg, path)) {
+        if (library->findItemPath(QStringLiteral("video"), arg, path)) {
             qDebug().noquote() << arg << " " << path << " s=" << s << " e=" << e;
             if (!session)
                 return;
@@ -187,7 +179,7 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
             session->replyError(404);
         }
     } else if (cmd == QLatin1String("subtitle_list")) {
-        if (findItemPath(library, QStringLiteral("video"), arg, path)) {
+        if (library->findItemPath(QStringLiteral("video"), arg, path)) {
             const QJsonArray names = listSubtitles(path);
             if (!session)
                 return;
@@ -207,7 +199,7 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
         } else {
             const QString id = pieces.at(0);
             const QString name = QUrl::fromPercentEncoding(pieces.at(1).toUtf8());
-            if (!findItemPath(library, QStringLiteral("video"), id, path)) {
+            if (!library->findItemPath(QStringLiteral("video"), id, path)) {
                 qDebug().noquote() << "file path acquiration error when handle subtitle file. url = " << url;
                 if (session)
                     session->replyError(404);

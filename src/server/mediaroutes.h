@@ -5,9 +5,12 @@
 #include <QMutex>
 #include <QObject>
 #include <QPointer>
+#include <QSharedPointer>
 #include <QString>
 
 #include <functional>
+
+class LibraryIndex;
 
 namespace HttpServer {
 class Session;
@@ -49,8 +52,6 @@ public:
     // and yields "posterpathreal", kind "video" matches "videopath" and
     // yields "videopathreal". The last matching item wins.
     bool findItemPath(const QString &kind, const QString &id, QString &path) const;
-    static bool findItemPath(const QJsonObject &library, const QString &kind, const QString &id,
-                             QString &path);
 
     // Names of the subtitle files beside the video that start with its base name.
     static QJsonArray listSubtitles(const QString &videoPath);
@@ -69,8 +70,10 @@ private:
     static void connectSessionErrorcode(HttpServer::Session *session, Receiver *receiver,
                                         void (Receiver::*slot)(qint64));
 
+    QSharedPointer<const LibraryIndex> snapshot() const;
+
     mutable QMutex libraryLock;
-    QJsonObject library;
+    QSharedPointer<const LibraryIndex> library;
     QMutex receiverLock;
     std::function<void(HttpServer::Session *)> connectErrorcode;
 };

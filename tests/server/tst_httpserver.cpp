@@ -8,6 +8,7 @@
 #include "server/tcpservermanage.h"
 
 #include <QBuffer>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonDocument>
@@ -71,6 +72,9 @@ private slots:
     void bodyCap();
     void postBody();
     void rangeNearEndOfFileOver4GiB();
+    void largeFileStreamedInChunks_data();
+    void largeFileStreamedInChunks();
+    void fileShrinksWhileStreaming();
     void replyAfterClientLeft();
     void clientAddressIsPlainIPv4();
     void managerLifecycle();
@@ -560,6 +564,81 @@ void TestHttpServer::rangeNearEndOfFileOver4GiB()
     QCOMPARE(reply.raw, QStringLiteral("HTTP/1.1 416 Partial Content\r\nContent-Range: bytes */%1\r\n\r\n")
                             .arg(size)
                             .toLatin1());
+}
+
+void TestHttpServer::largeFileStreamedInChunks_data()
+{
+    QTest::addColumn<qint64>("s");
+    QTest::addColumn<qint64>("e");
+    QTest::newRow("whole file") << qint64(0) << qint64(0);
+    QTest::newRow("odd middle range") << qint64(12345) << qint64(3 * 1024 * 1024 + 4321);
+    QTest::newRow("suffix of 1 MiB + 1") << qint64(-(1024 * 1024 + 1)) << qint64(0);
+}
+
+void TestHttpServer::largeFileStreamedInChunks()
+{
+    // Far more than the send window and the chunk size: the body is streamed
+    // over many write notifications and must arrive complete and in order.
+    QFETCH(qint64, s);
+    QFETCH(qint64, e);
+    const QString path = dir.filePath("large.bin");
+    const qint64 size = 5 * 1024 * 1024 + 777;
+    QByteArray content(int(size), Qt::Uninitialized);
+    quint32 x = 12345;
+    for (int i = 0; i < content.size(); ++i) {
+        x = x * 1103515245u + 12345u;
+        content[i] = char(x >> 24);
+    }
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(content), size);
+    f.close();
+    const qint64 first = s < 0 ? size + s : s;
+    const qint64 last = (s < 0 || e <= s) ? size - 1 : e;
+    setHandler([path, s, e](const QPointer<Session> &session) { session->replyFile(path, s, e); });
+    const RawClient::Reply reply = RawClient::get(port, "/large");
+    QVERIFY(reply.closedByServer);
+    QCOMPARE(reply.headers.value("Content-Range"),
+             QStringLiteral("bytes %1-%2/%3").arg(first).arg(last).arg(size).toLatin1());
+    QCOMPARE(reply.contentLength(), last - first + 1);
+    QCOMPARE(qint64(reply.body.size()), last - first + 1);
+    QVERIFY(reply.body == content.mid(int(first), int(last - first + 1)));
+}
+
+void TestHttpServer::fileShrinksWhileStreaming()
+{
+    // The file is cut short after the head promised more: the connection is
+    // ended at once (not after the idle time-out), with fewer bytes than promised.
+    server->setIdleTimeout(60000);
+    const QString path = dir.filePath("shrinking.bin");
+    const qint64 size = 32 * 1024 * 1024;
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(size));
+    }
+    setHandler([path](const QPointer<Session> &session) { session->replyFile(path, 0, 0); });
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(socket.waitForConnected(5000));
+    // A small receive buffer keeps the server from queuing everything at once.
+    socket.setReadBufferSize(64 * 1024);
+    socket.write("GET /shrink HTTP/1.1\r\n\r\n");
+    QVERIFY(socket.waitForBytesWritten(5000));
+    QVERIFY(socket.waitForReadyRead(10000));
+    QVERIFY(QFile::resize(path, 1024 * 1024));
+    QByteArray got;
+    QDeadlineTimer deadline(30000);
+    while (socket.state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+        got += socket.readAll();
+        socket.waitForReadyRead(200);
+    }
+    got += socket.readAll();
+    server->setIdleTimeout(1000);
+    QVERIFY(socket.state() != QAbstractSocket::ConnectedState);
+    QVERIFY(got.size() < size);
+    QTRY_VERIFY(log->contains("reply body ended early"));
+    QVERIFY(!log->contains("idle time-out"));
 }
 
 void TestHttpServer::replyAfterClientLeft()

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QJsonObject>
+#include <QMutex>
+#include <QString>
+#include <QVector>
+
+// An immutable snapshot of the published library for the handler threads:
+// the object itself, its compact serialisation (the /list body) and the
+// public ids of its items, with the answers of earlier look-ups remembered.
+// A new publication makes a new snapshot; handlers keep the one they took.
+class LibraryIndex
+{
+public:
+    explicit LibraryIndex(const QJsonObject &library);
+
+    const QJsonObject &json() const { return library; }
+    const QByteArray &compactJson() const { return compact; }
+
+    // The last item whose "posterpath" (kind "post") or "videopath" (kind
+    // "video") contains id, giving its "posterpathreal" or "videopathreal".
+    bool findItemPath(const QString &kind, const QString &id, QString &path) const;
+
+private:
+    struct Entry
+    {
+        QString publicPath;
+        QString realPath;
+    };
+    bool scan(const QVector<Entry> &entries, const QString &id, QString &path) const;
+
+    QJsonObject library;
+    QByteArray compact;
+    QVector<Entry> posters;
+    QVector<Entry> videos;
+
+    // Remembered answers: the headset asks for the same video again at every seek.
+    struct Answer
+    {
+        bool found;
+        QString path;
+    };
+    mutable QMutex memoLock;
+    mutable QHash<QString, Answer> videoMemo;
+    mutable QHash<QString, Answer> posterMemo;
+};
