@@ -53,6 +53,12 @@ QByteArray run(const QString &program, const QStringList &arguments, int *exitCo
     return process.readAllStandardOutput();
 }
 
+bool ended(QProcess *process, int timeoutMs)
+{
+    return process->state() == QProcess::NotRunning || process->waitForFinished(timeoutMs)
+        || process->state() == QProcess::NotRunning;
+}
+
 QList<QByteArray> alogLines(const QString &dataRoot)
 {
     const QDir dir(dataRoot + QStringLiteral("/aLog"));

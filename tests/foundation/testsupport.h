@@ -33,6 +33,10 @@ namespace TestSupport {
 QByteArray run(const QString &program, const QStringList &arguments, int *exitCode = nullptr,
                int timeoutMs = 60000, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
 
+// True once the process has ended, also when it ended before the call (where
+// QProcess::waitForFinished answers false).
+bool ended(QProcess *process, int timeoutMs = 60000);
+
 // All alog lines under <dataRoot>/aLog, oldest file first.
 QList<QByteArray> alogLines(const QString &dataRoot);
 

@@ -121,7 +121,7 @@ void TestSingleInstance::secondStartHandsOverAndEnds()
 
     QProcess *second = startCorvane(QStringLiteral(CORVANE_BIN), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     QVERIFY(second);
-    QVERIFY(second->waitForFinished(60000));
+    QVERIFY(TestSupport::ended(second, 60000));
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
     const QByteArray stderrText = second->readAllStandardError();
@@ -156,7 +156,7 @@ void TestSingleInstance::handOverTexts()
     QTRY_VERIFY_WITH_TIMEOUT(windowShown(first), 60000);
     QProcess *second = startCorvane(QStringLiteral(CORVANE_BIN), arguments);
     QVERIFY(second);
-    QVERIFY(second->waitForFinished(60000));
+    QVERIFY(TestSupport::ended(second, 60000));
     QCOMPARE(second->exitCode(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(alogHas(pidOf(first), " sglProcApplicationPara: \"" + received + '"'), 20000);
     QVERIFY(!windowShown(second));
@@ -196,7 +196,7 @@ void TestSingleInstance::simultaneousStartsLeaveOne()
         // The later copy's line reached the one that runs.
         QTRY_VERIFY_WITH_TIMEOUT(alogHas(pidOf(running), " sglProcApplicationPara: \"round\""), 20000);
         running->kill();
-        QVERIFY(running->waitForFinished(10000));
+        QVERIFY(TestSupport::ended(running, 10000));
     }
 }
 
@@ -214,7 +214,7 @@ void TestSingleInstance::symlinkOfAnotherNameRuns()
     // A start as built finds it by the executable's file name.
     QProcess *second = startCorvane(QStringLiteral(CORVANE_BIN), {QStringLiteral("via"), QStringLiteral("name")});
     QVERIFY(second);
-    QVERIFY(second->waitForFinished(60000));
+    QVERIFY(TestSupport::ended(second, 60000));
     QCOMPARE(second->exitCode(), 0);
     QVERIFY(second->readAllStandardError().split('\n').contains("Corvane already running."));
     QTRY_VERIFY_WITH_TIMEOUT(alogHas(pidOf(first), " sglProcApplicationPara: \"via name\""), 20000);
@@ -242,7 +242,7 @@ void TestSingleInstance::loserWaitsForWinnerToListen()
     received += socket->readAll();
     QCOMPARE(received, QByteArray("late winner"));
 
-    QVERIFY(late->waitForFinished(60000));
+    QVERIFY(TestSupport::ended(late, 60000));
     QCOMPARE(late->exitCode(), 0);
     QVERIFY(late->readAllStandardError().split('\n').contains("Corvane already running."));
     QVERIFY(alogHas(pidOf(late), " _isRunning true"));
@@ -257,7 +257,7 @@ void TestSingleInstance::loserNeverRunsWhenWinnerIsSilent()
     QVERIFY(lock.tryLock(0));
     QProcess *copy = startCorvane(QStringLiteral(CORVANE_BIN), {QStringLiteral("unheard")});
     QVERIFY(copy);
-    QVERIFY(copy->waitForFinished(60000));
+    QVERIFY(TestSupport::ended(copy, 60000));
     QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
     QCOMPARE(copy->exitCode(), 0);
     const QByteArray errors = copy->readAllStandardError();

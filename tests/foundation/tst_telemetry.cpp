@@ -312,7 +312,7 @@ void TestTelemetry::crashLeavesReport()
     helper.start(QStringLiteral(FOUNDATION_TAVREL_HELPER), {root.path(), QStringLiteral("crash"), kind});
     QVERIFY(helper.waitForStarted(10000));
     const qint64 pid = helper.processId();
-    QVERIFY(helper.waitForFinished(60000));
+    QVERIFY(TestSupport::ended(&helper));
     QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
     QVERIFY(helper.readAllStandardOutput().startsWith("crash server: ok 0x"));
 
@@ -361,7 +361,7 @@ void TestTelemetry::fatalMessageReachesAlogAndCrashData()
     QProcess probe;
     probe.setProcessEnvironment(env);
     probe.start(QStringLiteral(FOUNDATION_PROBE), {QStringLiteral("fatal"), QStringLiteral("fatal-marker-71")});
-    QVERIFY(probe.waitForFinished(60000));
+    QVERIFY(TestSupport::ended(&probe));
     QCOMPARE(probe.exitStatus(), QProcess::CrashExit);
     QVERIFY2(probe.readAllStandardError().isEmpty(), "the handler prints nothing");
     const QString data = root.path() + QStringLiteral("/NuvoVR/Brindlecast");
@@ -391,7 +391,7 @@ void TestTelemetry::libraryAloneManyThreadsAndProcesses()
     QProcess *b = children.start(QStringLiteral(FOUNDATION_TAVREL_HELPER), {root.path(), QStringLiteral("write"), QStringLiteral("4"), QString::number(perThread)});
     QVERIFY(a && b);
     const QByteArray pids[] = {QByteArray::number(a->processId()), QByteArray::number(b->processId())};
-    QVERIFY(a->waitForFinished(120000) && b->waitForFinished(120000));
+    QVERIFY(TestSupport::ended(a, 120000) && TestSupport::ended(b, 120000));
     QCOMPARE(a->exitCode(), 0);
     QCOMPARE(b->exitCode(), 0);
 
