@@ -95,6 +95,7 @@ private slots:
     void filesBesideTheExecutable_data();
     void filesBesideTheExecutable();
     void everyListedResourceExists();
+    void openSourceNotices();
 
 private:
     QTemporaryDir dataDir;
@@ -560,6 +561,18 @@ void TestDialogs::everyListedResourceExists()
         }
     }
     QVERIFY(found > 20);
+}
+
+void TestDialogs::openSourceNotices()
+{
+    QFile file(QStringLiteral(":/Corvane/openSource.html"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    for (const char *needle : {"Qt 5", "FFmpeg", "OpenSSL", "GNU LESSER GENERAL PUBLIC LICENSE", "Version 2.1",
+                               "Version 3, 29 June 2007", "Apache License", "</html>"})
+        QVERIFY2(html.contains(QLatin1String(needle)), needle);
+    // The licence texts are escaped, so the page stays well-formed rich text.
+    QVERIFY(!html.contains(QLatin1String("<http")));
 }
 
 QTEST_MAIN(TestDialogs)
