@@ -1,5 +1,7 @@
 #include "tavrelwrapper.h"
 
+#include "settings/appsettings.h"
+
 #include <tavrel.h>
 
 #include <QDebug>
@@ -44,7 +46,7 @@ void TavrelWrapper::Init(const char *rootPath, const char *appVersion, const cha
     tavrel::TavrelGlobalEnvBuilderBase::SetIsDebug(false);
     tavrel::TavrelGlobalEnvBuilderBase *global = CreateTavrelGlobalEnvBuilder(kAppNumber, 0);
     if (global) {
-        global->SetIsOverseas(false)
+        global->SetIsOverseas(AppSettings::instance()->isOverseas())
             ->SetRootPathName(rootPath)
             ->SetDid(did)
             ->SetUid(uid)
