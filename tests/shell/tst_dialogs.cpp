@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QEventLoop>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -96,6 +98,8 @@ private slots:
     void filesBesideTheExecutable();
     void everyListedResourceExists();
     void openSourceNotices();
+    void designFontsFallBack_data();
+    void designFontsFallBack();
 
 private:
     QTemporaryDir dataDir;
@@ -573,6 +577,27 @@ void TestDialogs::openSourceNotices()
         QVERIFY2(html.contains(QLatin1String(needle)), needle);
     // The licence texts are escaped, so the page stays well-formed rich text.
     QVERIFY(!html.contains(QLatin1String("<http")));
+}
+
+void TestDialogs::designFontsFallBack_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::newRow("Microsoft YaHei") << QStringLiteral("Microsoft YaHei");
+    QTest::newRow("weiruan yahei") << QString::fromUtf8("微软雅黑");
+}
+
+void TestDialogs::designFontsFallBack()
+{
+    QFETCH(QString, family);
+    Utils::installFontSubstitutes();
+    QFont font(family);
+    font.setPixelSize(18);
+    const QFontInfo info(font);
+    // A sans serif that has Latin and CJK glyphs, so no label shows boxes.
+    QCOMPARE(info.family(), QStringLiteral("Noto Sans CJK SC"));
+    const QFontMetrics metrics(font);
+    QVERIFY(metrics.inFont(QChar(0x89c6))); // 视
+    QVERIFY(metrics.inFont(QChar(u'A')));
 }
 
 QTEST_MAIN(TestDialogs)
