@@ -202,13 +202,13 @@ void TestMediaRoutes::initTestCase()
     QVERIFY(QDir().mkpath(media));
     QVERIFY(QDir().mkpath(dir.filePath("videoPictures")));
 
-    struct Spec { QString id, name; QStringList codec; };
-    const QList<Spec> specs = {
+    struct Clip { QString id, name; QStringList codec; };
+    const QList<Clip> clips = {
         {"1607300000042", "Trip.2019.mp4", {"-c:v", "libx264", "-g", "15", "-pix_fmt", "yuv420p"}},
         {"1607300000043", "My Movie.mkv", {"-c:v", "mpeg4", "-q:v", "5"}},
         {"1607300000044", "Ünïcödé clip.mp4", {"-c:v", "libx264", "-g", "25", "-pix_fmt", "yuv420p"}},
     };
-    for (const Spec &s : specs) {
+    for (const Clip &s : clips) {
         Video v;
         v.id = s.id;
         v.path = media + "/" + s.name;
