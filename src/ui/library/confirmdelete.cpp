@@ -1,0 +1,58 @@
+#include "confirmdelete.h"
+#include "ui_confirmdelete.h"
+
+#include "dialogs/dialogdragger.h"
+
+#include <QIcon>
+#include <QMouseEvent>
+
+ConfirmDelete::ConfirmDelete(QWidget *parent) : QWidget(parent), ui(new Ui::frmConfirmDelete), m_dragger(new DialogDragger(this))
+{
+    ui->setupUi(this);
+    // A parent would make this a child widget; keep it a window either way.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowModality(Qt::ApplicationModal);
+    setWindowIcon(QIcon(QStringLiteral(":/Corvane/Skin/ico/logo_16X16.png")));
+
+    connect(ui->pb_cancel, &QPushButton::clicked, this, &ConfirmDelete::slotCancel);
+    connect(ui->pb_delete, &QPushButton::clicked, this, &ConfirmDelete::slotDelete);
+    connect(ui->tb_close, &QToolButton::clicked, this, &ConfirmDelete::slotClose);
+}
+
+ConfirmDelete::~ConfirmDelete()
+{
+    delete ui;
+}
+
+void ConfirmDelete::slotCancel()
+{
+    close();
+    emit sglCancelDelVideoFile();
+}
+
+void ConfirmDelete::slotDelete()
+{
+    emit sglDoDelVideoFile();
+    close();
+}
+
+void ConfirmDelete::slotClose()
+{
+    slotCancel();
+}
+
+void ConfirmDelete::mousePressEvent(QMouseEvent *event)
+{
+    m_dragger->press(event);
+}
+
+void ConfirmDelete::mouseMoveEvent(QMouseEvent *event)
+{
+    m_dragger->move(event);
+}
+
+void ConfirmDelete::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragger->release(event);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <QWidget>
+
+class DialogDragger;
+
+namespace Ui {
+class frmConfirmDelete;
+}
+
+// Asks before the selected videos are removed from the library. Shown
+// application-modal by the page container; the answer travels as a signal.
+class ConfirmDelete : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ConfirmDelete(QWidget *parent = nullptr);
+    ~ConfirmDelete() override;
+
+signals:
+    void sglDoDelVideoFile();
+    void sglCancelDelVideoFile();
+
+public slots:
+    void slotCancel();
+    void slotDelete();
+    void slotClose();
+
+protected:
+    // Frameless: the window is moved by dragging it with the left button.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Ui::frmConfirmDelete *ui;
+    std::unique_ptr<DialogDragger> m_dragger;
+};

@@ -1,0 +1,601 @@
+#include "homepage.h"
+#include "ui_homepage.h"
+
+#include "homesub.h"
+#include "parseprocess.h"
+
+#include "dialogs/formmessage.h"
+#include "library/corvanevideoinfo.h"
+#include "library/libraryglobals.h"
+#include "library/runner.h"
+#include "library/videolibraryfile.h"
+#include "library/videolisttext.h"
+#include "shell/utils.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMimeData>
+#include <QTimer>
+
+namespace {
+
+QString buttonStyle(const char *normal, const char *hover = nullptr, const char *pressed = nullptr,
+                    const char *checked = nullptr)
+{
+    const QString rule = QStringLiteral("QPushButton%1{background-image:url(:/Corvane/Skin/new/%2);border:0px;}");
+    QString style = rule.arg(QString(), QLatin1String(normal));
+    if (hover)
+        style += rule.arg(QStringLiteral(":hover"), QLatin1String(hover));
+    if (pressed)
+        style += rule.arg(QStringLiteral(":pressed"), QLatin1String(pressed));
+    if (checked)
+        style += rule.arg(QStringLiteral(":checked"), QLatin1String(checked));
+    return style;
+}
+
+const char *const kLabelAllGrey =
+    "QLabel{font:16px \"Microsoft YaHei\";color:#9da1a3;background-color:transparent;};";
+const char *const kLabelAllTeal =
+    "QLabel{font:16px \"Microsoft YaHei\";color:#28acb8;background-color:transparent;};";
+
+} // namespace
+
+HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::frmHomePage)
+{
+    qRegisterMetaType<CorvaneVideoInfo *>("CorvaneVideoInfo*");
+    ui->setupUi(this);
+    ui->gridLayout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lastOpenDir = QDir::currentPath();
+
+    // The empty-library hint lies on the page itself, above the grid.
+    m_hintImage = new QLabel(this);
+    m_hintImage->setObjectName(QStringLiteral("label_addVideoImage"));
+    m_hintImage->setGeometry(264, 155, 236, 236);
+    m_hintImage->setStyleSheet(QStringLiteral("QLabel{border-image:url(:/Corvane/Skin/new/Add-video.png);}"));
+    m_hintImage->hide();
+    m_hintText = new QLabel(this);
+    m_hintText->setObjectName(QStringLiteral("label_addVideoText"));
+    m_hintText->setGeometry(10, 410, width() - 30, 30);
+    m_hintText->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    m_hintText->setStyleSheet(QStringLiteral("QLabel{color:#9da1a3;font:20px \"Microsoft YaHei\";}"));
+    m_hintText->setText(tr("add video"));
+    m_hintText->hide();
+
+    ui->pb_All->hide();
+    ui->label_all->hide();
+    ui->label_all->setStyleSheet(QLatin1String(kLabelAllGrey));
+    setAddButtonStyle();
+    setDelButtonNormal();
+    setAllButtonReset();
+
+    ui->scrollAreaWidgetContents->setAcceptDrops(false);
+    setAcceptDrops(true);
+
+    announceTimer = new QTimer(this);
+    announceTimer->setObjectName(QStringLiteral("announceTimer"));
+
+    m_parseProcess = new ParseProcess;
+
+    connect(ui->tb_add, &QPushButton::clicked, this, &HomePage::slotAddVideoFile);
+    connect(ui->tb_del, &QPushButton::clicked, this, &HomePage::slotDelVideoFile);
+    connect(ui->pb_All, &QPushButton::clicked, this, &HomePage::slotSelectAll);
+    connect(announceTimer, &QTimer::timeout, this, &HomePage::slotSendUpdateUDPMessage);
+    connect(this, &HomePage::slgUpdateDataReadProgress, m_parseProcess, &ParseProcess::slotUpdateDataReadProgress);
+}
+
+HomePage::~HomePage()
+{
+    // A run still going (the program quitting mid-probe) must end before
+    // its QThread object and the records it reads go away.
+    for (Runner *runner : findChildren<Runner *>()) {
+        runner->quit();
+        runner->wait();
+    }
+    qDeleteAll(videoList);
+    videoList.clear();
+    delete m_parseProcess;
+    delete ui;
+}
+
+// ---------------------------------------------------------------------------
+// Library state and files
+
+void HomePage::loadVideoList()
+{
+    clearVideoTiles();
+    qDeleteAll(videoList);
+    videoList.clear();
+    itemTexts.clear();
+    addedPaths.clear();
+
+    QList<CorvaneVideoInfo *> records;
+    if (!VideoLibraryFile().load(&itemTexts, &records)) {
+        qDebug() << "no library file to load, the library is empty";
+        setEmptyHintVisible(true);
+        return;
+    }
+    for (CorvaneVideoInfo *info : records) {
+        addVideoTile(info);
+        videoList.append(info);
+        addedPaths.append(info->videoPathReal);
+    }
+    publishVideoList();
+    if (!tiles.isEmpty())
+        announceChange();
+    ui->tb_del->setEnabled(!tiles.isEmpty());
+}
+
+void HomePage::appendVideoRecord(CorvaneVideoInfo *info, bool first)
+{
+    if (!info)
+        return;
+    if (!VideoLibraryFile().appendRecord(info, first, &itemTexts))
+        qWarning() << "the library file cannot be written; not stored:" << info->videoPathReal;
+}
+
+void HomePage::rewriteVideoList()
+{
+    clearVideoTiles();
+    if (!VideoLibraryFile().rewrite(videoList, &itemTexts))
+        qWarning() << "the library file cannot be rewritten; the previous file is kept";
+    if (videoList.isEmpty()) {
+        setEmptyHintVisible(true);
+        ui->tb_del->setEnabled(false);
+    } else {
+        setEmptyHintVisible(false);
+        for (CorvaneVideoInfo *info : qAsConst(videoList))
+            addVideoTile(info);
+    }
+    publishVideoList();
+    announceChange();
+    ui->tb_del->setEnabled(!tiles.isEmpty());
+}
+
+void HomePage::writeVideoListJsonFile()
+{
+    if (!VideoLibraryFile().writeJsonExport(itemTexts))
+        qDebug() << "the library export cannot be written";
+}
+
+void HomePage::publishVideoList()
+{
+    emit sglSendJson(VideoListText::buildLibraryJson(itemTexts));
+}
+
+void HomePage::announceChange()
+{
+    emit sglSendUpdateUDP();
+    ++udpRefreshCounter;
+    udpRepeatCount = 0;
+    announceTimer->stop();
+    announceTimer->start(900);
+}
+
+// ---------------------------------------------------------------------------
+// Tiles
+
+void HomePage::addVideoTile(CorvaneVideoInfo *info)
+{
+    if (!info)
+        return;
+    setEmptyHintVisible(false);
+    const int n = tiles.size();
+    auto *tile = new HomeSub(this);
+    connect(tile, &HomeSub::sglSelectForDelete, this, &HomePage::slotSelectForDelete);
+    tiles.append(tile);
+    tile->setVideoInfo(info);
+    // Into the grid first: the move to the grid's widget would hide a tile already shown.
+    ui->gridLayout->addWidget(tile, n / 3, n % 3);
+    tile->show();
+}
+
+void HomePage::clearVideoTiles()
+{
+    const QList<HomeSub *> all = ui->scrollArea->findChildren<HomeSub *>();
+    for (HomeSub *tile : all)
+        delete tile;
+    tiles.clear();
+    itemTexts.clear();
+}
+
+bool HomePage::isVideoAdded(const QString &path) const
+{
+    return addedPaths.contains(path);
+}
+
+void HomePage::setEmptyHintVisible(bool visible)
+{
+    m_hintImage->setVisible(visible);
+    m_hintText->setVisible(visible);
+}
+
+void HomePage::refreshVideoState()
+{
+    for (CorvaneVideoInfo *info : qAsConst(videoList)) {
+        for (HomeSub *tile : qAsConst(tiles)) {
+            if (tile->videoInfo() == info)
+                tile->ChangeState();
+        }
+    }
+    publishVideoList();
+    emit sglSendUpdateUDP();
+}
+
+// ---------------------------------------------------------------------------
+// Adding videos
+
+bool HomePage::acceptCandidate(const QString &path, const QString &name, bool fromDialog)
+{
+    if (fromDialog && path.isEmpty()) {
+        pendingErrors.append({tr("not video file"), path});
+        return false;
+    }
+    const QString suffix = QFileInfo(name).suffix();
+    if (suffix.isEmpty() || !Runner::isAcceptedSuffix(suffix)) {
+        pendingErrors.append({tr("not video file"), name});
+        return false;
+    }
+    if (isVideoAdded(path)) {
+        pendingErrors.append({tr("already add the video"), name});
+        return false;
+    }
+    // Recorded at once, so a second copy in the same batch is a duplicate.
+    addedPaths.append(path);
+    return true;
+}
+
+void HomePage::acceptCandidateFiles(QStringList *paths)
+{
+    QStringList accepted;
+    for (const QString &path : qAsConst(*paths)) {
+        if (acceptCandidate(path, QFileInfo(path).fileName(), true))
+            accepted.append(path);
+    }
+    *paths = accepted;
+}
+
+void HomePage::acceptCandidateFiles(QList<QUrl> *urls)
+{
+    QList<QUrl> accepted;
+    for (const QUrl &url : qAsConst(*urls)) {
+        // Only files on this machine can be served to the headset.
+        if (!url.isLocalFile()) {
+            qDebug() << "dropped URL is not a local file:" << url;
+            pendingErrors.append({tr("not video file"), url.toDisplayString()});
+            continue;
+        }
+        if (acceptCandidate(url.toLocalFile(), url.fileName(QUrl::FullyDecoded), false))
+            accepted.append(url);
+    }
+    *urls = accepted;
+}
+
+void HomePage::showPendingErrors()
+{
+    const QList<QStringList> errors = pendingErrors;
+    pendingErrors.clear();
+    FormMessage *message = Utils::instance().getFormMessage();
+    for (const QStringList &error : errors) {
+        qDebug() << "rejected file:" << error;
+        if (!message)
+            continue;
+        message->setMessage(error);
+        message->exec();
+    }
+}
+
+void HomePage::startProbeRun(const QStringList &files, const QList<QUrl> &urls)
+{
+    auto *runner = new Runner(this);
+    runner->setKnownVideos(videoList);
+    if (!urls.isEmpty())
+        runner->setUrls(urls);
+    else
+        runner->setFiles(files);
+
+    connect(runner, &Runner::sglParse, this, &HomePage::slotParse, Qt::QueuedConnection);
+    connect(runner, &QThread::finished, this, &HomePage::slotParsefinished, Qt::QueuedConnection);
+    connect(runner, &Runner::sglAbnormal, this, &HomePage::slotAbnormal, Qt::QueuedConnection);
+    connect(runner, &Runner::sglUpdateFinish, this, &HomePage::slotUpdateFinish, Qt::QueuedConnection);
+    runner->start(QThread::InheritPriority);
+
+    parseTotal = urls.isEmpty() ? files.size() : urls.size();
+
+    if (!m_parseProcess->isParsing) {
+        m_parseProcess->resetProgress();
+        m_parseProcess->exec();
+        emit slgUpdateDataReadProgress(parseDone, parseTotal);
+    }
+}
+
+void HomePage::leaveDeleteModeForAdd()
+{
+    deleteMode = false;
+    setDelButtonNormal();
+    allSelected = false;
+    ui->pb_All->hide();
+    ui->label_all->hide();
+    setAllButtonReset();
+    setAllLabelGrey();
+    for (HomeSub *tile : qAsConst(tiles)) {
+        tile->setDeleteMode(false);
+        tile->setSelected(false);
+    }
+}
+
+void HomePage::slotAddVideoFile()
+{
+    if (m_parseProcess->isParsing) {
+        qDebug() << "is parseing ";
+        return;
+    }
+    disconnect(ui->tb_add, &QPushButton::clicked, this, &HomePage::slotAddVideoFile);
+    ui->tb_add->setCheckable(true);
+    ui->tb_add->setChecked(true);
+
+    leaveDeleteModeForAdd();
+
+    QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("Open Video File"), lastOpenDir,
+        tr("Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm "
+           "*.vob *.swf *.rm *.ts);;All File(*.*)"));
+    if (!files.isEmpty()) {
+        setEmptyHintVisible(false);
+        lastOpenDir = QFileInfo(files.first()).absolutePath();
+        acceptCandidateFiles(&files);
+        if (files.isEmpty())
+            showPendingErrors();
+        else
+            startProbeRun(files, {});
+    }
+
+    ui->tb_add->setChecked(false);
+    ui->tb_add->setCheckable(false);
+    connect(ui->tb_add, &QPushButton::clicked, this, &HomePage::slotAddVideoFile);
+}
+
+void HomePage::dragEnterEvent(QDragEnterEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void HomePage::dropEvent(QDropEvent *event)
+{
+    if (m_parseProcess->isParsing) {
+        qDebug() << "is parseing ";
+        return;
+    }
+    const QList<QUrl> urls = event->mimeData() ? event->mimeData()->urls() : QList<QUrl>();
+    event->acceptProposedAction();
+    if (urls.isEmpty())
+        return;
+    // The probe run is modal; run it after the drop has been answered, so
+    // the drag source is not kept waiting for the whole run.
+    QTimer::singleShot(0, this, [this, urls] { processDroppedUrls(urls); });
+}
+
+void HomePage::processDroppedUrls(const QList<QUrl> &dropped)
+{
+    if (m_parseProcess->isParsing) {
+        qDebug() << "is parseing ";
+        return;
+    }
+    QList<QUrl> urls = dropped;
+    acceptCandidateFiles(&urls);
+    if (urls.isEmpty()) {
+        showPendingErrors();
+        return;
+    }
+    setEmptyHintVisible(false);
+    startProbeRun({}, urls);
+}
+
+void HomePage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+}
+
+void HomePage::slotParse(CorvaneVideoInfo *fCorvaneVideoInfo)
+{
+    if (!fCorvaneVideoInfo)
+        return;
+    addVideoTile(fCorvaneVideoInfo);
+    appendVideoRecord(fCorvaneVideoInfo, false);
+    videoList.append(fCorvaneVideoInfo);
+    ui->tb_del->setEnabled(!tiles.isEmpty());
+    writeVideoListJsonFile();
+    publishVideoList();
+    emit slgUpdateDataReadProgress(parseDone, parseTotal);
+    ++parseDone;
+}
+
+void HomePage::slotParsefinished()
+{
+    auto *runner = qobject_cast<Runner *>(sender());
+    qDebug() << sender() << "finished";
+    if (runner) {
+        runner->quit();
+        runner->wait();
+    }
+    showPendingErrors();
+
+    isAddingFiles = false;
+    m_parseProcess->close();
+    parseDone = 0;
+    parseTotal = 0;
+    m_parseProcess->resetProgress();
+    if (runner)
+        runner->deleteLater();
+}
+
+void HomePage::slotAbnormal(QStringList errorList)
+{
+    pendingErrors.append(errorList);
+}
+
+void HomePage::slotUpdateFinish()
+{
+    announceChange();
+}
+
+void HomePage::slotSendUpdateUDPMessage()
+{
+    emit sglSendRefreshUDP();
+    ++udpRepeatCount;
+    if (udpRepeatCount > 2)
+        announceTimer->stop();
+}
+
+// ---------------------------------------------------------------------------
+// Deleting videos
+
+void HomePage::slotDelVideoFile()
+{
+    if (!deleteMode) {
+        deleteMode = true;
+        setDelButtonDeleteMode();
+        ui->pb_All->show();
+        ui->label_all->show();
+        setAllButtonDeleteMode();
+        setAllLabelGrey();
+        for (HomeSub *tile : qAsConst(tiles)) {
+            tile->setDeleteMode(true);
+            tile->setSelected(false);
+        }
+        return;
+    }
+    deleteMode = false;
+    if (selectedVideos.isEmpty()) {
+        setDelButtonNormal();
+        for (HomeSub *tile : qAsConst(tiles))
+            tile->setDeleteMode(false);
+        ui->pb_All->hide();
+        ui->label_all->hide();
+    } else {
+        emit sglShowConfirmDel();
+    }
+}
+
+void HomePage::slotDoDelVideoFile()
+{
+    const QList<CorvaneVideoInfo *> chosen = selectedVideos;
+    for (CorvaneVideoInfo *info : chosen) {
+        if (!videoList.contains(info)) {
+            qDebug() << (info ? info->videoPathReal : QString()) << "delete fail";
+            continue;
+        }
+        if (QFile::exists(info->posterPathReal) && !QFile::remove(info->posterPathReal))
+            qWarning() << "cannot remove the poster" << info->posterPathReal;
+        addedPaths.removeOne(info->videoPathReal);
+        videoList.removeOne(info);
+        selectedVideos.removeOne(info);
+        delete info;
+    }
+    rewriteVideoList();
+    writeVideoListJsonFile();
+    ui->pb_All->hide();
+    ui->label_all->hide();
+    setDelButtonNormal();
+}
+
+void HomePage::slotCancelDelVideoFile()
+{
+    deleteMode = false;
+    ui->pb_All->hide();
+    ui->label_all->hide();
+    setDelButtonNormal();
+    allSelected = false;
+    for (HomeSub *tile : qAsConst(tiles))
+        tile->setDeleteMode(false);
+}
+
+void HomePage::slotSelectAll()
+{
+    allSelected = !allSelected;
+    selectedVideos.clear();
+    if (allSelected) {
+        setAllButtonAllSelected();
+        setAllLabelTeal();
+    } else {
+        setAllButtonDeleteMode();
+        setAllLabelGrey();
+    }
+    for (HomeSub *tile : qAsConst(tiles))
+        tile->setSelected(allSelected);
+}
+
+void HomePage::slotSelectForDelete(CorvaneVideoInfo *psvi, bool b_willdel)
+{
+    if (b_willdel) {
+        if (!selectedVideos.contains(psvi))
+            selectedVideos.append(psvi);
+        if (selectedVideos.size() == videoList.size()) {
+            allSelected = true;
+            setAllButtonAllSelected();
+            setAllLabelTeal();
+        }
+        return;
+    }
+    if (allSelected) {
+        allSelected = false;
+        setAllButtonDeleteMode();
+        setAllLabelGrey();
+    }
+    selectedVideos.removeOne(psvi);
+}
+
+void HomePage::resetDeleteMode()
+{
+    leaveDeleteModeForAdd();
+}
+
+// ---------------------------------------------------------------------------
+// Button looks
+
+void HomePage::setAddButtonStyle()
+{
+    ui->tb_add->setStyleSheet(buttonStyle("add_normal.png", "add_hover.png", "add_press.png", "add_press.png"));
+}
+
+void HomePage::setDelButtonNormal()
+{
+    ui->tb_del->setStyleSheet(buttonStyle("delete_normal.png", "delete_hover.png", "delete_press.png"));
+}
+
+void HomePage::setDelButtonDeleteMode()
+{
+    ui->tb_del->setStyleSheet(buttonStyle("delete_press.png"));
+}
+
+void HomePage::setAllButtonReset()
+{
+    ui->pb_All->setStyleSheet(buttonStyle("delete_select_normal.png"));
+}
+
+void HomePage::setAllButtonDeleteMode()
+{
+    ui->pb_All->setStyleSheet(
+        buttonStyle("delete_select_normal.png", "delete_select_hover.png", "delete_select_Press.png"));
+}
+
+void HomePage::setAllButtonAllSelected()
+{
+    ui->pb_All->setStyleSheet(buttonStyle("delete_select_Press.png"));
+}
+
+void HomePage::setAllLabelGrey()
+{
+    ui->label_all->setStyleSheet(QLatin1String(kLabelAllGrey));
+}
+
+void HomePage::setAllLabelTeal()
+{
+    ui->label_all->setStyleSheet(QLatin1String(kLabelAllTeal));
+}

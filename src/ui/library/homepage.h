@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QList>
+#include <QJsonObject>
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
+
+class CorvaneVideoInfo;
+class HomeSub;
+class ParseProcess;
+class QLabel;
+class QTimer;
+
+namespace Ui {
+class frmHomePage;
+}
+
+// The library page: the grid of video tiles, adding videos (file dialog or
+// drop), delete mode, and the library state published to the headset. The
+// work on records, library files and probing is done by the library core;
+// the page owns the records and keeps tiles, files and announcements in step.
+class HomePage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit HomePage(QWidget *parent = nullptr);
+    ~HomePage() override;
+
+    // Start-up: reads the library file, builds the tiles, publishes the list.
+    void loadVideoList();
+    // Adds one record to the library file (first: replaces the file).
+    void appendVideoRecord(CorvaneVideoInfo *info, bool first);
+    // Writes the library file anew from videoList and rebuilds the tiles.
+    void rewriteVideoList();
+    void writeVideoListJsonFile();
+    // Emits sglSendJson with the library JSON object.
+    void publishVideoList();
+
+    // Leaves delete mode with nothing selected.
+    void resetDeleteMode();
+    // Re-checks every tile's files, republishes and announces.
+    void refreshVideoState();
+
+    // Read access for the page container and tests.
+    const QList<CorvaneVideoInfo *> &videos() const { return videoList; }
+    const QList<HomeSub *> &tileList() const { return tiles; }
+    const QStringList &itemTextList() const { return itemTexts; }
+    const QList<CorvaneVideoInfo *> &selectedVideoList() const { return selectedVideos; }
+    bool isDeleteMode() const { return deleteMode; }
+    bool isAllSelected() const { return allSelected; }
+    ParseProcess *parseProcess() const { return m_parseProcess; }
+
+signals:
+    void sglShowConfirmDel();
+    void sglSendJson(const QJsonObject &jsonObject);
+    void sglSendUpdateUDP();
+    void sglSendRefreshUDP();
+    void slgUpdateDataReadProgress(qint64 bytesRead, qint64 totalBytes);
+
+public slots:
+    void slotAddVideoFile();
+    void slotDelVideoFile();
+    void slotDoDelVideoFile();
+    void slotCancelDelVideoFile();
+    void slotSelectAll();
+    void slotSelectForDelete(CorvaneVideoInfo *psvi, bool b_willdel);
+    void slotParse(CorvaneVideoInfo *fCorvaneVideoInfo);
+    void slotParsefinished();
+    void slotAbnormal(QStringList errorList);
+    void slotUpdateFinish();
+    void slotSendUpdateUDPMessage();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void processDroppedUrls(const QList<QUrl> &urls);
+    void addVideoTile(CorvaneVideoInfo *info);
+    void clearVideoTiles();
+    bool isVideoAdded(const QString &path) const;
+    // Removes rejected candidates (their [message, name] pairs go to
+    // pendingErrors) and records the accepted paths in addedPaths.
+    void acceptCandidateFiles(QStringList *paths);
+    void acceptCandidateFiles(QList<QUrl> *urls);
+    bool acceptCandidate(const QString &path, const QString &name, bool fromDialog);
+    void startProbeRun(const QStringList &files, const QList<QUrl> &urls);
+    void showPendingErrors();
+    void announceChange();
+    void setEmptyHintVisible(bool visible);
+    void leaveDeleteModeForAdd();
+
+    void setAddButtonStyle();
+    void setDelButtonNormal();
+    void setDelButtonDeleteMode();
+    void setAllButtonReset();
+    void setAllButtonDeleteMode();
+    void setAllButtonAllSelected();
+    void setAllLabelGrey();
+    void setAllLabelTeal();
+
+    Ui::frmHomePage *ui;
+
+    QList<CorvaneVideoInfo *> videoList;
+    QStringList itemTexts;
+    QStringList addedPaths;
+
+    QList<HomeSub *> tiles;
+    QList<CorvaneVideoInfo *> selectedVideos;
+    QList<QStringList> pendingErrors;
+    bool deleteMode = false;
+    bool allSelected = false;
+    QString lastOpenDir;
+    QTimer *announceTimer = nullptr;
+    int udpRepeatCount = 0;
+    int parseTotal = 0;
+    int parseDone = 0;
+    ParseProcess *m_parseProcess = nullptr;
+
+    QLabel *m_hintImage = nullptr;
+    QLabel *m_hintText = nullptr;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class CorvaneVideoInfo;
+class QLabel;
+class QTimer;
+
+namespace Ui {
+class frmHomeSub;
+}
+
+// One tile of the library grid: poster, name, size, duration, the check
+// button of delete mode and the banner of a vanished video file. It repairs
+// a missing poster file with a copy of the default poster, so the headset's
+// poster request still finds a file.
+class HomeSub : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit HomeSub(QWidget *parent = nullptr);
+    ~HomeSub() override;
+
+    // Binds the record (not owned) and fills the tile; null does nothing.
+    void setVideoInfo(CorvaneVideoInfo *info);
+    CorvaneVideoInfo *videoInfo() const { return m_videoInfo; }
+
+    void setDeleteMode(bool on);
+    // Sets the check state and reports it with sglSelectForDelete.
+    void setSelected(bool on);
+    bool isSelected() const { return selected; }
+
+    // Looks again at the bound record's video and poster files.
+    void ChangeState();
+
+    // "hh:mm:ss", each part at least two digits.
+    static QString formatDuration(int seconds);
+    // KiB as "x.xxMB" below 1024 MiB, "x.xxGB" from there.
+    static QString formatSize(int kib);
+
+signals:
+    void sglSelectForDelete(CorvaneVideoInfo *info, bool selected);
+
+public slots:
+    void slotDeleteVideo();
+    void scrollCaption();
+
+protected:
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void applyCheckImages();
+    void applyPoster(bool copyWhenMissing, bool logMissing);
+    void showPosterImage();
+    void copyDefaultPoster();
+    void updateBanner();
+
+    Ui::frmHomeSub *ui;
+    CorvaneVideoInfo *m_videoInfo = nullptr;
+    bool selected = false;
+    QLabel *m_banner = nullptr;
+    QTimer *m_scrollTimer = nullptr;
+    int scrollPos = 0;
+    int scrollMax = 0;
+    QString m_fullName;
+};
