@@ -175,6 +175,10 @@ void TestHomePage::emptyLibraryShowsHint()
     QSignalSpy published(page.get(), &HomePage::sglSendJson);
     QSignalSpy update(page.get(), &HomePage::sglSendUpdateUDP);
     page->show();
+    QCOMPARE(page->objectName(), QStringLiteral("frmHomePage"));
+    QCOMPARE(page->windowTitle(), QStringLiteral("Corvane"));
+    QVERIFY(page->acceptDrops());
+    QVERIFY(!page->findChild<QWidget *>(QStringLiteral("scrollAreaWidgetContents"))->acceptDrops());
     auto *image = page->findChild<QLabel *>(QStringLiteral("label_addVideoImage"));
     auto *text = page->findChild<QLabel *>(QStringLiteral("label_addVideoText"));
     QVERIFY(image && text);

@@ -165,6 +165,9 @@ void TestHomeSub::durationText()
 void TestHomeSub::nullRecordLeavesTileEmpty()
 {
     HomeSub tile;
+    QCOMPARE(tile.objectName(), QStringLiteral("frmHomeSub"));
+    QCOMPARE(tile.size(), QSize(212, 182));
+    QVERIFY(!tile.findChild<QWidget *>(QStringLiteral("groupBox"))->isVisibleTo(&tile));
     tile.setVideoInfo(nullptr);
     QVERIFY(!tile.videoInfo());
     QVERIFY(tile.findChild<QLabel *>(QStringLiteral("labelName"))->text().isEmpty());

@@ -6,7 +6,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 
-ConfirmDelete::ConfirmDelete(QWidget *parent) : QWidget(parent), ui(new Ui::frmConfirmDelete), m_dragger(new DialogDragger(this))
+ConfirmDelete::ConfirmDelete(QWidget *parent) : QWidget(parent), ui(new Ui::ConfirmDelete), m_dragger(new DialogDragger(this))
 {
     ui->setupUi(this);
     // A parent would make this a child widget; keep it a window either way.

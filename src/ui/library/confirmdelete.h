@@ -6,7 +6,7 @@
 class DialogDragger;
 
 namespace Ui {
-class frmConfirmDelete;
+class ConfirmDelete;
 }
 
 // Asks before the selected videos are removed from the library. Shown
@@ -34,6 +34,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    Ui::frmConfirmDelete *ui;
+    Ui::ConfirmDelete *ui;
     std::unique_ptr<DialogDragger> m_dragger;
 };

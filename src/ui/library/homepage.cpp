@@ -46,7 +46,7 @@ const char *const kLabelAllTeal =
 
 } // namespace
 
-HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::frmHomePage)
+HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
 {
     qRegisterMetaType<CorvaneVideoInfo *>("CorvaneVideoInfo*");
     ui->setupUi(this);

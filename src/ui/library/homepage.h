@@ -13,7 +13,7 @@ class QLabel;
 class QTimer;
 
 namespace Ui {
-class frmHomePage;
+class HomePage;
 }
 
 // The library page: the grid of video tiles, adding videos (file dialog or
@@ -101,7 +101,7 @@ private:
     void setAllLabelGrey();
     void setAllLabelTeal();
 
-    Ui::frmHomePage *ui;
+    Ui::HomePage *ui;
 
     QList<CorvaneVideoInfo *> videoList;
     QStringList itemTexts;

@@ -49,7 +49,7 @@ QString twoDigits(int value)
 
 } // namespace
 
-HomeSub::HomeSub(QWidget *parent) : QWidget(parent), ui(new Ui::frmHomeSub)
+HomeSub::HomeSub(QWidget *parent) : QWidget(parent), ui(new Ui::HomeSub)
 {
     // The record pointer travels in sglSelectForDelete, also through queued connections.
     qRegisterMetaType<CorvaneVideoInfo *>("CorvaneVideoInfo*");

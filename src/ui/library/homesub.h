@@ -8,7 +8,7 @@ class QLabel;
 class QTimer;
 
 namespace Ui {
-class frmHomeSub;
+class HomeSub;
 }
 
 // One tile of the library grid: poster, name, size, duration, the check
@@ -57,7 +57,7 @@ private:
     void copyDefaultPoster();
     void updateBanner();
 
-    Ui::frmHomeSub *ui;
+    Ui::HomeSub *ui;
     CorvaneVideoInfo *m_videoInfo = nullptr;
     bool selected = false;
     QLabel *m_banner = nullptr;
