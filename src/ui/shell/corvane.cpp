@@ -1,24 +1,289 @@
 #include "corvane.h"
+#include "ui_corvane.h"
 
+#include "mainwidget.h"
+#include "utils.h"
+
+#include "server/mediaroutes.h"
+#include "server/serverport.h"
+#include "server/tcpservermanage.h"
 #include "settings/appsettings.h"
 #include "settings/session.h"
+#include "library/homepage.h"
+#include "sidepanel/mainmenu.h"
 
-Corvane::Corvane(QWidget *parent) : QMainWindow(parent)
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QSslSocket>
+#include <QVBoxLayout>
+
+namespace {
+
+const int kIndicatorY = 81;
+const int kIndicatorWidth = 140;
+const int kIndicatorHeight = 2;
+
+QString navStyle(const QString &name, bool selected)
 {
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setMinimumSize(1024, 768);
+    const QString image = QStringLiteral(":/Corvane/Skin/new/%1_%2_1.png");
+    const QString font = QStringLiteral("font:14px \"Microsoft YaHei\";padding-left:22px;");
+    if (selected) {
+        return QStringLiteral("QToolButton{border-image:url(%1);color:#ffffff;%2}")
+            .arg(image.arg(name, QStringLiteral("press")), font);
+    }
+    return QStringLiteral("QToolButton{border-image:url(%1);color:#6d6d6d;%4}"
+                          "QToolButton:hover{border-image:url(%2);color:#959595;}"
+                          "QToolButton:pressed{border-image:url(%3);color:#ffffff;}")
+        .arg(image.arg(name, QStringLiteral("normal")), image.arg(name, QStringLiteral("hover")),
+             image.arg(name, QStringLiteral("press")), font);
+}
+
+} // namespace
+
+Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass)
+{
+    Utils::installFontSubstitutes();
+    InitSettings();
+    Session::instance()->loadTranslator(AppSettings::instance()->language());
+    ui->setupUi(this);
+    CheckPort();
+    InitUI();
+    InitConnect();
+    server = new HttpServer::TcpServerManage(AppSettings::instance()->HandleMax());
+    InitServer();
 }
 
 Corvane::~Corvane()
 {
+    if (server) {
+        if (server->isRunning())
+            server->close();
+        server->deleteLater();
+        server = nullptr;
+    }
     AppSettings::deleteInstance();
     Session::deleteInstance();
+    delete ui;
 }
 
-void Corvane::sltProcApplicationPara(const QString &)
+void Corvane::InitSettings()
 {
+    qDebug() << "support ssl? : " << QSslSocket::supportsSsl() << QSslSocket::sslLibraryBuildVersionString()
+             << QSslSocket::sslLibraryVersionString();
+    const QString source = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QStringLiteral("/Corvane.ini"));
+    const QString targetFolder = Session::instance()->getDataPath();
+    if (targetFolder.isEmpty()) {
+        qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply";
+        return;
+    }
+    if (!QFile::exists(targetFolder + QStringLiteral("/Corvane.ini"))
+        && !AppSettings::instance()->copyConfigFile(source, targetFolder))
+        qWarning() << "Corvane::InitSettings: cannot provision" << source << "into" << targetFolder;
+}
+
+void Corvane::CheckPort()
+{
+    // Logs "Available Port" and writes serverPort; stops at 65535.
+    port = ServerPort::choose(ServerPort::kFirstPort);
+    if (port == 0)
+        qWarning() << "Corvane::CheckPort: no free TCP port from" << ServerPort::kFirstPort << "up";
+}
+
+void Corvane::InitUI()
+{
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setWindowIcon(QIcon(QStringLiteral(":/Corvane/Skin/ico/logo_64X64.png")));
+    setMinimumHeight(768);
+    setMinimumWidth(1024);
+    resize(1024, 768);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_MouseTracking);
+    ui->widget->setAttribute(Qt::WA_TranslucentBackground);
+
+    ui->label_logo_text->setStyleSheet(QStringLiteral("QLabel{font:20px \"Microsoft YaHei\";color:#00ecf6;};"));
+    QFont logoFont = ui->label_logo_text->font();
+    logoFont.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    ui->label_logo_text->setFont(logoFont);
+    ui->label_logo_text->hide();
+
+    indicator = new QLabel(ui->midWidget);
+    indicator->setObjectName(QStringLiteral("label_indicator"));
+    indicator->setGeometry(200, kIndicatorY, kIndicatorWidth, kIndicatorHeight);
+    indicator->setStyleSheet(QStringLiteral("QLabel{background-color:#00ecf6;};"));
+
+    auto *split = new QHBoxLayout(ui->widget_2);
+    split->setContentsMargins(0, 0, 0, 0);
+    split->setSpacing(0);
+    leftArea = new QWidget(ui->widget_2);
+    leftArea->setObjectName(QStringLiteral("leftWidget"));
+    leftArea->setFixedWidth(246);
+    rightArea = new QWidget(ui->widget_2);
+    rightArea->setObjectName(QStringLiteral("rightAreaWidget"));
+    split->addWidget(leftArea);
+    split->addWidget(rightArea);
+
+    auto *menu = new mainMenu(this);
+    auto *leftLayout = new QVBoxLayout(leftArea);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->setSpacing(0);
+    leftLayout->addWidget(menu);
+
+    auto *pages = new MainWidget(menu, this);
+    auto *rightLayout = new QVBoxLayout(rightArea);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(0);
+    rightLayout->addWidget(pages);
+
+    connect(this, &Corvane::sglErrorcode, pages, &MainWidget::slotToErrorcode);
+    connect(this, &Corvane::sglSelectHomePage, pages, &MainWidget::slotToHomePage);
+    connect(this, &Corvane::selectAboutUs, pages, &MainWidget::slotToAboutUs);
+    connect(this, &Corvane::selectUserGuide, pages, &MainWidget::slotToUserGuide);
+    connect(pages, &MainWidget::sglRunBackground, this, &Corvane::slotRunBackground);
+    connect(pages, &MainWidget::sglSendJson, this, &Corvane::slotSendJson);
+
+    Session::instance()->loadStyleSheet(QStringLiteral("public.qss"));
+
+    setNavigationNormal();
+    ui->tB_home->setStyleSheet(navStyle(QStringLiteral("home"), true));
+
+    pages->homePage()->loadVideoList();
+}
+
+void Corvane::InitConnect()
+{
+    auto *pages = findChild<MainWidget *>();
+    auto *minimise = new QShortcut(QKeySequence(QStringLiteral("A")), this);
+    minimise->setContext(Qt::WindowShortcut);
+    connect(minimise, &QShortcut::activated, ui->minbutton, &QToolButton::click);
+    connect(ui->minbutton, &QToolButton::clicked, this, [this] {
+        qDebug() << QStringLiteral("[%1][%2] clicked.").arg(ui->minbutton->objectName(), ui->minbutton->text());
+        SlotShowSmall();
+    });
+    auto *exitKey = new QShortcut(QKeySequence(QStringLiteral("B")), this);
+    exitKey->setContext(Qt::WindowShortcut);
+    connect(exitKey, &QShortcut::activated, ui->closebutton, &QToolButton::click);
+    if (pages)
+        connect(ui->closebutton, &QToolButton::clicked, pages, &MainWidget::slotShowExitWindow);
+    connect(ui->tB_home, &QToolButton::clicked, this, &Corvane::slotToHomePage);
+    connect(ui->tB_guide, &QToolButton::clicked, this, &Corvane::slotToGuide);
+    connect(ui->tB_about, &QToolButton::clicked, this, &Corvane::slotToAboutUs);
+}
+
+void Corvane::InitServer()
+{
+    routes = new MediaRoutes(server);
+    routes->setLibraryJson(libraryJson);
+    routes->setErrorcodeReceiver(this, &Corvane::slotToErrorcode);
+    server->setHttpAcceptedCallback(routes->handler());
+    if (port == 0) {
+        qDebug() << "listen:" << false;
+        return;
+    }
+    // Moves on to the next free port (and rewrites serverPort) a bounded
+    // number of times when the chosen one was taken meanwhile.
+    const quint16 bound = ServerPort::listen(server, port, QHostAddress::Any);
+    if (bound != 0)
+        port = bound;
+}
+
+void Corvane::setNavigationNormal()
+{
+    ui->tB_home->setStyleSheet(navStyle(QStringLiteral("home"), false));
+    ui->tB_guide->setStyleSheet(navStyle(QStringLiteral("guide"), false));
+    ui->tB_about->setStyleSheet(navStyle(QStringLiteral("about"), false));
+}
+
+void Corvane::selectEntry(QWidget *container, QToolButton *button)
+{
+    indicator->setGeometry(container->x(), kIndicatorY, kIndicatorWidth, kIndicatorHeight);
+    setNavigationNormal();
+    const QString name = button->objectName().mid(3); // "tB_home" -> "home"
+    button->setStyleSheet(navStyle(name, true));
+}
+
+void Corvane::SlotShowSmall()
+{
+    showMinimized();
+}
+
+void Corvane::slotRunBackground()
+{
+    showMinimized();
+}
+
+void Corvane::slotToHomePage()
+{
+    selectEntry(ui->widget_home, ui->tB_home);
+    emit sglSelectHomePage();
+}
+
+void Corvane::slotToGuide()
+{
+    selectEntry(ui->widget_guide, ui->tB_guide);
+    emit selectUserGuide();
+}
+
+void Corvane::slotToAboutUs()
+{
+    selectEntry(ui->widget_about, ui->tB_about);
+    emit selectAboutUs();
+}
+
+void Corvane::slotSendJson(const QJsonObject o)
+{
+    libraryJson = o;
+    // The handler threads read their own copy, replaced under a lock.
+    if (routes)
+        routes->setLibraryJson(o);
+}
+
+void Corvane::slotToErrorcode(qint64 code)
+{
+    Q_UNUSED(code)
+    emit sglErrorcode(404);
+}
+
+void Corvane::sltProcApplicationPara(const QString &parameters)
+{
+    qDebug() << "Corvane::sltProcApplicationPara: showing the window again; parameters:" << parameters;
     show();
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();
+}
+
+void Corvane::mousePressEvent(QMouseEvent *event)
+{
+    pressPosition = event->globalPos();
+    dragOffset = event->pos();
+    // A double click reaches here through the default double-click handler;
+    // only a real press of the left button starts a drag.
+    if (event->button() == Qt::LeftButton && event->type() == QEvent::MouseButtonPress)
+        dragging = true;
+}
+
+void Corvane::mouseMoveEvent(QMouseEvent *event)
+{
+    if (dragging)
+        move(event->globalPos() - dragOffset);
+}
+
+void Corvane::mouseReleaseEvent(QMouseEvent *)
+{
+    dragging = false;
+}
+
+void Corvane::closeEvent(QCloseEvent *event)
+{
+    // Closing only hides: the server keeps serving; the exit dialog ends the program.
+    event->ignore();
+    hide();
 }

@@ -1,0 +1,128 @@
+#include "mainwidget.h"
+#include "ui_mainwidget.h"
+
+#include "dialogs/myexit.h"
+#include "dialogs/prompt.h"
+#include "library/confirmdelete.h"
+#include "library/homepage.h"
+#include "library/libraryglobals.h"
+#include "online/aboutus.h"
+#include "online/userguide.h"
+#include "sidepanel/mainmenu.h"
+#include "utils.h"
+
+#include <QDebug>
+
+MainWidget::MainWidget(mainMenu *sidePanel, Corvane *mainWindow) : UUBase(nullptr), ui(new Ui::MainWidget)
+{
+    Q_UNUSED(mainWindow)
+    ui->setupUi(this);
+    // A plain QWidget subclass paints its style-sheet background only so.
+    setAttribute(Qt::WA_StyledBackground);
+    Utils::instance().setMainWidget(this);
+
+    m_homePage = new HomePage;
+    m_aboutUs = new AboutUs;
+    m_userGuide = new UserGuide;
+    m_confirmDelete = new ConfirmDelete;
+    m_exit = new myExit;
+
+    ui->stackedWidget->addWidget(m_homePage);
+    ui->stackedWidget->addWidget(m_aboutUs);
+    ui->stackedWidget->addWidget(m_userGuide);
+    ui->stackedWidget->setCurrentWidget(m_homePage);
+
+    connect(m_homePage, &HomePage::sglShowConfirmDel, this, &MainWidget::slotShowConfirmDel);
+    connect(m_homePage, &HomePage::sglSendJson, this, &MainWidget::slotSendJson);
+    if (sidePanel) {
+        connect(m_homePage, &HomePage::sglSendUpdateUDP, sidePanel, &mainMenu::slotSendUpdateUDP);
+        connect(m_homePage, &HomePage::sglSendRefreshUDP, sidePanel, &mainMenu::slotSendRefreshUDP);
+    } else {
+        qWarning() << "MainWidget: no side panel; library changes are not announced";
+    }
+    connect(m_confirmDelete, &ConfirmDelete::sglDoDelVideoFile, m_homePage, &HomePage::slotDoDelVideoFile);
+    connect(m_confirmDelete, &ConfirmDelete::sglCancelDelVideoFile, m_homePage, &HomePage::slotCancelDelVideoFile);
+    connect(m_exit, &myExit::sglRunBack, this, &MainWidget::slotRunBack);
+}
+
+MainWidget::~MainWidget()
+{
+    if (Utils::instance().mainWidget() == this)
+        Utils::instance().setMainWidget(nullptr);
+    // The pages belong to the stack; the two dialogs have no parent.
+    delete m_confirmDelete;
+    delete m_exit;
+    delete ui;
+}
+
+QStackedWidget *MainWidget::stackedWidget() const
+{
+    return ui->stackedWidget;
+}
+
+void MainWidget::slotToHomePage()
+{
+    if (ui->stackedWidget->currentWidget() == m_homePage)
+        return;
+    ui->stackedWidget->setCurrentWidget(m_homePage);
+    m_homePage->resetDeleteMode();
+}
+
+void MainWidget::slotToUserGuide()
+{
+    if (ui->stackedWidget->currentWidget() == m_userGuide)
+        return;
+    ui->stackedWidget->setCurrentWidget(m_userGuide);
+    if (!m_userGuide->isLoaded())
+        m_userGuide->loadGuide();
+}
+
+void MainWidget::slotToAboutUs()
+{
+    if (ui->stackedWidget->currentWidget() != m_aboutUs)
+        ui->stackedWidget->setCurrentWidget(m_aboutUs);
+}
+
+void MainWidget::slotShowExitWindow()
+{
+    if (isAddingFiles) {
+        Prompt *prompt = Utils::instance().getPrompt();
+        if (!prompt) {
+            qWarning() << "MainWidget::slotShowExitWindow: no prompt dialog";
+            return;
+        }
+        prompt->setPromptText(tr("File is adding , please wait for a  moment !"));
+        prompt->exec();
+        return;
+    }
+    // Over the window rather than wherever the window system puts it.
+    m_exit->move(Utils::instance().dialogPosition(m_exit->size()));
+    m_exit->show();
+    m_exit->raise();
+    m_exit->activateWindow();
+}
+
+void MainWidget::slotRunBack()
+{
+    emit sglRunBackground();
+}
+
+void MainWidget::slotShowConfirmDel()
+{
+    m_confirmDelete->move(Utils::instance().dialogPosition(m_confirmDelete->size()));
+    m_confirmDelete->show();
+    m_confirmDelete->raise();
+    m_confirmDelete->activateWindow();
+}
+
+void MainWidget::slotSendJson(const QJsonObject o)
+{
+    emit sglSendJson(o);
+}
+
+void MainWidget::slotToErrorcode(qint64 code)
+{
+    qDebug() << "errorcode" << code;
+    if (code == 404)
+        m_homePage->refreshVideoState();
+}
