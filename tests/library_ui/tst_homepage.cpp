@@ -58,6 +58,8 @@ private slots:
     void sevenVideosFillTheGrid();
     void dialogWithTextFileProbesTwoThenReports();
     void onlyKnownFilesReportEachAndStartNoRun();
+    void secondAddDuringRunRefused();
+    void emptyLibraryFileGivesEmptyList();
     void onlyRejectedFilesKeepHintHidden();
     void sameFileTwiceInOneDropAcceptedOnce();
     void dropRejections_data();
@@ -77,7 +79,8 @@ private:
     QString libraryFile() const { return dataPath() + QStringLiteral("/corvanevideo.dat"); }
     // Adds the named media files through the file dialog and waits for the run.
     void addThroughDialog(HomePage *page, const QStringList &names, DialogPump *pump);
-    void drop(HomePage *page, const QList<QUrl> &urls);
+    // Drags the URLs onto the page and drops them; true when the page took the drop.
+    bool drop(HomePage *page, const QList<QUrl> &urls);
     QUrl mediaUrl(const QString &name) const { return QUrl::fromLocalFile(m_media + QLatin1Char('/') + name); }
     std::unique_ptr<HomePage> newPage();
     QStringList storedIndexes() const;
@@ -145,17 +148,17 @@ void TestHomePage::addThroughDialog(HomePage *page, const QStringList &names, Di
     QVERIFY2(pump->unexpected.isEmpty(), qPrintable(pump->unexpected.join(QLatin1Char('|'))));
 }
 
-void TestHomePage::drop(HomePage *page, const QList<QUrl> &urls)
+bool TestHomePage::drop(HomePage *page, const QList<QUrl> &urls)
 {
-    auto *mime = new QMimeData;
-    mime->setUrls(urls);
-    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QMimeData mime;
+    mime.setUrls(urls);
+    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(page, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent dropEvent(QPointF(300, 300), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent dropEvent(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(page, &dropEvent);
-    QVERIFY(dropEvent.isAccepted());
-    delete mime;
+    return dropEvent.isAccepted();
 }
 
 QStringList TestHomePage::storedIndexes() const
@@ -204,7 +207,7 @@ void TestHomePage::sevenVideosFillTheGrid()
     for (int i = 0; i < 7; ++i)
         urls << mediaUrl(i == 1 ? QStringLiteral("clip1.mkv") : QStringLiteral("clip%1.mp4").arg(i));
     QSignalSpy progress(page.get(), &HomePage::slgUpdateDataReadProgress);
-    drop(page.get(), urls);
+    QVERIFY(drop(page.get(), urls));
     // The drop is answered at once; the run follows and ends with one last progress report.
     QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(1).toLongLong() == 0, 60000);
     pump.stop();
@@ -246,9 +249,23 @@ void TestHomePage::dialogWithTextFileProbesTwoThenReports()
     DialogPump pump;
     QSignalSpy progress(page.get(), &HomePage::slgUpdateDataReadProgress);
     QSignalSpy published(page.get(), &HomePage::sglSendJson);
-    addThroughDialog(page.get(), {QStringLiteral("clip0.mp4"), QStringLiteral("notes.txt"), QStringLiteral("clip1.mkv")},
-                     &pump);
+    QString title;
+    QStringList filters;
+    const QString folder = m_media;
+    pump.onFileDialog = [&](QFileDialog *dialog) {
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        chooseFiles(dialog, folder, {QStringLiteral("clip0.mp4"), QStringLiteral("notes.txt"), QStringLiteral("clip1.mkv")});
+    };
+    pump.start();
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("tb_add")), Qt::LeftButton);
+    pump.stop();
+    QVERIFY(pump.unexpected.isEmpty());
     QCOMPARE(pump.fileDialogs, 1);
+    QCOMPARE(title, QStringLiteral("Open Video File"));
+    QCOMPARE(filters, QStringList({QStringLiteral("Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp "
+                                                  "*.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts)"),
+                                   QStringLiteral("All File(*.*)")}));
     QCOMPARE(page->videos().size(), 2);
     QStringList added;
     for (CorvaneVideoInfo *info : page->videos())
@@ -310,6 +327,55 @@ void TestHomePage::onlyKnownFilesReportEachAndStartNoRun()
     QCOMPARE(page->videos().size(), 2);
 }
 
+void TestHomePage::secondAddDuringRunRefused()
+{
+    auto page = newPage();
+    DialogPump pump;
+    pump.start();
+    // Inside the run (the first record has just arrived), both ways in are refused.
+    bool tried = false;
+    connect(page.get(), &HomePage::slgUpdateDataReadProgress, this, [&](qint64, qint64 total) {
+        if (tried || total == 0)
+            return;
+        tried = true;
+        QVERIFY(page->parseProcess()->isParsing);
+        QVERIFY(isAddingFiles);
+        QTest::ignoreMessage(QtDebugMsg, "is parseing ");
+        page->slotAddVideoFile();
+        QTest::ignoreMessage(QtDebugMsg, "is parseing ");
+        QVERIFY(!drop(page.get(), {mediaUrl(QStringLiteral("clip5.mp4"))}));
+    });
+    QSignalSpy progress(page.get(), &HomePage::slgUpdateDataReadProgress);
+    QVERIFY(drop(page.get(), {mediaUrl(QStringLiteral("clip2.mp4")), mediaUrl(QStringLiteral("clip3.mp4"))}));
+    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(1).toLongLong() == 0, 60000);
+    pump.stop();
+    QVERIFY(tried);
+    QCOMPARE(pump.fileDialogs, 0);
+    QVERIFY(pump.messages.isEmpty());
+    QCOMPARE(page->videos().size(), 2);
+    QVERIFY(!isAddingFiles);
+    QVERIFY(!page->parseProcess()->isParsing);
+}
+
+void TestHomePage::emptyLibraryFileGivesEmptyList()
+{
+    QFile empty(libraryFile());
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    auto page = std::make_unique<HomePage>();
+    QSignalSpy published(page.get(), &HomePage::sglSendJson);
+    QSignalSpy update(page.get(), &HomePage::sglSendUpdateUDP);
+    page->show();
+    page->loadVideoList();
+    QVERIFY(!page->findChild<QLabel *>(QStringLiteral("label_addVideoImage"))->isVisible());
+    QCOMPARE(published.count(), 1);
+    const QJsonObject list = published.at(0).at(0).toJsonObject();
+    QCOMPARE(list.value(QStringLiteral("number")).toString(), QStringLiteral("0"));
+    QVERIFY(list.value(QStringLiteral("items")).toArray().isEmpty());
+    QCOMPARE(update.count(), 0);
+    QVERIFY(!page->findChild<QPushButton *>(QStringLiteral("tb_del"))->isEnabled());
+}
+
 void TestHomePage::onlyRejectedFilesKeepHintHidden()
 {
     auto page = newPage();
@@ -329,7 +395,7 @@ void TestHomePage::sameFileTwiceInOneDropAcceptedOnce()
     DialogPump pump;
     pump.start();
     QSignalSpy progress(page.get(), &HomePage::slgUpdateDataReadProgress);
-    drop(page.get(), {mediaUrl(QStringLiteral("clip4.mp4")), mediaUrl(QStringLiteral("clip4.mp4"))});
+    QVERIFY(drop(page.get(), {mediaUrl(QStringLiteral("clip4.mp4")), mediaUrl(QStringLiteral("clip4.mp4"))}));
     QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(1).toLongLong() == 0, 60000);
     pump.stop();
     QCOMPARE(page->videos().size(), 1);
@@ -362,7 +428,7 @@ void TestHomePage::dropRejections()
     DialogPump pump;
     pump.start();
     QSignalSpy progress(page.get(), &HomePage::slgUpdateDataReadProgress);
-    drop(page.get(), urls);
+    QVERIFY(drop(page.get(), urls));
     QTRY_COMPARE(pump.messages.size(), names.size());
     pump.stop();
     for (int i = 0; i < names.size(); ++i) {
