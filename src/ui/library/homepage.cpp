@@ -110,6 +110,7 @@ HomePage::~HomePage()
 void HomePage::loadVideoList()
 {
     clearVideoTiles();
+    selectedVideos.clear();
     qDeleteAll(videoList);
     videoList.clear();
     itemTexts.clear();
