@@ -136,15 +136,15 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     qint64 e = 0;
     const QMap<QString, QString> headers = session->requestHeaders();
     for (auto it = headers.cbegin(); it != headers.cend(); ++it) {
-        qDebug().noquote() << it.key() << "  " << it.value();
+        qDebug().noquote() << it.key() << "   " << it.value();
         if (it.key() == QLatin1String("User-Agent"))
-            qDebug().noquote() << it.key() << "  " << it.value();
+            qDebug().noquote() << it.key() << "   " << it.value();
         if (it.key() == QLatin1String("Range")) {
             if (!readRange(it.value(), s, e))
                 qDebug().noquote() << "unreadable Range ignored:" << it.value();
         }
     }
-    qDebug().noquote() << cmd << "  " << arg;
+    qDebug().noquote() << cmd << "   " << arg;
 
     // Every lookup of this request sees one and the same library.
     const QSharedPointer<const LibraryIndex> library = snapshot();

@@ -304,6 +304,10 @@ void TestMediaRoutes::listServesLibrary()
     QVERIFY(log->contains("******* start *******"));
     QVERIFY(log->contains("clientip: 127.0.0.1"));
     QVERIFY(log->lines().contains(target));
+    // Name, three blanks, value; the client's name is logged twice.
+    QCOMPARE(log->count(QStringLiteral("User-Agent     curl/")), 2);
+    QCOMPARE(log->count(QStringLiteral("Host     127.0.0.1:")), 1);
+    QVERIFY(log->lines().contains(QStringLiteral("list     ") + target.mid(6)));
 }
 
 void TestMediaRoutes::listBeforeAnythingPublished()
