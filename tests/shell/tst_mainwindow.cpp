@@ -3,6 +3,8 @@
 // dragging, closing, the error relay, and the HTTP server it owns, reached
 // with a real curl on 127.0.0.1. The last cases run the built program
 // itself twice to see the second start bring the first one's window back.
+// The whole test runs in network namespaces of its own (netlab.h): the side
+// panel's broadcasts and the server's listener see nothing but the loopback.
 
 #include "dialogs/formmessage.h"
 #include "dialogs/myexit.h"
@@ -18,6 +20,8 @@
 #include "shell/utils.h"
 #include "sidepanel/mainmenu.h"
 
+#include "netlab.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -27,6 +31,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QNetworkInterface>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -159,6 +164,12 @@ private:
 
 void TestMainWindow::initTestCase()
 {
+    // Outside a namespace of its own every window would broadcast to the
+    // machine's real networks.
+    if (!NetLab::isolated())
+        QSKIP(qPrintable(NetLab::whyNotIsolated()));
+    for (const QNetworkInterface &iface : QNetworkInterface::allInterfaces())
+        QVERIFY2(iface.flags() & QNetworkInterface::IsLoopBack, qPrintable(iface.name()));
     g_previous = qInstallMessageHandler(captureMessages);
     QVERIFY(videoDir.isValid());
 }
@@ -746,5 +757,14 @@ void TestMainWindow::secondStartOfProgramBringsWindowBack()
     QCOMPARE(curl(quint16(port), QStringLiteral("/list")).status, 200);
 }
 
-QTEST_MAIN(TestMainWindow)
+int main(int argc, char **argv)
+{
+    // First, while the process has a single thread.
+    NetLab::isolate();
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestMainWindow tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_mainwindow.moc"
