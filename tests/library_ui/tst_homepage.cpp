@@ -73,6 +73,7 @@ private slots:
     void loadRestoresLibraryAndAnnounces();
     void announcementsAfterChange();
     void refreshVideoStateRepairsPosters();
+    void libraryTextMembers();
 
 private:
     QString dataPath() const { return Session::instance()->getDataPath(); }
@@ -742,6 +743,38 @@ void TestHomePage::refreshVideoStateRepairsPosters()
     QCOMPARE(update.count(), 1);
     QCOMPARE(published.count(), 1);
     QCOMPARE(int(udpRefreshCounter), counterBefore); // no counter change
+}
+
+void TestHomePage::libraryTextMembers()
+{
+    auto page = newPage();
+    DialogPump pump;
+    addThroughDialog(page.get(), {QStringLiteral("clip0.mp4"), QStringLiteral("clip1.mkv")}, &pump);
+    QCOMPARE(page->videos().size(), 2);
+
+    // The list text is built from itemTexts and is what the page publishes.
+    const QString list = page->buildVideoListText();
+    QCOMPARE(list, QStringLiteral("{\"number\":\"2\",\"items\": [") + page->itemTextList().join(QLatin1Char(','))
+                       + QStringLiteral("]}"));
+    QSignalSpy published(page.get(), &HomePage::sglSendJson);
+    page->publishVideoList();
+    QCOMPARE(published.count(), 1);
+    QCOMPARE(published.at(0).at(0).toJsonObject(), QJsonDocument::fromJson(list.toUtf8()).object());
+
+    // Item texts of the page's own records.
+    QCOMPARE(page->videoInfoToJsonText(page->videos().at(1)), page->itemTextList().at(1));
+    QCOMPARE(page->videoInfoToJsonText(nullptr), QString());
+
+    // A record made from an item object takes the library's size as index.
+    const QJsonObject item = page->getJsonObjectFromString(page->itemTextList().at(0));
+    QCOMPARE(item.value(QStringLiteral("video")).toString(), QStringLiteral("clip0.mp4"));
+    std::unique_ptr<CorvaneVideoInfo> copy(page->videoInfoFromJson(item));
+    QVERIFY(copy);
+    QCOMPARE(copy->index, 2);
+    QCOMPARE(copy->videoPath, page->videos().at(0)->videoPath);
+    QCOMPARE(copy->videoPathReal, page->videos().at(0)->videoPathReal);
+    QVERIFY(!page->videoInfoFromJson(QJsonObject()));
+    QVERIFY(page->getJsonObjectFromString(QStringLiteral("{\"index\":")).isEmpty());
 }
 
 QTEST_MAIN(TestHomePage)

@@ -165,9 +165,29 @@ void HomePage::writeVideoListJsonFile()
         qDebug() << "the library export cannot be written";
 }
 
+QString HomePage::videoInfoToJsonText(const CorvaneVideoInfo *info) const
+{
+    return VideoListText::videoInfoToJsonText(info);
+}
+
+QString HomePage::buildVideoListText() const
+{
+    return VideoListText::buildVideoListText(itemTexts);
+}
+
+QJsonObject HomePage::getJsonObjectFromString(const QString &text) const
+{
+    return VideoListText::getJsonObjectFromString(text);
+}
+
+CorvaneVideoInfo *HomePage::videoInfoFromJson(const QJsonObject &object) const
+{
+    return VideoListText::videoInfoFromJson(object, videoList.size());
+}
+
 void HomePage::publishVideoList()
 {
-    emit sglSendJson(VideoListText::buildLibraryJson(itemTexts));
+    emit sglSendJson(getJsonObjectFromString(buildVideoListText()));
 }
 
 void HomePage::announceChange()

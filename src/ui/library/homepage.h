@@ -27,6 +27,17 @@ public:
     explicit HomePage(QWidget *parent = nullptr);
     ~HomePage() override;
 
+    // The item text of one record (empty for nullptr) and the list text of
+    // itemTexts; done by the library core.
+    QString videoInfoToJsonText(const CorvaneVideoInfo *info) const;
+    QString buildVideoListText() const;
+    // The object of the text's JSON document, empty (and logged) when the
+    // text is no JSON.
+    QJsonObject getJsonObjectFromString(const QString &text) const;
+    // A new record (the caller owns it) from an item object, nullptr for an
+    // empty object; its index is the current size of videoList.
+    CorvaneVideoInfo *videoInfoFromJson(const QJsonObject &object) const;
+
     // Start-up: reads the library file, builds the tiles, publishes the list.
     void loadVideoList();
     // Adds one record to the library file (first: replaces the file).
