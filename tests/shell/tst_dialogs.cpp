@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -69,6 +70,8 @@ private slots:
     void cutName_data();
     void cutName();
     void setMessageShowsPieces();
+    void setMessageShowsMarkupAsText_data();
+    void setMessageShowsMarkupAsText();
     void setMessageWithFewerEntries_data();
     void setMessageWithFewerEntries();
 
@@ -164,6 +167,26 @@ void TestDialogs::setMessageShowsPieces()
     auto *label = message->findChild<QLabel *>(QStringLiteral("lbPromptText"));
     QVERIFY(label);
     QCOMPARE(label->textFormat(), Qt::RichText);
+}
+
+void TestDialogs::setMessageShowsMarkupAsText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("angle brackets") << QStringLiteral("holiday <1080p> final.mp4");
+    QTest::newRow("ampersand") << QStringLiteral("Tom &amp; Jerry & friends.mkv");
+    QTest::newRow("tag") << QStringLiteral("<b>bold</b>.avi");
+    QTest::newRow("long") << QStringLiteral("<%1>.mp4").arg(QString(40, QLatin1Char('z')));
+}
+
+void TestDialogs::setMessageShowsMarkupAsText()
+{
+    QFETCH(QString, name);
+    FormMessage *message = Utils::instance().getFormMessage();
+    message->setMessage({QStringLiteral("not video file"), name});
+    // What the label shows is the name, its pieces apart where the breaks are.
+    QTextDocument shown;
+    shown.setHtml(message->promptText());
+    QCOMPARE(shown.toPlainText().trimmed(), FormMessage::cutName(name).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed());
 }
 
 void TestDialogs::setMessageWithFewerEntries_data()

@@ -51,7 +51,9 @@ void FormMessage::setMessage(const QStringList &message)
     if (message.size() < 2)
         qWarning() << "FormMessage::setMessage: expected [message, file name], got" << message;
     ui->label->setText(message.value(0));
-    ui->lbPromptText->setText(QStringLiteral("<p style='line-height:120% '>") + cutName(message.value(1))
+    // The label is rich text: a name with "<" or "&" is escaped so that it
+    // shows as it is; ordinary names are unchanged.
+    ui->lbPromptText->setText(QStringLiteral("<p style='line-height:120% '>") + cutName(message.value(1)).toHtmlEscaped()
                               + QStringLiteral("</p>"));
     move(Utils::instance().dialogPosition(size()));
 }
