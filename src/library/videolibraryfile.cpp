@@ -94,7 +94,7 @@ bool VideoLibraryFile::readTexts(QStringList *texts) const
         return false;
     }
     QDataStream in(&file);
-    in.setVersion(QDataStream::Qt_5_4); // stream version 15
+    in.setVersion(QDataStream::Qt_5_2); // stream version 15
 
     int recordNumber = 0;
     while (!in.atEnd()) {
