@@ -95,7 +95,7 @@ bool AppSettings::copyConfigFile(const QString &sourceFile, const QString &targe
         QString current = folder.startsWith(QLatin1Char('/')) ? QString() : QStringLiteral(".");
         for (const QString &piece : pieces) {
             current += QLatin1Char('/') + piece;
-            if (!QFileInfo(current).isDir() && !QDir().mkdir(current)) {
+            if (!QFileInfo(current).isDir() && !QDir().mkdir(current) && !QFileInfo(current).isDir()) {
                 qWarning() << "copyConfigFile: cannot create folder" << current;
                 return done(false);
             }

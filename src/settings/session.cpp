@@ -44,7 +44,9 @@ QString Session::getDataPath() const
     QString current = path.startsWith(QLatin1Char('/')) ? QString() : QStringLiteral(".");
     for (const QString &piece : pieces) {
         current += QLatin1Char('/') + piece;
-        if (!QFileInfo(current).isDir() && !QDir().mkdir(current)) {
+        // A copy starting at the same moment may make the folder between the
+        // test and mkdir: the folder being there afterwards is what counts.
+        if (!QFileInfo(current).isDir() && !QDir().mkdir(current) && !QFileInfo(current).isDir()) {
             qWarning() << "getDataPath: cannot create folder" << current;
             return QString();
         }
