@@ -13,9 +13,10 @@ const int kPieceLength = 36;
 }
 
 FormMessage::FormMessage(QWidget *parent)
-    : QDialog(parent), ui(new Ui::FormMessage), m_dragger(new DialogDragger(this))
+    : QDialog(parent), ui(new Ui::FormMessage)
 {
     ui->setupUi(this);
+    new DialogDragger(this); // owned by the window
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(510, 331);
@@ -32,7 +33,6 @@ FormMessage::FormMessage(QWidget *parent)
 
 FormMessage::~FormMessage()
 {
-    delete m_dragger;
     delete ui;
 }
 
@@ -76,19 +76,4 @@ void FormMessage::on_btnClose_clicked()
 void FormMessage::on_btnOk_clicked()
 {
     close();
-}
-
-void FormMessage::mousePressEvent(QMouseEvent *event)
-{
-    m_dragger->press(event);
-}
-
-void FormMessage::mouseMoveEvent(QMouseEvent *event)
-{
-    m_dragger->move(event);
-}
-
-void FormMessage::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragger->release(event);
 }

@@ -32,10 +32,6 @@ private slots:
     void on_btnOk_clicked();
 
 private:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
     Ui::FormMessage *ui;
-    class DialogDragger *m_dragger;
 };

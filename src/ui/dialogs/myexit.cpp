@@ -7,9 +7,10 @@
 #include <QDebug>
 #include <QIcon>
 
-myExit::myExit(QWidget *parent) : QWidget(parent), ui(new Ui::myExit), m_dragger(new DialogDragger(this))
+myExit::myExit(QWidget *parent) : QWidget(parent), ui(new Ui::myExit)
 {
     ui->setupUi(this);
+    new DialogDragger(this); // owned by the window
     setWindowFlags(windowFlags() | Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowModality(Qt::ApplicationModal);
@@ -24,7 +25,6 @@ myExit::myExit(QWidget *parent) : QWidget(parent), ui(new Ui::myExit), m_dragger
 
 myExit::~myExit()
 {
-    delete m_dragger;
     delete ui;
 }
 
@@ -43,19 +43,4 @@ void myExit::slotExit()
 void myExit::slotClose()
 {
     close();
-}
-
-void myExit::mousePressEvent(QMouseEvent *event)
-{
-    m_dragger->press(event);
-}
-
-void myExit::mouseMoveEvent(QMouseEvent *event)
-{
-    m_dragger->move(event);
-}
-
-void myExit::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragger->release(event);
 }

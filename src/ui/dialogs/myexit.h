@@ -24,10 +24,6 @@ public slots:
     void slotClose();
 
 private:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
     Ui::myExit *ui;
-    class DialogDragger *m_dragger;
 };

@@ -7,9 +7,10 @@
 #include <QCoreApplication>
 #include <QIcon>
 
-Prompt::Prompt(QWidget *parent) : QDialog(parent), ui(new Ui::Prompt), m_dragger(new DialogDragger(this))
+Prompt::Prompt(QWidget *parent) : QDialog(parent), ui(new Ui::Prompt)
 {
     ui->setupUi(this);
+    new DialogDragger(this); // owned by the window
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(380, 220);
@@ -19,7 +20,6 @@ Prompt::Prompt(QWidget *parent) : QDialog(parent), ui(new Ui::Prompt), m_dragger
 
 Prompt::~Prompt()
 {
-    delete m_dragger;
     delete ui;
 }
 
@@ -38,19 +38,4 @@ void Prompt::on_btnClose_clicked()
 void Prompt::on_btnOk_clicked()
 {
     accept();
-}
-
-void Prompt::mousePressEvent(QMouseEvent *event)
-{
-    m_dragger->press(event);
-}
-
-void Prompt::mouseMoveEvent(QMouseEvent *event)
-{
-    m_dragger->move(event);
-}
-
-void Prompt::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragger->release(event);
 }

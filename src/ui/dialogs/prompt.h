@@ -25,11 +25,7 @@ private slots:
     void on_btnOk_clicked();
 
 private:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
     Ui::Prompt *ui;
-    class DialogDragger *m_dragger;
     QString m_promptText;
 };

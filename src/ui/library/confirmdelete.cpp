@@ -4,11 +4,11 @@
 #include "dialogs/dialogdragger.h"
 
 #include <QIcon>
-#include <QMouseEvent>
 
-ConfirmDelete::ConfirmDelete(QWidget *parent) : QWidget(parent), ui(new Ui::ConfirmDelete), m_dragger(new DialogDragger(this))
+ConfirmDelete::ConfirmDelete(QWidget *parent) : QWidget(parent), ui(new Ui::ConfirmDelete)
 {
     ui->setupUi(this);
+    new DialogDragger(this); // owned by the window
     // A parent would make this a child widget; keep it a window either way.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -40,19 +40,4 @@ void ConfirmDelete::slotDelete()
 void ConfirmDelete::slotClose()
 {
     slotCancel();
-}
-
-void ConfirmDelete::mousePressEvent(QMouseEvent *event)
-{
-    m_dragger->press(event);
-}
-
-void ConfirmDelete::mouseMoveEvent(QMouseEvent *event)
-{
-    m_dragger->move(event);
-}
-
-void ConfirmDelete::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragger->release(event);
 }

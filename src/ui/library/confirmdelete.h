@@ -1,9 +1,6 @@
 #pragma once
 
-#include <memory>
 #include <QWidget>
-
-class DialogDragger;
 
 namespace Ui {
 class ConfirmDelete;
@@ -29,11 +26,7 @@ public slots:
 
 protected:
     // Frameless: the window is moved by dragging it with the left button.
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     Ui::ConfirmDelete *ui;
-    std::unique_ptr<DialogDragger> m_dragger;
 };

@@ -6,11 +6,11 @@
 #include <QDebug>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QMouseEvent>
 
-ParseProcess::ParseProcess(QWidget *parent) : QDialog(parent), ui(new Ui::ParseProcess), m_dragger(new DialogDragger(this))
+ParseProcess::ParseProcess(QWidget *parent) : QDialog(parent), ui(new Ui::ParseProcess)
 {
     ui->setupUi(this);
+    new DialogDragger(this); // owned by the window
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
@@ -65,19 +65,4 @@ void ParseProcess::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void ParseProcess::mousePressEvent(QMouseEvent *event)
-{
-    m_dragger->press(event);
-}
-
-void ParseProcess::mouseMoveEvent(QMouseEvent *event)
-{
-    m_dragger->move(event);
-}
-
-void ParseProcess::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragger->release(event);
 }

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <memory>
-
-class DialogDragger;
 
 namespace Ui {
 class ParseProcess;
@@ -29,11 +26,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     Ui::ParseProcess *ui;
-    std::unique_ptr<DialogDragger> m_dragger;
 };
