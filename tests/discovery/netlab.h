@@ -33,6 +33,17 @@ void restoreHostsFile();
 
 } // namespace NetLab
 
+// In a test function: skip where the private network could not be made,
+// and fail with the lab's own error text.
+#define REQUIRE_NETLAB()                                                                           \
+    do {                                                                                           \
+        if (!NetLab::isolated())                                                                   \
+            QSKIP(qPrintable(NetLab::whyNotIsolated()));                                           \
+    } while (false)
+
+#define REQUIRE_PEER(peer) QVERIFY2((peer).isValid(), qPrintable((peer).error()))
+#define CHECK_LAB(call, peer) QVERIFY2((call), qPrintable((peer).error()))
+
 // Every discovery test executable starts this way: isolated first, then the
 // application object, then the test object.
 #define NETLAB_TEST_MAIN(TestObject, AppClass)                                                     \

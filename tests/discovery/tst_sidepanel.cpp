@@ -27,15 +27,6 @@
 #include <QUdpSocket>
 #include <QtTest>
 
-#define REQUIRE_NETLAB()                                                                           \
-    do {                                                                                           \
-        if (!NetLab::isolated())                                                                   \
-            QSKIP(qPrintable(NetLab::whyNotIsolated()));                                           \
-    } while (false)
-
-#define REQUIRE_PEER(peer) QVERIFY2((peer).isValid(), qPrintable((peer).error()))
-#define CHECK_LAB(call, peer) QVERIFY2((call), qPrintable((peer).error()))
-
 namespace {
 const quint16 kUdpPort = 9090;
 const int kNeverMs = 3600 * 1000; // keeps a timer out of a test's way
