@@ -14,12 +14,10 @@ namespace HttpServer {
 
 namespace {
 
-const char kTextTemplate[] = "HTTP/1.1 200 OK\r\nContent-Type: %1\r\nContent-Length: %2\r\n"
-                             "Access-Control-Allow-Origin: *\r\n\r\n%3";
-const char kPngTemplate[] = "HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nContent-Length: %1\r\n"
-                            "Access-Control-Allow-Origin: *\r\n\r\n";
-const char kJpegTemplate[] = "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: %1\r\n"
-                             "Access-Control-Allow-Origin: *\r\n\r\n";
+// The head of every 200 reply: content type, then length.
+const char kOkTemplate[] = "HTTP/1.1 200 OK\r\nContent-Type: %1\r\nContent-Length: %2\r\n"
+                           "Access-Control-Allow-Origin: *\r\n\r\n";
+const char kJsonType[] = "application/json;charset=UTF-8";
 const char kRangeTemplate[] = "HTTP/1.1 206 Partial Content\r\nConnection: keep-alive\r\n"
                               "Content-Transfer-Encoding: binary\r\n"
                               "Content-Type: application/octet-stream\r\nContent-Length: %1\r\n"
@@ -266,14 +264,7 @@ void Session::replyText(const QString &replyData)
     if (!beginReply("HttpServer::Session::replyText: already reply",
                     "HttpServer::Session::replyText: error1"))
         return;
-    const QByteArray body = replyData.toUtf8();
-    QByteArray message = QString::fromLatin1(kTextTemplate)
-                             .arg(QStringLiteral("text;charset=UTF-8"))
-                             .arg(body.size())
-                             .arg(QString())
-                             .toUtf8();
-    message.append(body);
-    writeHead(message, 0);
+    writeTextMessage("text;charset=UTF-8", replyData.toUtf8());
 }
 
 void Session::replyJsonObject(const QJsonObject &jsonObject)
@@ -286,7 +277,7 @@ void Session::replyJsonObject(const QJsonObject &jsonObject)
     if (!beginReply("HttpServer::Session::replyJsonObject: already reply",
                     "HttpServer::Session::replyJsonObject: error1"))
         return;
-    writeJsonMessage(QJsonDocument(jsonObject).toJson(QJsonDocument::Compact));
+    writeTextMessage(kJsonType, QJsonDocument(jsonObject).toJson(QJsonDocument::Compact));
 }
 
 void Session::replyJsonBytes(const QByteArray &compactJson)
@@ -299,15 +290,15 @@ void Session::replyJsonBytes(const QByteArray &compactJson)
     if (!beginReply("HttpServer::Session::replyJsonObject: already reply",
                     "HttpServer::Session::replyJsonObject: error1"))
         return;
-    writeJsonMessage(compactJson);
+    writeTextMessage(kJsonType, compactJson);
 }
 
-void Session::writeJsonMessage(const QByteArray &body)
+void Session::writeTextMessage(const char *contentType, const QByteArray &body)
 {
-    QByteArray message = QString::fromLatin1(kTextTemplate)
-                             .arg(QStringLiteral("application/json;charset=UTF-8"))
+    // Head and body go out as one write: no reply device follows.
+    QByteArray message = QString::fromLatin1(kOkTemplate)
+                             .arg(QLatin1String(contentType))
                              .arg(body.size())
-                             .arg(QString())
                              .toUtf8();
     message.append(body);
     writeHead(message, 0);
@@ -323,7 +314,7 @@ void Session::replyJsonArray(const QJsonArray &jsonArray)
     if (!beginReply("HttpServer::Session::replyJsonArray: already reply",
                     "HttpServer::Session::replyJsonArray: error1"))
         return;
-    writeJsonMessage(QJsonDocument(jsonArray).toJson(QJsonDocument::Compact));
+    writeTextMessage(kJsonType, QJsonDocument(jsonArray).toJson(QJsonDocument::Compact));
 }
 
 void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
@@ -396,7 +387,7 @@ void Session::replyImage(const QImage &image)
     buffer->seek(0);
     replyDevice = buffer;
     const qint64 size = buffer->size();
-    writeHead(QString::fromLatin1(kPngTemplate).arg(size).toUtf8(), size);
+    writeHead(QString::fromLatin1(kOkTemplate).arg(QLatin1String("image/png")).arg(size).toUtf8(), size);
 }
 
 void Session::replyImageFile(const QString &filePath)
@@ -418,7 +409,7 @@ void Session::replyImageFile(const QString &filePath)
     }
     replyDevice = file;
     const qint64 size = file->size();
-    writeHead(QString::fromLatin1(kJpegTemplate).arg(size).toUtf8(), size);
+    writeHead(QString::fromLatin1(kOkTemplate).arg(QLatin1String("image/jpeg")).arg(size).toUtf8(), size);
 }
 
 void Session::replyError(qint64 errorcode)

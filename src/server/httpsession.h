@@ -84,7 +84,7 @@ private:
     void touch();
     void inspectionBufferSetup1();
     void inspectionBufferSetup2();
-    void writeJsonMessage(const QByteArray &body);
+    void writeTextMessage(const char *contentType, const QByteArray &body);
     bool beginReply(const char *alreadyMessage, const char *goneMessage);
     void writeHead(const QByteArray &head, qint64 bodyBytes);
     void writeStatusHead(qint64 errorcode, const QByteArray &extraLines = QByteArray());
