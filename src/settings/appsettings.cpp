@@ -3,10 +3,8 @@
 #include "platform/platform.h"
 #include "session.h"
 
-#include <QDir>
 #include <QFile>
 #include <QDebug>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
 
@@ -90,16 +88,10 @@ bool AppSettings::copyConfigFile(const QString &sourceFile, const QString &targe
     const bool existed = QFile::exists(target);
     if (existed && keepExisting)
         return done(true);
-    if (!existed) {
-        const QStringList pieces = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        QString current = folder.startsWith(QLatin1Char('/')) ? QString() : QStringLiteral(".");
-        for (const QString &piece : pieces) {
-            current += QLatin1Char('/') + piece;
-            if (!QFileInfo(current).isDir() && !QDir().mkdir(current) && !QFileInfo(current).isDir()) {
-                qWarning() << "copyConfigFile: cannot create folder" << current;
-                return done(false);
-            }
-        }
+    QString failedFolder;
+    if (!existed && !Session::makeFolders(folder, &failedFolder)) {
+        qWarning() << "copyConfigFile: cannot create folder" << failedFolder;
+        return done(false);
     }
     // The copy replaces an existing file in one step, so a failed copy never
     // leaves the user without the settings file they had.

@@ -38,8 +38,17 @@ Session::~Session()
 QString Session::getDataPath() const
 {
     const QString path = Platform::dataRoot();
-    // Create each missing folder on the way, so a failure is found at the
-    // folder that cannot be made.
+    QString failed;
+    if (!makeFolders(path, &failed)) {
+        qWarning() << "getDataPath: cannot create folder" << failed;
+        return QString();
+    }
+    return path;
+}
+
+bool Session::makeFolders(const QString &path, QString *failedFolder)
+{
+    // Folder by folder, so a failure is found at the folder that cannot be made.
     const QStringList pieces = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString current = path.startsWith(QLatin1Char('/')) ? QString() : QStringLiteral(".");
     for (const QString &piece : pieces) {
@@ -47,11 +56,11 @@ QString Session::getDataPath() const
         // A copy starting at the same moment may make the folder between the
         // test and mkdir: the folder being there afterwards is what counts.
         if (!QFileInfo(current).isDir() && !QDir().mkdir(current) && !QFileInfo(current).isDir()) {
-            qWarning() << "getDataPath: cannot create folder" << current;
-            return QString();
+            *failedFolder = current;
+            return false;
         }
     }
-    return path;
+    return true;
 }
 
 QString Session::appDirFile(const QString &name) const

@@ -17,6 +17,10 @@ public:
     // The per-user data folder, created folder by folder; empty when a folder
     // cannot be created.
     QString getDataPath() const;
+    // Creates each missing folder of path, one by one; on failure returns
+    // false with the folder that could not be made in failedFolder. A folder
+    // another process makes meanwhile counts as made.
+    static bool makeFolders(const QString &path, QString *failedFolder);
     // A path beside the executable, in native separators.
     QString appDirFile(const QString &name) const;
 
