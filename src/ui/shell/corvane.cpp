@@ -13,9 +13,7 @@
 #include "sidepanel/mainmenu.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -78,7 +76,7 @@ void Corvane::InitSettings()
 {
     qDebug() << "support ssl? : " << QSslSocket::supportsSsl() << QSslSocket::sslLibraryBuildVersionString()
              << QSslSocket::sslLibraryVersionString();
-    const QString source = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QStringLiteral("/Corvane.ini"));
+    const QString source = Session::instance()->appDirFile(QStringLiteral("Corvane.ini"));
     const QString targetFolder = Session::instance()->getDataPath();
     if (targetFolder.isEmpty()) {
         qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply";
