@@ -41,11 +41,6 @@ int AbstractManage::idleTimeout() const
     return idleTimeoutMs;
 }
 
-int AbstractManage::handlerThreadCount() const
-{
-    return handlerPool->maxThreadCount();
-}
-
 bool AbstractManage::begin()
 {
     if (QThread::currentThread() != thread()) {

@@ -32,8 +32,6 @@ public:
     void setIdleTimeout(int milliseconds);
     int idleTimeout() const;
 
-    int handlerThreadCount() const;
-
 public slots:
     bool begin();
     void close();

@@ -52,7 +52,6 @@ protected:
 
 private:
     void applyCheckImages();
-    void applyPoster(bool copyWhenMissing, bool logMissing);
     void showPosterImage();
     void copyDefaultPoster();
     void updateBanner();
