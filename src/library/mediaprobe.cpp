@@ -252,12 +252,10 @@ int MediaProbe::vid2picretdur(const QByteArray &path, const QString &posterPath)
         qDebug() << "no duration in the container, poster from the start" << path;
     }
 
-    // Returns true when the search is over (poster written or not).
+    // The first key frame ends the search, whether its poster is written or not.
     bool posterOpenFailed = false;
-    auto takeKeyFrame = [&]() -> bool {
-        const PosterResult result = savePoster(picture.get(), converter, posterPath, path);
-        posterOpenFailed = result == PosterResult::OpenFailed;
-        return true;
+    auto takeKeyFrame = [&] {
+        posterOpenFailed = savePoster(picture.get(), converter, posterPath, path) == PosterResult::OpenFailed;
     };
 
     int videoPackets = 0;
@@ -273,8 +271,10 @@ int MediaProbe::vid2picretdur(const QByteArray &path, const QString &posterPath)
         if (avcodec_send_packet(codec.get(), packet.get()) >= 0) {
             while (!done && avcodec_receive_frame(codec.get(), picture.get()) >= 0) {
                 gotPicture = true;
-                if (picture->key_frame == 1)
-                    done = takeKeyFrame();
+                if (picture->key_frame == 1) {
+                    takeKeyFrame();
+                    done = true;
+                }
                 av_frame_unref(picture.get());
             }
         }
@@ -288,8 +288,10 @@ int MediaProbe::vid2picretdur(const QByteArray &path, const QString &posterPath)
     // At the end of the file the decoder may still hold pictures.
     if (!done && !limitReached && avcodec_send_packet(codec.get(), nullptr) >= 0) {
         while (!done && avcodec_receive_frame(codec.get(), picture.get()) >= 0) {
-            if (picture->key_frame == 1)
-                done = takeKeyFrame();
+            if (picture->key_frame == 1) {
+                takeKeyFrame();
+                done = true;
+            }
             av_frame_unref(picture.get());
         }
     }
