@@ -146,14 +146,9 @@ void HomePage::rewriteVideoList()
     clearVideoTiles();
     if (!VideoLibraryFile().rewrite(videoList, &itemTexts))
         qWarning() << "the library file cannot be rewritten; the previous file is kept";
-    if (videoList.isEmpty()) {
-        setEmptyHintVisible(true);
-        ui->tb_del->setEnabled(false);
-    } else {
-        setEmptyHintVisible(false);
-        for (CorvaneVideoInfo *info : qAsConst(videoList))
-            addVideoTile(info);
-    }
+    setEmptyHintVisible(videoList.isEmpty());
+    for (CorvaneVideoInfo *info : qAsConst(videoList))
+        addVideoTile(info);
     publishVideoList();
     announceChange();
     ui->tb_del->setEnabled(!tiles.isEmpty());
