@@ -13,6 +13,17 @@
 
 #include <QDebug>
 
+namespace {
+// Over the window rather than wherever the window system puts it.
+void showOverWindow(QWidget *dialog)
+{
+    dialog->move(Utils::instance().dialogPosition(dialog->size()));
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+} // namespace
+
 MainWidget::MainWidget(mainMenu *sidePanel, Corvane *mainWindow) : UUBase(nullptr), ui(new Ui::MainWidget)
 {
     Q_UNUSED(mainWindow)
@@ -95,11 +106,7 @@ void MainWidget::slotShowExitWindow()
         prompt->exec();
         return;
     }
-    // Over the window rather than wherever the window system puts it.
-    m_exit->move(Utils::instance().dialogPosition(m_exit->size()));
-    m_exit->show();
-    m_exit->raise();
-    m_exit->activateWindow();
+    showOverWindow(m_exit);
 }
 
 void MainWidget::slotRunBack()
@@ -109,10 +116,7 @@ void MainWidget::slotRunBack()
 
 void MainWidget::slotShowConfirmDel()
 {
-    m_confirmDelete->move(Utils::instance().dialogPosition(m_confirmDelete->size()));
-    m_confirmDelete->show();
-    m_confirmDelete->raise();
-    m_confirmDelete->activateWindow();
+    showOverWindow(m_confirmDelete);
 }
 
 void MainWidget::slotSendJson(const QJsonObject o)
