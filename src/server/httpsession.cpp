@@ -174,13 +174,13 @@ void Session::inspectionBufferSetup1()
         } else if (lineEnd != 0) {
             // The ':' must be inside this line; one in a later line does not make
             // this line a header.
-            const int colon = receiveBuffer.left(lineEnd).indexOf(':');
+            const QByteArray line = receiveBuffer.left(lineEnd);
+            const int colon = line.indexOf(':');
             if (colon <= 0) {
                 qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error4";
                 finish();
                 return;
             }
-            const QByteArray line = receiveBuffer.left(lineEnd);
             receiveBuffer.remove(0, lineEnd + 2);
             QByteArray value = line.mid(colon + 1);
             if (value.startsWith(' '))
