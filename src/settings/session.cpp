@@ -92,14 +92,14 @@ void Session::loadTranslator(const QString &code)
         m_translator = nullptr;
     }
     m_translator = new QTranslator(this);
-    const QString path = appDirFile(QStringLiteral("translation")) + QDir::separator() + translationFileName(code);
+    const QString path = appDirFile(QStringLiteral("translation/") + translationFileName(code));
     if (QFile::exists(path) && m_translator->load(path))
         QCoreApplication::installTranslator(m_translator);
 }
 
 void Session::loadStyleSheet(const QString &name) const
 {
-    const QString path = appDirFile(QStringLiteral("qss")) + QDir::separator() + name;
+    const QString path = appDirFile(QStringLiteral("qss/") + name);
     QFile file(path);
     if (!file.exists() || !file.open(QIODevice::ReadOnly))
         return;
