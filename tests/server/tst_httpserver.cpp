@@ -517,13 +517,20 @@ void TestHttpServer::postBody()
     });
     // The body comes in a packet of its own after the blank line.
     const RawClient::Reply reply = RawClient::exchange(
-        port, {"POST /upload HTTP/1.1\r\nContent-Length: 1000\r\n\r\n", QByteArray(1000, 'p')});
+        port, {"POST /upload-body HTTP/1.1\r\nContent-Length: 1000\r\n\r\n", QByteArray(1000, 'p')});
     QVERIFY(reply.closedByServer);
     QCOMPARE(reply.body, QByteArray("1000"));
+    // Only this request's calls count: a handler call of the body-cap test
+    // before may still be on its way through the pool on a loaded machine.
     QMutexLocker l(&handlerLock);
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.at(0).method, QStringLiteral("POST"));
-    QCOMPARE(seen.at(0).body, QByteArray(1000, 'p'));
+    QList<SeenRequest> mine;
+    for (const SeenRequest &r : qAsConst(seen)) {
+        if (r.url == QLatin1String("/upload-body"))
+            mine.append(r);
+    }
+    QCOMPARE(mine.size(), 1);
+    QCOMPARE(mine.at(0).method, QStringLiteral("POST"));
+    QCOMPARE(mine.at(0).body, QByteArray(1000, 'p'));
 }
 
 void TestHttpServer::rangeNearEndOfFileOver4GiB()
