@@ -48,6 +48,12 @@ PeerNamespace::~PeerNamespace()
         NetLab::ip({QStringLiteral("netns"), QStringLiteral("del"), m_name});
 }
 
+bool PeerNamespace::addLan(int n)
+{
+    return addLink(QStringLiteral("pc%1").arg(n), QStringLiteral("10.77.%1.1/24").arg(n), QStringLiteral("hs%1").arg(n),
+                   QStringLiteral("10.77.%1.2/24").arg(n));
+}
+
 bool PeerNamespace::addLink(const QString &localDev, const QString &localCidr, const QString &peerDev,
                             const QString &peerCidr)
 {

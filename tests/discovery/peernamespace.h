@@ -36,6 +36,9 @@ public:
     // its peer end peerDev in here with peerCidr; both ends up.
     bool addLink(const QString &localDev, const QString &localCidr, const QString &peerDev,
                  const QString &peerCidr);
+    // LAN n of the tests: pc<n> with 10.77.<n>.1/24 here, hs<n> with
+    // 10.77.<n>.2/24 in the peer namespace.
+    bool addLan(int n);
     bool removeLink(const QString &localDev);
     bool setLinkUp(const QString &localDev, bool up);
 

@@ -186,7 +186,7 @@ void TestSidePanel::constructionAnnouncesOnce()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
 
     mainMenu panel(nullptr, kNeverMs, kNeverMs);
@@ -206,7 +206,7 @@ void TestSidePanel::presenceEverySecond()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
 
     mainMenu panel; // the shipped intervals
@@ -224,7 +224,7 @@ void TestSidePanel::presenceCarriesTheCurrentServerPort()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
 
     mainMenu panel(nullptr, kNeverMs, kNeverMs);
@@ -239,8 +239,8 @@ void TestSidePanel::twoNetworksOneDatagramPerTick()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
-    CHECK_LAB(peer.addLink("pc1", "10.77.1.1/24", "hs1", "10.77.1.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
+    CHECK_LAB(peer.addLan(1), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
 
     mainMenu panel(nullptr, kNeverMs, kNeverMs);
@@ -263,7 +263,7 @@ void TestSidePanel::libraryChangeAnnouncements()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
 
     mainMenu panel(nullptr, kNeverMs, kNeverMs);
@@ -322,7 +322,7 @@ void TestSidePanel::refreshCounterPastTheLimit()
     QFETCH(int, counterAfter);
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
 
     mainMenu panel(nullptr, kNeverMs, kNeverMs);
@@ -338,7 +338,7 @@ void TestSidePanel::networkStateFollowsTheLink()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
 
     mainMenu panel(nullptr, kNeverMs); // the shipped 3000 ms poll
     QVERIFY(isConnectedLook(&panel));
@@ -362,7 +362,7 @@ void TestSidePanel::hostNameOnLoopbackStillShowsTheLanAddress()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
 
     // Debian's hosts file: the host name on 127.0.1.1.
     QTemporaryDir dir;
@@ -390,8 +390,8 @@ void TestSidePanel::showsTheDefaultRouteAddress()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
-    CHECK_LAB(peer.addLink("pc1", "10.77.1.1/24", "hs1", "10.77.1.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
+    CHECK_LAB(peer.addLan(1), peer);
     QString error;
     QVERIFY2(NetLab::ip({"route", "add", "default", "via", "10.77.1.2", "dev", "pc1"}, &error), qPrintable(error));
 
@@ -405,7 +405,7 @@ void TestSidePanel::addressTextChangesOnlyWithAddressOrPort()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
 
     mainMenu panel(nullptr, kNeverMs, kNeverMs);
     auto *address = part<QLabel>(&panel, "label_IP");

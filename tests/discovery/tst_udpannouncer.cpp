@@ -235,7 +235,7 @@ void TestUdpAnnouncer::presenceReachesTheLan()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
 
     QCOMPARE(UdpAnnouncer::broadcastTargets(), QList<QHostAddress>{QHostAddress(kLan0)});
@@ -256,8 +256,8 @@ void TestUdpAnnouncer::twoNetworksOneDatagramEach()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
-    CHECK_LAB(peer.addLink("pc1", "10.77.1.1/24", "hs1", "10.77.1.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
+    CHECK_LAB(peer.addLan(1), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
 
     UdpAnnouncer announcer(kUdpPort);
@@ -276,8 +276,8 @@ void TestUdpAnnouncer::failedSendIsLoggedAndOthersStillSent()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
-    CHECK_LAB(peer.addLink("pc1", "10.77.1.1/24", "hs1", "10.77.1.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
+    CHECK_LAB(peer.addLan(1), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
     UdpAnnouncer announcer(kUdpPort);
     QVERIFY(announcer.open());
@@ -304,13 +304,13 @@ void TestUdpAnnouncer::interfaceListIsQueriedForEachSend()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
     UdpAnnouncer announcer(kUdpPort);
     QVERIFY(announcer.open());
 
     QCOMPARE(announcer.sendMessage(UdpAnnouncer::refreshText(1)), 1);
-    CHECK_LAB(peer.addLink("pc1", "10.77.1.1/24", "hs1", "10.77.1.2/24"), peer);
+    CHECK_LAB(peer.addLan(1), peer);
     QCOMPARE(announcer.sendMessage(UdpAnnouncer::refreshText(2)), 2);
     CHECK_LAB(peer.sync("10.77.1.2"), peer);
     CHECK_LAB(peer.removeLink("pc1"), peer);
@@ -327,8 +327,8 @@ void TestUdpAnnouncer::localIpFollowsTheDefaultRoute()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
-    CHECK_LAB(peer.addLink("pc1", "10.77.1.1/24", "hs1", "10.77.1.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
+    CHECK_LAB(peer.addLan(1), peer);
     QString error;
     // The gateway sits on the second link: the first-listed address is not it.
     QVERIFY2(NetLab::ip({"route", "add", "default", "via", "10.77.1.2", "dev", "pc1", "metric", "100"}, &error),
@@ -350,7 +350,7 @@ void TestUdpAnnouncer::localIpWithoutDefaultRoute()
     REQUIRE_NETLAB();
     PeerNamespace peer;
     REQUIRE_PEER(peer);
-    CHECK_LAB(peer.addLink("pc0", "10.77.0.1/24", "hs0", "10.77.0.2/24"), peer);
+    CHECK_LAB(peer.addLan(0), peer);
     // A LAN without a gateway, the headset on the PC's own network.
     QCOMPARE(NetworkState::localIp(), QStringLiteral("10.77.0.1"));
     CHECK_LAB(peer.setLinkUp("pc0", false), peer);
