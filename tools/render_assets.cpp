@@ -78,33 +78,27 @@ QImage blurred(const QImage &source, int radius)
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             alpha[y * w + x] = qAlpha(image.pixel(x, y));
+    // One box pass along lines of `length` values `step` apart; lines start
+    // `lineStep` apart.
+    auto boxPass = [radius](const QVector<int> &from, QVector<int> &to, int lines, int lineStep, int length,
+                            int step) {
+        for (int line = 0; line < lines; ++line) {
+            for (int i = 0; i < length; ++i) {
+                int sum = 0, n = 0;
+                for (int k = -radius; k <= radius; ++k) {
+                    const int j = i + k;
+                    if (j >= 0 && j < length) {
+                        sum += from[line * lineStep + j * step];
+                        ++n;
+                    }
+                }
+                to[line * lineStep + i * step] = sum / n;
+            }
+        }
+    };
     for (int pass = 0; pass < 3; ++pass) {
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                int sum = 0, n = 0;
-                for (int k = -radius; k <= radius; ++k) {
-                    const int xx = x + k;
-                    if (xx >= 0 && xx < w) {
-                        sum += alpha[y * w + xx];
-                        ++n;
-                    }
-                }
-                tmp[y * w + x] = sum / n;
-            }
-        }
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                int sum = 0, n = 0;
-                for (int k = -radius; k <= radius; ++k) {
-                    const int yy = y + k;
-                    if (yy >= 0 && yy < h) {
-                        sum += tmp[yy * w + x];
-                        ++n;
-                    }
-                }
-                alpha[y * w + x] = sum / n;
-            }
-        }
+        boxPass(alpha, tmp, h, w, w, 1); // along rows
+        boxPass(tmp, alpha, w, 1, h, w); // along columns
     }
     QImage out(w, h, QImage::Format_ARGB32);
     for (int y = 0; y < h; ++y)
