@@ -31,6 +31,10 @@ public:
     // Idle time-out of new connections, 30000 ms unless changed (tests).
     void setIdleTimeout(int milliseconds);
     int idleTimeout() const;
+    static constexpr int kDefaultMaxConnections = 1000;
+    static constexpr int kDefaultMaxPendingHandlers = 256;
+    void setMaxConnections(int) {}
+    void setMaxPendingHandlers(int) {}
 
 public slots:
     bool begin();

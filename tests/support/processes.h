@@ -29,6 +29,22 @@ private:
     QList<QProcess *> m_processes;
 };
 
+// While it lives, this process may write no file beyond bytes (RLIMIT_FSIZE,
+// as `ulimit -f` sets it): a write past the limit fails with EFBIG, as on a
+// full disk. SIGXFSZ is ignored meanwhile so the test itself survives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    qint64 m_softBefore;
+    void (*m_handlerBefore)(int);
+};
+
 namespace TestSupport {
 
 // Runs a program to its end; returns its standard output, sets *exitCode

@@ -24,6 +24,8 @@ public:
 
     // Broadcasts one text; returns the number of datagrams sent.
     int sendMessage(const QString &text);
+    // The presence announcement: prefix and the server's port.
+    QString presenceText() const;
 
 public slots:
     void slotUpdateNetState();
@@ -33,7 +35,6 @@ public slots:
 
 private:
     void initUDP();
-    QString presenceText() const;
     void fitToImage(QWidget *widget, const QString &resource);
 
     Ui::mainMenu *ui;
