@@ -42,7 +42,8 @@ FileSizeLimit::FileSizeLimit(qint64 bytes)
     getrlimit(RLIMIT_FSIZE, &limit);
     m_softBefore = qint64(limit.rlim_cur);
     limit.rlim_cur = rlim_t(bytes);
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+    m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    if (!m_active)
         qWarning() << "FileSizeLimit: setrlimit failed";
 }
 

@@ -39,10 +39,12 @@ public:
     ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit &) = delete;
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    bool active() const { return m_active; }
 
 private:
-    qint64 m_softBefore;
-    void (*m_handlerBefore)(int);
+    qint64 m_softBefore = 0;
+    void (*m_handlerBefore)(int) = nullptr;
+    bool m_active = false;
 };
 
 namespace TestSupport {

@@ -53,14 +53,20 @@ Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass
     Session::instance()->loadTranslator(AppSettings::instance()->language());
     ui->setupUi(this);
     CheckPort();
-    InitUI();
-    InitConnect();
+    // The server listens before the side panel exists, so the panel
+    // announces the port really listened on from its first datagram.
     server = new HttpServer::TcpServerManage(AppSettings::instance()->HandleMax());
     InitServer();
+    InitUI();
+    InitConnect();
 }
 
 Corvane::~Corvane()
 {
+    // A probe run still going reads the settings objects from its thread:
+    // it ends first, then everything it could reach goes.
+    if (auto *pages = findChild<MainWidget *>())
+        pages->homePage()->stopProbeRuns();
     if (server) {
         if (server->isRunning())
             server->close();
@@ -128,7 +134,8 @@ void Corvane::InitUI()
     split->addWidget(leftArea);
     split->addWidget(rightArea);
 
-    auto *menu = new mainMenu(this);
+    auto *menu = new mainMenu(this, mainMenu::kPresenceIntervalMs, mainMenu::kNetStateIntervalMs,
+                              server && server->isRunning() ? port : 0);
     auto *leftLayout = new QVBoxLayout(leftArea);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->setSpacing(0);
