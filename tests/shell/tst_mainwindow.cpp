@@ -170,9 +170,9 @@ void TestMainWindow::formAndInitialState()
     QVERIFY(!window->windowIcon().isNull());
     QVERIFY(child<QLabel>("label_logo")->styleSheet().contains(QLatin1String(":/Corvane/Skin/ico/logo_32X32.png")));
     QVERIFY(child<QLabel>("label_logo_text")->isHidden());
-    QCOMPARE(child<QToolButton>("tB_home")->text(), QStringLiteral("home   "));
-    QCOMPARE(child<QToolButton>("tB_guide")->text(), QStringLiteral("guide   "));
-    QCOMPARE(child<QToolButton>("tB_about")->text(), QStringLiteral("about   "));
+    QCOMPARE(child<QToolButton>("tB_home")->text(), QCoreApplication::translate("CorvaneClass", "home   "));
+    QCOMPARE(child<QToolButton>("tB_guide")->text(), QCoreApplication::translate("CorvaneClass", "guide   "));
+    QCOMPARE(child<QToolButton>("tB_about")->text(), QCoreApplication::translate("CorvaneClass", "about   "));
     QCOMPARE(child<QToolButton>("minbutton")->text(), QString());
 
     // The indicator under the home entry, home selected.
@@ -340,7 +340,7 @@ void TestMainWindow::shortcutBWhileAddingShowsPrompt()
     });
     QTest::keyClick(window.get(), Qt::Key_B);
     QVERIFY(sawPrompt);
-    QCOMPARE(shownText, QStringLiteral("File is adding , please wait for a  moment !"));
+    QCOMPARE(shownText, QCoreApplication::translate("MainWidget", "File is adding , please wait for a  moment !"));
     QVERIFY(!pages()->exitDialog()->isVisible());
     QVERIFY(!prompt->isVisible());
 }

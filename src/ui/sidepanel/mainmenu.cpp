@@ -71,8 +71,9 @@ int mainMenu::sendMessage(const QString &text)
 
 QString mainMenu::presenceText() const
 {
+    // The payload the headset parses: byte-exact, so never looked up in a catalogue.
     const int port = listeningPort != 0 ? listeningPort : AppSettings::instance()->serverPort();
-    return tr("%1%2").arg(UdpAnnouncer::presencePrefix(), QString::number(port));
+    return QStringLiteral("%1%2").arg(UdpAnnouncer::presencePrefix(), QString::number(port));
 }
 
 void mainMenu::setServerPort(quint16 port)
