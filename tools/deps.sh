@@ -8,6 +8,8 @@ packages=(
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   fonts-noto-cjk fonts-thai-tlwg fonts-dejavu-core
   ffmpeg curl iproute2 python3 procps util-linux mount e2fsprogs binutils
+  # Sanitizer builds (GCC's runtimes) and the fuzz build (clang, libFuzzer).
+  libasan8 libubsan1 libtsan2 clang-14 libclang-rt-14-dev ccache
 )
 missing=()
 for p in "${packages[@]}"; do
