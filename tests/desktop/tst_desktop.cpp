@@ -17,12 +17,12 @@
 
 #include "netlab.h"
 #include "peernamespace.h"
+#include "processes.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,18 +30,12 @@ namespace {
 const int kNeverMs = 3600 * 1000;
 const QString kHostile = QStringLiteral("<img src=x onerror=alert(1)>.webm");
 
-// Runs a program to its end; its standard output, or a null array on failure.
+// Runs a command to its end; its standard output, or a null array on failure.
 QByteArray run(const QStringList &command, int timeoutMs = 120000)
 {
-    QProcess process;
-    process.start(command.first(), command.mid(1));
-    if (!process.waitForFinished(timeoutMs) || process.exitCode() != 0) {
-        process.kill();
-        qWarning().noquote() << command.join(' ') << "failed:" << process.readAllStandardError().right(2000);
-        return QByteArray();
-    }
-    const QByteArray out = process.readAllStandardOutput();
-    return out.isNull() ? QByteArray("") : out;
+    int exitCode = -1;
+    const QByteArray out = TestSupport::run(command.first(), command.mid(1), &exitCode, timeoutMs);
+    return exitCode != 0 ? QByteArray() : out.isNull() ? QByteArray("") : out;
 }
 } // namespace
 
@@ -182,10 +176,11 @@ void TestDesktop::qrCodeOfThePage()
 {
     REQUIRE_NETLAB();
     QFETCH(int, serverPort);
-    QSettings(AppSettings::instance()->settingsFilePath(), QSettings::IniFormat).setValue("serverPort", 9000);
+    const QString ini = AppSettings::instance()->settingsFilePath();
+    TestSupport::writeIniValue(ini, "serverPort", 9000);
     mainMenu panel(nullptr, kNeverMs, kNeverMs);
     if (serverPort != 9000) {
-        QSettings(AppSettings::instance()->settingsFilePath(), QSettings::IniFormat).setValue("serverPort", serverPort);
+        TestSupport::writeIniValue(ini, "serverPort", serverPort);
         panel.slotUpdateNetState();
     }
     panel.resize(246, 700);

@@ -123,7 +123,8 @@ int mainMenu::sendMessage(const QString &text)
 
 QString mainMenu::presenceText() const
 {
-    return tr("%1%2").arg(UdpAnnouncer::presencePrefix(), QString::number(AppSettings::instance()->serverPort()));
+    // The payload the headset parses: byte-exact, so never looked up in a catalogue.
+    return QStringLiteral("%1%2").arg(UdpAnnouncer::presencePrefix(), QString::number(AppSettings::instance()->serverPort()));
 }
 
 void mainMenu::fitToImage(QWidget *widget, const QString &resource)

@@ -1,0 +1,286 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">最新版本：%1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">取消</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">更新</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">网络错误</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">当前已是最新版本</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">检查更新</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">当前版本：</translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">由 NuvoVR 开发</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">技术支持：https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">官方网站：https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">开源许可</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/zh.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/zh.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Nuvo 助手</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>确定删除所选视频吗？</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">最新版本：%1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">取消</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">退出</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Nuvo driftview 助手</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>首页   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>指南   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>关于   </translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>添加视频</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>不是视频文件</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>该视频已添加</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>打开视频文件</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>视频文件(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;所有文件(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>视频文件已丢失</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>正在添加文件，请稍候！</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Nuvo 助手</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">更新</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">取消</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">更新内容</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">当前已是最新版本</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">正在更新…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">更新失败</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">重新更新</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">关闭</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">无法创建文件夹，更新失败</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>正在添加视频</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>不是视频文件</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>该视频已添加</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">网络未连接</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>未找到显示器：在没有可见窗口的情况下运行。
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>IP 地址</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>是否退出程序？</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>后台运行</translation>
+    </message>
+</context>
+</TS>
