@@ -23,6 +23,8 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLabel>
+#include <QTranslator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -49,6 +51,8 @@ private slots:
     void qrCodeOfThePage_data();
     void qrCodeOfThePage();
     void webPageInChromium();
+    void headsetsFitInEveryLanguage_data();
+    void headsetsFitInEveryLanguage();
 
 private:
     QStringList inPeer(const QStringList &command) const
@@ -217,6 +221,34 @@ void TestDesktop::webPageInChromium()
     QCOMPARE(seen.size(), 1);
     QCOMPARE(int(seen.at(0).activity), int(RecentClients::Activity::Playing));
     QCOMPARE(seen.at(0).videoName, videos.value(0).video);
+}
+
+void TestDesktop::headsetsFitInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *code : {"cn", "us", "jp", "fr", "it", "de", "es", "ko", "pt-PT", "ru", "th", "zh-HK", "zh-TW"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+void TestDesktop::headsetsFitInEveryLanguage()
+{
+    QFETCH(QString, language);
+    Session::instance()->loadTranslator(language);
+    QVERIFY(Session::instance()->translator() && !Session::instance()->translator()->isEmpty());
+    HeadsetsView view;
+    const QString longName = QStringLiteral("A rather long holiday video name from the summer of 2019.mp4");
+    QVector<RecentClients::Client> five(5, {"255.255.255.255", 3599 * 1000, RecentClients::Activity::Playing, longName, 0.99});
+    five[1].activity = RecentClients::Activity::Browsing;
+    five[2].activity = RecentClients::Activity::FetchingPosters;
+    for (const auto &clients : {five, QVector<RecentClients::Client>()}) {
+        view.showState(clients, {{"enp0s31f6", QHostAddress("192.168.100.255")}}, 65535, 65535);
+        view.adjustSize();
+        for (QLabel *label : view.findChildren<QLabel *>()) {
+            const int width = label->wordWrap() ? label->minimumSizeHint().width() : label->sizeHint().width();
+            QVERIFY2(width <= 246 - 2 * 16, qPrintable(QString::number(width) + " px: " + label->text()));
+        }
+    }
+    QCOMPARE(view.shownLines().size(), 3); // the hint, "announced on" and one network
 }
 
 NETLAB_TEST_MAIN(TestDesktop, QApplication)

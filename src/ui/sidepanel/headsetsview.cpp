@@ -88,7 +88,7 @@ void HeadsetsView::showState(const QVector<RecentClients::Client> &clients,
     QList<Line> lines;
     if (!clients.isEmpty()) {
         for (int i = 0; i < clients.size() && i < kMaxRows; ++i) {
-            lines.append({headerLine(clients.at(i)), "label_headsetAddress", false});
+            lines.append({headerLine(clients.at(i)), "label_headsetAddress", true});
             lines.append({activityLine(clients.at(i), kTextWidth), "label_headsetActivity", false});
         }
         if (clients.size() > kMaxRows)
