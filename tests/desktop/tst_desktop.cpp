@@ -93,12 +93,11 @@ void TestDesktop::initTestCase()
         info->videoPathReal = dir.filePath(name);
         info->poster = info->videoPath + ".png";
         info->posterPathReal = data + "/videoPictures/" + info->poster;
-        info->length = 6;
-        // Noisy, so the file is large enough (5 MB) that a browser asks for
-        // ranges rather than taking it whole; a key frame every second.
-        QVERIFY(!run({"ffmpeg", "-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=duration=6:size=640x360:rate=25",
-                      "-vf", "noise=alls=60:allf=t", "-c:v", "libvpx", "-deadline", "realtime", "-cpu-used", "8",
-                      "-b:v", "12M", "-g", "25", info->videoPathReal})
+        info->length = 12;
+        // A key frame every second, so a seek lands near where it asks.
+        QVERIFY(!run({"ffmpeg", "-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=duration=12:size=640x360:rate=25",
+                      "-c:v", "libvpx", "-deadline", "realtime", "-cpu-used", "8", "-b:v", "2M", "-g", "25",
+                      info->videoPathReal})
                      .isNull());
         info->size = qint32(QFileInfo(info->videoPathReal).size() / 1024);
         QImage poster(212, 119, QImage::Format_RGB32);
@@ -132,7 +131,7 @@ void TestDesktop::headsetsSeen_data()
     QTest::newRow("curl of a poster") << QStringList{"curl", "-sf", "-o", "/dev/null", url("/post/" + id)}
                                       << int(RecentClients::Activity::FetchingPosters) << "fetching posters";
     QTest::newRow("ffmpeg seeking into a video")
-        << QStringList{"ffmpeg", "-v", "error", "-ss", "3", "-i", url("/video/" + id), "-t", "1", "-f", "null", "-"}
+        << QStringList{"ffmpeg", "-v", "error", "-ss", "6", "-i", url("/video/" + id), "-t", "1", "-f", "null", "-"}
         << int(RecentClients::Activity::Playing) << "playing Trip 2019.webm at ";
 }
 
@@ -199,13 +198,13 @@ void TestDesktop::webPageInChromium()
     REQUIRE_NETLAB();
     routes.recentClients()->setForgetAfterMs(RecentClients::kDefaultForgetAfterMs);
     QTemporaryDir profile;
-    // Opens the first video at 0:03 through the page's own link form.
-    const QString link = url("/#" + videos.value(0).videoPath.prepend("video/") + "&t=3");
+    // Opens the first video at 0:07 through the page's own link form.
+    const QString link = url("/#" + videos.value(0).videoPath.prepend("video/") + "&t=7");
     const QString dom = QString::fromUtf8(run(
         inPeer({"chromium", "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                 "--disable-background-networking", "--disable-component-update", "--disable-sync", "--mute-audio",
                 "--autoplay-policy=no-user-gesture-required", "--user-data-dir=" + profile.path(),
-                "--virtual-time-budget=15000", "--dump-dom", link}),
+                "--virtual-time-budget=3000", "--dump-dom", link}),
         180000));
     QVERIFY(!dom.isEmpty());
     // Every video with its poster, the hostile name as text only.
@@ -215,8 +214,9 @@ void TestDesktop::webPageInChromium()
     QVERIFY(dom.contains("<div class=\"name\">&lt;img src=x onerror=alert(1)&gt;.webm</div>"));
     QVERIFY(!dom.contains("<img src=\"x\""));
     QVERIFY(dom.contains("<p id=\"playing\">Trip 2019.webm</p>"));
-    // The browser's player read the linked video from the server. (A 5 MB
-    // file comes whole in its first range; seeking is looked at by hand.)
+    // The browser's player read the linked video. (Whether it then asks for
+    // a range at the seek or already holds the whole file varies from run
+    // to run; the seek is looked at by hand against the program.)
     const QVector<RecentClients::Client> seen = routes.recentClients()->clients();
     QCOMPARE(seen.size(), 1);
     QCOMPARE(int(seen.at(0).activity), int(RecentClients::Activity::Playing));
