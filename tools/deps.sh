@@ -8,7 +8,7 @@ packages=(
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libqrencode-dev
   fonts-noto-cjk fonts-thai-tlwg fonts-dejavu-core
   ffmpeg curl iproute2 python3 procps util-linux mount e2fsprogs binutils
-  chromium zbar-tools desktop-file-utils appstream
+  chromium zbar-tools desktop-file-utils appstream lintian dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do
