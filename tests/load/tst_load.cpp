@@ -135,8 +135,12 @@ void TestLoad::load()
     QTRY_VERIFY_WITH_TIMEOUT(usage().threads <= before.threads, 90000);
     const Usage after = usage();
     qInfo().noquote() << "load:" << out.trimmed() << "| before:" << figures(before) << "| after:" << figures(after);
-    // The memory does not grow with the number of requests served.
+    // The memory does not grow with the number of requests served. (Under
+    // AddressSanitizer freed memory is held back on purpose; its leak check
+    // at exit stands in for this one.)
+#if !defined(__SANITIZE_ADDRESS__)
     QVERIFY2(after.rssKiB - before.rssKiB < 64 * 1024, qPrintable(figures(after)));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestLoad)
