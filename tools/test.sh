@@ -9,7 +9,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$top/build}"
 bash "$top/tools/deps.sh"
 bash "$top/tools/build.sh"
-(cd "$build" && ctest --output-on-failure --timeout 900 "$@")
+(cd "$build" && ctest --output-on-failure --timeout 900 -j"$(nproc)" "$@")
 if [[ "${CORVANE_QUICK:-0}" != 1 ]]; then
   bash "$top/tools/check-sanitizers.sh"
   bash "$top/tools/check-fuzz.sh"
