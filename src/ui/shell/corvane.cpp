@@ -2,8 +2,11 @@
 #include "ui_corvane.h"
 
 #include "mainwidget.h"
+#include "online/nuvohomeupdatedesc.h"
 #include "utils.h"
 
+#include "online/cnuvohomedataproc.h"
+#include "online/versioninfo.h"
 #include "server/mediaroutes.h"
 #include "server/serverport.h"
 #include "server/tcpservermanage.h"
@@ -52,6 +55,7 @@ Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass
     InitSettings();
     Session::instance()->loadTranslator(AppSettings::instance()->language());
     ui->setupUi(this);
+    startupUpdateCheck();
     CheckPort();
     InitUI();
     InitConnect();
@@ -85,6 +89,22 @@ void Corvane::InitSettings()
     if (!QFile::exists(targetFolder + QStringLiteral("/Corvane.ini"))
         && !AppSettings::instance()->copyConfigFile(source, targetFolder))
         qWarning() << "Corvane::InitSettings: cannot provision" << source << "into" << targetFolder;
+}
+
+void Corvane::startupUpdateCheck()
+{
+    // Blocks up to outTime seconds when the web API does not answer; without
+    // an answer or an offer the start goes on silently.
+    CNuvoHomeDataProc *proc = Utils::instance().getNuvoHomeDataProc();
+    const VersionInfo *record = proc ? proc->GetNuvoHomeVersionData() : nullptr;
+    if (!record || !record->hasNewVersion)
+        return;
+    auto *dialog = new NuvoHomeUpdateDesc;
+    const QString closeText = record->forced == 0 ? tr("cancel") : record->forced == 1 ? tr("quit") : QString();
+    dialog->fillOffer(tr("Latest version: %1").arg(record->version), closeText, record->notes);
+    dialog->move(Utils::instance().dialogPosition(dialog->size()));
+    dialog->exec();
+    delete dialog;
 }
 
 void Corvane::CheckPort()
