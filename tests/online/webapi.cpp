@@ -17,21 +17,14 @@ bool WebApi::start(const QStringList &options)
 {
     stop();
     m_lines.clear();
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-                    QStringList{QStringLiteral(CORVANE_SOURCE_DIR "/tools/webapi.py"), QStringLiteral("--port"),
-                                QString::number(m_port)}
-                        + options);
-    while (m_process.waitForReadyRead(20000))
-        if (m_process.readAllStandardOutput().startsWith("listening"))
-            return true;
-    return false;
+    m_process.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral(CORVANE_SOURCE_DIR "/tools/webapi.py"),
+                                                                    QStringLiteral("--port"), QString::number(m_port)}
+                                                            + options);
+    return m_process.waitForReadyRead(20000) && m_process.readAllStandardOutput().startsWith("listening");
 }
 
 void WebApi::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    syncLines();
     m_process.kill();
     m_process.waitForFinished();
 }
@@ -40,40 +33,29 @@ QByteArray httpGet(quint16 port, const QString &path)
 {
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, port);
-    if (!socket.waitForConnected(10000))
-        return {};
     socket.write("GET " + path.toUtf8() + " HTTP/1.0\r\n\r\n");
     QByteArray answer;
     while (socket.waitForReadyRead(20000))
         answer += socket.readAll();
-    return answer + socket.readAll();
+    return answer;
 }
 
-void WebApi::syncLines()
+QStringList WebApi::lines(const QString &needle)
 {
-    if (m_process.state() != QProcess::Running)
-        return;
+    // The server prints a request's line before it answers: once our own
+    // request's line is read, every earlier one is too.
     const QString marker = QStringLiteral("/sync/%1 ").arg(++m_sync);
     httpGet(m_port, marker.trimmed());
-    // The server prints a request's line before it answers.
-    QByteArray out;
-    while (!QString::fromUtf8(out).contains(marker) && m_process.waitForReadyRead(10000))
-        out += m_process.readAllStandardOutput();
-    for (const QString &line : QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (!line.contains(QLatin1String("/sync/")))
-            m_lines << line;
-}
-
-int WebApi::requests(const QString &needle)
-{
-    syncLines();
-    return int(m_lines.filter(needle).size());
+    QString out;
+    while (m_process.state() == QProcess::Running && !out.contains(marker) && m_process.waitForReadyRead(10000))
+        out += QString::fromUtf8(m_process.readAllStandardOutput());
+    m_lines += out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("REQ"));
+    return m_lines.filter(needle);
 }
 
 QString WebApi::lastRequest(const QString &needle)
 {
-    syncLines();
-    const QStringList found = m_lines.filter(needle);
+    const QStringList found = lines(needle);
     return found.isEmpty() ? QString() : found.last();
 }
 
