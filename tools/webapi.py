@@ -118,10 +118,11 @@ def main():
     parser.add_argument("--checkupdate", default="offer",
                         choices=["offer", "none", "error", "both", "empty", "invalid", "404", "hang"])
     parser.add_argument("--version", default="2.4.0.0")
-    parser.add_argument("--notes", default="Faster start\\nFixes")
+    parser.add_argument("--notes", default="\\nFaster start\\n\\nFixes\\n")
     parser.add_argument("--url", default="", help="installer address in the offer (default: this server)")
     parser.add_argument("--forced", type=int, default=0, help="-1 leaves \"forced\" out of the offer")
     parser.add_argument("--installer", default="", help="file served as the installer")
+    parser.add_argument("--record", default="", help="the stand-in installer writes its argument into this file")
     parser.add_argument("--installer-mode", default="ok",
                         choices=["ok", "stall", "halfway", "wrongsize", "500", "404"])
     parser.add_argument("--faq", default="ok", choices=["ok", "empty", "500", "hang"])
@@ -132,6 +133,8 @@ def main():
     server.daemon_threads = True
     server.args = args
     server.installer = DEFAULT_INSTALLER
+    if args.record:
+        server.installer = b"#!/bin/sh\nprintf '%%s' \"$1\" > '%s'\n" % args.record.encode()
     if args.installer:
         with open(args.installer, "rb") as f:
             server.installer = f.read()

@@ -40,7 +40,7 @@ QByteArray httpGet(quint16 port, const QString &path)
     return answer;
 }
 
-QStringList WebApi::lines(const QString &needle)
+QStringList WebApi::requests(const QString &needle)
 {
     // The server prints a request's line before it answers: once our own
     // request's line is read, every earlier one is too.
@@ -51,12 +51,6 @@ QStringList WebApi::lines(const QString &needle)
         out += QString::fromUtf8(m_process.readAllStandardOutput());
     m_lines += out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("REQ"));
     return m_lines.filter(needle);
-}
-
-QString WebApi::lastRequest(const QString &needle)
-{
-    const QStringList found = lines(needle);
-    return found.isEmpty() ? QString() : found.last();
 }
 
 void writeOnlineSettings(const QString &serverIp, int outTime, const QString &localVersion)

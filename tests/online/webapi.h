@@ -14,12 +14,11 @@ public:
     bool start(const QStringList &options = {});
     void stop();
     QString base() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
-    // Requests so far whose line contains needle, every one made before the call included.
-    int requests(const QString &needle) { return int(lines(needle).size()); }
-    QString lastRequest(const QString &needle);
+    // The lines ("REQ <method> <path> <body>") of the requests so far whose
+    // line contains needle, every one made before the call included.
+    QStringList requests(const QString &needle);
 
 private:
-    QStringList lines(const QString &needle);
     quint16 m_port = 0;
     QProcess m_process;
     QStringList m_lines;
