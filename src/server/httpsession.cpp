@@ -37,7 +37,10 @@ Session::Session(QTcpSocket *tcpSocket, const QHostAddress &address, int idleMs,
         connect(tcpSocket, &QIODevice::readyRead, this, &Session::onReadyRead);
         connect(tcpSocket, &QIODevice::bytesWritten, this, &Session::onBytesWritten);
         // A peer that goes away ends the session at once instead of after the idle time-out.
-        connect(tcpSocket, &QAbstractSocket::disconnected, this, &Session::finish);
+        connect(tcpSocket, &QAbstractSocket::disconnected, this, [this] {
+            qDebug().noquote() << "HttpServer::Session: the client closed the connection";
+            finish();
+        });
         // The idle timer runs from accept, so a connection that never sends a
         // byte is closed too.
         lastActivity.start();
@@ -291,6 +294,17 @@ void Session::replyJsonBytes(const QByteArray &compactJson)
                     "HttpServer::Session::replyJsonObject: error1"))
         return;
     writeTextMessage(kJsonType, compactJson);
+}
+
+void Session::replyHtml(const QByteArray &html)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, "replyHtml", Qt::QueuedConnection, Q_ARG(QByteArray, html));
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyHtml: already reply", "HttpServer::Session::replyHtml: error1"))
+        return;
+    writeTextMessage("text/html;charset=UTF-8", html);
 }
 
 void Session::writeTextMessage(const char *contentType, const QByteArray &body)

@@ -1,7 +1,8 @@
 // The video tile and the two small dialogs of the library page, as real
 // widgets on the offscreen platform, with files in a temporary data folder.
 
-#include "testsupport.h"
+#include "dialogpump.h"
+#include "testvideos.h"
 
 #include "library/corvanevideoinfo.h"
 #include "settings/session.h"
@@ -260,6 +261,7 @@ void TestHomeSub::posterShownAsScaledIcon()
     QCOMPARE(QColor(shown.pixel(100, 60)), QColor(Qt::green));
     QVERIFY(button->styleSheet().isEmpty());
     QCOMPARE(tile.findChild<QLabel *>(QStringLiteral("labelName"))->text(), QStringLiteral("poster.mp4"));
+    QCOMPARE(tile.findChild<QLabel *>(QStringLiteral("labelName"))->textFormat(), Qt::PlainText);
 }
 
 void TestHomeSub::missingPosterReplacedAtBinding()

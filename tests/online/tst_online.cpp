@@ -13,6 +13,7 @@
 #include "online/versioninfo.h"
 #include "shell/corvane.h"
 
+#include "httpclients.h"
 #include "logcapture.h"
 #include "netlab.h"
 #include "webapi.h"
@@ -200,7 +201,7 @@ private slots:
     {
         writeOnlineSettings(api.base(), 1);
         Corvane window;
-        QVERIFY(httpGet(window.serverPort(), QStringLiteral("/list")).contains(" 200 "));
+        QVERIFY(RawClient::get(window.serverPort(), "/list").statusLine.contains(" 200 "));
     }
 
     void guideOfflineThenRetry()
@@ -257,7 +258,7 @@ private slots:
         // Notes: separators at the ends and doubled ones give no empty line.
         // The port was chosen, and the server started, only after the dialog closed.
         QCOMPARE(answer.shown, (QStringList{QStringLiteral("Latest version: 2.4.0.0|cancel|Faster start\nFixes\n"), "0"}));
-        QVERIFY(httpGet(window.serverPort(), QStringLiteral("/list")).contains(" 200 "));
+        QVERIFY(RawClient::get(window.serverPort(), "/list").statusLine.contains(" 200 "));
     }
 
     void downloadFails_data()

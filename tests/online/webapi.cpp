@@ -1,10 +1,10 @@
 #include "webapi.h"
 
+#include "httpclients.h"
 #include "settings/appsettings.h"
 
 #include <QSettings>
 #include <QTcpServer>
-#include <QTcpSocket>
 
 WebApi::WebApi()
 {
@@ -29,23 +29,12 @@ void WebApi::stop()
     m_process.waitForFinished();
 }
 
-QByteArray httpGet(quint16 port, const QString &path)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    socket.write("GET " + path.toUtf8() + " HTTP/1.0\r\n\r\n");
-    QByteArray answer;
-    while (socket.waitForReadyRead(20000))
-        answer += socket.readAll();
-    return answer;
-}
-
 QStringList WebApi::requests(const QString &needle)
 {
     // The server prints a request's line before it answers: once our own
     // request's line is read, every earlier one is too.
     const QString marker = QStringLiteral("/sync/%1 ").arg(++m_sync);
-    httpGet(m_port, marker.trimmed());
+    RawClient::get(m_port, marker.trimmed().toUtf8());
     QString out;
     while (m_process.state() == QProcess::Running && !out.contains(marker) && m_process.waitForReadyRead(10000))
         out += QString::fromUtf8(m_process.readAllStandardOutput());

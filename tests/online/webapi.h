@@ -25,9 +25,6 @@ private:
     int m_sync = 0;
 };
 
-// A plain HTTP/1.0 GET on 127.0.0.1: the whole answer.
-QByteArray httpGet(quint16 port, const QString &path);
-
 // The catalogue's FAQ keys pointed at a web API (<base>/faq/us.html, <base>/faq/domestic.html).
 class FaqKeys : public QTranslator
 {

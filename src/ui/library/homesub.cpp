@@ -67,6 +67,10 @@ HomeSub::HomeSub(QWidget *parent) : QWidget(parent), ui(new Ui::HomeSub)
         m_banner->setStyleSheet(QStringLiteral("QLabel{background-image: url(%1);border:0px;background-color:transparent;};")
                                     .arg(image));
     }
+    // The words drawn on the banner images, also for languages that have no
+    // image and for screen readers.
+    m_banner->setToolTip(tr("Video file missing"));
+    m_banner->setAccessibleName(m_banner->toolTip());
     m_banner->hide();
 
     ui->tb_check->hide();
@@ -106,6 +110,8 @@ void HomeSub::setVideoInfo(CorvaneVideoInfo *info)
     m_videoInfo = info;
     ui->tb_check->hide();
 
+    // A file name is text: "<img src=x>.mp4" must not be drawn as markup.
+    ui->labelName->setTextFormat(Qt::PlainText);
     ui->labelName->setText(info->video);
     m_fullName = info->video;
     scrollMax = m_fullName.size();

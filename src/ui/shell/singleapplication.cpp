@@ -59,7 +59,8 @@ SingleApplication::SingleApplication(int &argc, char **argv) : QApplication(argc
     }
     if (handedOver || _isRunning) {
         _isRunning = true;
-        std::fputs(tr("%1 already running.\n").arg(_serverName).toUtf8().constData(), stderr);
+        // A fixed line that scripts may match: never translated.
+        std::fputs(QStringLiteral("%1 already running.\n").arg(_serverName).toUtf8().constData(), stderr);
         return;
     }
     listen();

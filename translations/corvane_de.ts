@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">Neueste Version: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">Aktualisieren</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">Netzwerkfehler</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">Sie haben bereits die neueste Version</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">Aktuelle Version: </translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">Entwickelt von NuvoVR</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">Support: https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">Website: https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">Open-Source-Lizenzen</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/de.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/de.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Nuvo Assistent</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>Ausgewählte Videos löschen?</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">Neueste Version: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Nuvo driftview Assistent</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>Start   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>Anleitung   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>Info   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Gesehene Headsets</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>vor %1 s</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>vor %1 min</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>durchsucht die Liste</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>lädt Vorschaubilder</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>spielt %1 bei %2 %</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>Kein Netzwerk für die Ankündigung.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Angekündigt über:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Noch kein Headset. Prüfen Sie, ob es im selben Netzwerk wie dieser PC ist und eine Firewall TCP %1 und UDP %2 durchlässt.</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>Videos hinzufügen</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>Keine Videodatei</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Dieses Video wurde bereits hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>Videodateien öffnen</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>Videodateien(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Alle Dateien(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>Videodatei fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>Dateien werden hinzugefügt, bitte einen Moment warten.</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Nuvo Assistent</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">Aktualisieren</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">Neuerungen</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">Sie haben bereits die neueste Version</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">Wird aktualisiert…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">Aktualisierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">Schließen</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">Ordner kann nicht angelegt werden, Aktualisierung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>Videos werden hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>Keine Videodatei</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Dieses Video wurde bereits hinzugefügt</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>Fenster anzeigen</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Kein Netzwerk</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Adresse für das Headset: %1  Port %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">Keine Netzwerkverbindung</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Videobibliothek</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Bibliothek wird geladen…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>Die Bibliothek ist leer.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>Die Bibliothek konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Wählen Sie ein Video, um es hier abzuspielen.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>Keine Anzeige gefunden: Ausführung ohne sichtbares Fenster.
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>Programm beenden?</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>Im Hintergrund</translation>
+    </message>
+</context>
+</TS>

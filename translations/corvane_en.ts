@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">Latest version: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Cancel</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">Update</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">Network error</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">You have the latest version</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">Check for updates</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">Current version: </translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">Developed by NuvoVR</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">Support: https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">Website: https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">Open-source licences</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/en.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/en.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Nuvo helper</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>Delete the selected videos?</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">Latest version: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Cancel</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">Quit</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Nuvo driftview helper</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>Home   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>Guide   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>About   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Headsets seen</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 s ago</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 min ago</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>browsing the list</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>fetching posters</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>playing %1 at %2%</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>No network to announce on.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Announced on:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>Add videos</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>Not a video file</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>This video has already been added</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>Open Video Files</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>Video Files(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All Files(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>Video file missing</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>Files are being added. Please wait a moment.</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Nuvo helper</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">Update</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Cancel</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">What&apos;s new</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">You have the latest version</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">Updating…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">Update failed</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">Try again</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">Close</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">Could not create the update folder. Update failed.</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>Adding videos</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>Not a video file</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>This video has already been added</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>show window</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>quit</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>No network</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Headset address: %1  port %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">No network connection</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Video library</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Loading the library…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>The library is empty.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>The library could not be loaded.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Choose a video to play it here.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>No display found: running without a visible window.
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>IP address</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>Quit the program?</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>Run in background</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">Última versión: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">Actualizar</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">Error de red</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">Ya tiene la última versión</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">Versión actual: </translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">Desarrollado por NuvoVR</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">Soporte: https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">Sitio web: https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">Licencias de código abierto</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/es.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/es.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Asistente Nuvo</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>¿Eliminar los vídeos seleccionados?</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">Última versión: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Cancelar</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">Salir</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Asistente Nuvo driftview</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>Inicio   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>Guía   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>Acerca de   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Visores vistos</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>hace %1 s</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>hace %1 min</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>explorando la lista</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>descargando carteles</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>reproduciendo %1 al %2 %</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>No hay red donde anunciarse.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Anunciado en:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Aún no hay ningún visor. Compruebe que está en la misma red que este PC y que el cortafuegos deja pasar TCP %1 y UDP %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>Añadir vídeos</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>No es un archivo de vídeo</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Este vídeo ya se ha añadido</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>Abrir archivos de vídeo</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>Archivos de vídeo(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Todos los archivos(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>Falta el archivo de vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>Se están añadiendo archivos, espere un momento.</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Asistente Nuvo</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">Actualizar</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Cancelar</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">Novedades</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">Ya tiene la última versión</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">Actualizando…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">Error al actualizar</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">Reintentar</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">Cerrar</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">No se puede crear la carpeta; error al actualizar</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>Añadiendo vídeos</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>No es un archivo de vídeo</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Este vídeo ya se ha añadido</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>mostrar ventana</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>salir</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Sin red</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Dirección para el visor: %1  puerto %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">Sin conexión de red</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Videoteca</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Cargando la videoteca…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>La videoteca está vacía.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>No se pudo cargar la videoteca.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Elija un vídeo para reproducirlo aquí.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>No se encontró ninguna pantalla: se ejecuta sin ventana visible.
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>Dirección IP</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>¿Salir del programa?</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>Segundo plano</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">Dernière version&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Annuler</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">Mettre à jour</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">Erreur réseau</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">Vous avez déjà la dernière version</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">Version actuelle&#xa0;: </translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">Développé par NuvoVR</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">Assistance&#xa0;: https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">Site web&#xa0;: https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">Licences open source</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/fr.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/fr.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Assistant Nuvo</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>Supprimer les vidéos sélectionnées&#xa0;?</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">Dernière version&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Annuler</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Assistant Nuvo driftview</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>Accueil   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>Guide   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>À propos   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Casques vus</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>il y a %1 s</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>il y a %1 min</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>parcourt la liste</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>charge les affiches</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>lit %1 à %2 %</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>Aucun réseau pour l&apos;annonce.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Annoncé sur :</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Aucun casque pour l&apos;instant. Vérifiez qu&apos;il est sur le même réseau que ce PC et qu&apos;un pare-feu laisse passer TCP %1 et UDP %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>Ajouter des vidéos</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>Ce n&apos;est pas un fichier vidéo</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Cette vidéo a déjà été ajoutée</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>Ouvrir des fichiers vidéo</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>Fichiers vidéo(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Tous les fichiers(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>Fichier vidéo introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>Ajout de fichiers en cours, veuillez patienter.</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Assistant Nuvo</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">Mettre à jour</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Annuler</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">Nouveautés</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">Vous avez déjà la dernière version</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">Mise à jour en cours…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">Échec de la mise à jour</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">Réessayer</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">Fermer</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">Impossible de créer le dossier, échec de la mise à jour</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>Ajout de vidéos</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>Ce n&apos;est pas un fichier vidéo</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Cette vidéo a déjà été ajoutée</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>afficher la fenêtre</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>quitter</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Aucun réseau</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Adresse pour le casque : %1  port %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">Aucune connexion réseau</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Vidéothèque</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Chargement de la vidéothèque…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>La vidéothèque est vide.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>Impossible de charger la vidéothèque.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Choisissez une vidéo pour la lire ici.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 Mo</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>Aucun écran trouvé&#xa0;: exécution sans fenêtre visible.
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresse IP</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>Quitter le programme&#xa0;?</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">Ultima versione: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Annulla</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">Aggiorna</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">Errore di rete</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">Hai già l&apos;ultima versione</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">Versione attuale: </translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">Sviluppato da NuvoVR</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">Assistenza: https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">Sito web: https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">Licenze open source</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/it.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/it.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Assistente Nuvo</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>Eliminare i video selezionati?</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">Ultima versione: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Annulla</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">Esci</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Assistente Nuvo driftview</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>Home   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>Guida   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>Info   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Visori visti</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 s fa</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 min fa</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>sfoglia l&apos;elenco</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>scarica le locandine</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>riproduce %1 al %2%</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>Nessuna rete su cui annunciarsi.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Annunciato su:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Ancora nessun visore. Controlla che sia sulla stessa rete di questo PC e che un firewall lasci passare TCP %1 e UDP %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>Aggiungi video</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>Non è un file video</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Questo video è già stato aggiunto</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>Apri file video</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>File video(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Tutti i file(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>File video mancante</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>Aggiunta dei file in corso, attendere un momento.</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Assistente Nuvo</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">Aggiorna</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Annulla</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">Novità</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">Hai già l&apos;ultima versione</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">Aggiornamento in corso…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">Aggiornamento non riuscito</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">Riprova</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">Chiudi</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">Impossibile creare la cartella, aggiornamento non riuscito</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>Aggiunta dei video</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>Non è un file video</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Questo video è già stato aggiunto</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>mostra finestra</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>esci</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Nessuna rete</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Indirizzo per il visore: %1  porta %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">Nessuna connessione di rete</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Videoteca</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Caricamento della videoteca…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>La videoteca è vuota.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>Impossibile caricare la videoteca.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Scegli un video per riprodurlo qui.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>Nessuno schermo trovato: esecuzione senza finestra visibile.
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>Uscire dal programma?</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>In background</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">最新バージョン：%1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">キャンセル</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">更新</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">ネットワークエラー</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">最新バージョンです</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">アップデートを確認</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">現在のバージョン：</translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">開発元：NuvoVR</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">サポート：https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">ウェブサイト：https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">オープンソースライセンス</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/ja.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/ja.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Nuvo ヘルパー</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>選択した動画を削除しますか？</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">最新バージョン：%1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">キャンセル</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">終了</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Nuvo driftview ヘルパー</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>ホーム   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>ガイド   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>情報   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>接続したヘッドセット</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 秒前</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 分前</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>リストを閲覧中</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>ポスターを取得中</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>%1 を再生中（%2%）</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか %1 台</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>通知先のネットワークがありません。</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>通知先：</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>ヘッドセットはまだ接続していません。このPCと同じネットワークにあり、ファイアウォールが TCP %1 と UDP %2 を許可しているか確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>動画を追加</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>動画ファイルではありません</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>この動画は追加済みです</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>動画ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>動画ファイル(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;すべてのファイル(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>動画ファイルが見つかりません</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>ファイルを追加しています。しばらくお待ちください。</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Nuvo ヘルパー</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">更新</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">キャンセル</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">更新内容</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">最新バージョンです</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">更新しています…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">更新に失敗しました</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">再試行</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">閉じる</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">フォルダーを作成できないため、更新に失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>動画を追加しています</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>動画ファイルではありません</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>この動画は追加済みです</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>ウィンドウを表示</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>ネットワークなし</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>ヘッドセット用アドレス：%1  ポート %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">ネットワークに接続されていません</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>ビデオライブラリ</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>ライブラリを読み込み中…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>ライブラリは空です。</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>ライブラリを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>ビデオを選ぶとここで再生します。</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>ディスプレイが見つかりません。ウィンドウを表示せずに実行します。
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>IP アドレス</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>プログラムを終了しますか？</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>バックグラウンド</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">최신 버전: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">취소</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">업데이트</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">네트워크 오류</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">최신 버전입니다</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">현재 버전: </translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">개발사: NuvoVR</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">고객 지원: https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">웹사이트: https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">오픈 소스 라이선스</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/ko.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/ko.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Nuvo 도우미</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>선택한 동영상을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">최신 버전: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">취소</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">종료</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Nuvo driftview 도우미</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>홈   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>가이드   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>정보   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>연결된 헤드셋</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1초 전</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1분 전</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>목록 보는 중</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>포스터 받는 중</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>%1 재생 중 (%2%)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>외 %1대</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>알릴 네트워크가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>알림 네트워크:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>아직 연결된 헤드셋이 없습니다. 헤드셋이 이 PC와 같은 네트워크에 있는지, 방화벽이 TCP %1과 UDP %2를 허용하는지 확인하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>동영상 추가</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>동영상 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>이미 추가된 동영상입니다</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>동영상 파일 열기</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>동영상 파일(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;모든 파일(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>동영상 파일이 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>파일을 추가하는 중입니다. 잠시 기다려 주세요.</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Nuvo 도우미</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">업데이트</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">취소</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">업데이트 내용</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">최신 버전입니다</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">업데이트하는 중…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">업데이트 실패</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">다시 시도</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">닫기</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">폴더를 만들 수 없어 업데이트에 실패했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>동영상 추가 중</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>동영상 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>이미 추가된 동영상입니다</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>창 보이기</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>네트워크 없음</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>헤드셋 주소: %1  포트 %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">네트워크에 연결되어 있지 않습니다</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>비디오 라이브러리</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>라이브러리를 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>라이브러리가 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>라이브러리를 불러올 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>비디오를 선택하면 여기서 재생됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>디스플레이를 찾을 수 없습니다. 창 없이 실행합니다.
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>IP 주소</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>프로그램을 종료하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>백그라운드 실행</translation>
+    </message>
+</context>
+</TS>

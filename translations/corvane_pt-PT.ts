@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_PT" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">Versão mais recente: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">Atualizar</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">Erro de rede</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">Já tem a versão mais recente</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">Procurar atualizações</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">Versão atual: </translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">Desenvolvido pela NuvoVR</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">Apoio: https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">Sítio web: https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">Licenças de código aberto</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/pt-PT.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/pt-PT.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Assistente Nuvo</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>Eliminar os vídeos selecionados?</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">Versão mais recente: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Cancelar</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">Sair</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Assistente Nuvo driftview</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>Início   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>Guia   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>Sobre   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Óculos detetados</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>há %1 s</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>há %1 min</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>a ver a lista</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>a obter os cartazes</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>a reproduzir %1 a %2%</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>Nenhuma rede para anunciar.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Anunciado em:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Ainda não há óculos. Verifique se estão na mesma rede que este PC e se a firewall deixa passar TCP %1 e UDP %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tudo</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>Adicionar vídeos</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>Não é um ficheiro de vídeo</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Este vídeo já foi adicionado</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>Abrir ficheiros de vídeo</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>Ficheiros de vídeo(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Todos os ficheiros(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>Ficheiro de vídeo em falta</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>A adicionar ficheiros, aguarde um momento.</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Assistente Nuvo</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">Atualizar</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Cancelar</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">Novidades</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">Já tem a versão mais recente</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">A atualizar…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">Falha na atualização</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">Tentar novamente</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">Fechar</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">Não é possível criar a pasta; falha na atualização</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>A adicionar vídeos</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>Não é um ficheiro de vídeo</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Este vídeo já foi adicionado</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>mostrar janela</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>sair</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Sem rede</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Endereço para os óculos: %1  porta %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">Sem ligação de rede</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Videoteca</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>A carregar a videoteca…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>A videoteca está vazia.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>Não foi possível carregar a videoteca.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Escolha um vídeo para o reproduzir aqui.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>Nenhum ecrã encontrado: a executar sem janela visível.
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>Endereço IP</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>Sair do programa?</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>Segundo plano</translation>
+    </message>
+</context>
+</TS>

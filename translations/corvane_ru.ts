@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">Последняя версия: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Отмена</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">Обновить</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">Ошибка сети</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">У вас последняя версия</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">Текущая версия: </translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">Разработчик: NuvoVR</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">Поддержка: https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">Сайт: https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">Лицензии открытого ПО</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/ru.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/ru.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Помощник Nuvo</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>Удалить выбранные видео?</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">Последняя версия: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Отмена</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">Выйти</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Помощник Nuvo driftview</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>Главная   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>Справка   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>О программе   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Замеченные гарнитуры</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 с назад</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 мин назад</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>просматривает список</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>загружает постеры</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>воспроизводит %1, %2%</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>Нет сети для оповещения.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Оповещение в сетях:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Гарнитур пока нет. Проверьте, что гарнитура в той же сети, что и этот ПК, и что брандмауэр пропускает TCP %1 и UDP %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>Добавить видео</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>Это не видеофайл</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Это видео уже добавлено</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>Открыть видеофайлы</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>Видеофайлы(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Все файлы(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>Видеофайл отсутствует</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>Идёт добавление файлов, подождите немного.</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Помощник Nuvo</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">Обновить</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">Отмена</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">Что нового</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">У вас последняя версия</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">Обновление…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">Не удалось обновить</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">Повторить</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">Закрыть</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">Не удалось создать папку, обновление не выполнено</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>Добавление видео</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>Это не видеофайл</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>Это видео уже добавлено</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>показать окно</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>выход</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Нет сети</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Адрес для гарнитуры: %1  порт %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">Нет подключения к сети</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Видеотека</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Загрузка видеотеки…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>Видеотека пуста.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>Не удалось загрузить видеотеку.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Выберите видео, чтобы воспроизвести его здесь.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 МБ</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>Дисплей не найден: работа без видимого окна.
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-адрес</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>Выйти из программы?</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>Фоновый режим</translation>
+    </message>
+</context>
+</TS>

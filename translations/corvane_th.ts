@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">เวอร์ชันล่าสุด: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">ยกเลิก</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">อัปเดต</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">เครือข่ายขัดข้อง</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">เป็นเวอร์ชันล่าสุดแล้ว</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">ตรวจสอบการอัปเดต</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">เวอร์ชันปัจจุบัน: </translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">พัฒนาโดย NuvoVR</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">ฝ่ายสนับสนุน: https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">เว็บไซต์: https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">สัญญาอนุญาตโอเพนซอร์ส</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/th.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/th.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>ตัวช่วย Nuvo</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>ต้องการลบวิดีโอที่เลือกหรือไม่</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ใช่</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">เวอร์ชันล่าสุด: %1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">ยกเลิก</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">ออก</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>ตัวช่วย Nuvo driftview</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>หน้าหลัก   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>คู่มือ   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>เกี่ยวกับ   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>ชุดหูฟังที่พบ</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 วินาทีที่แล้ว</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 นาทีที่แล้ว</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>กำลังดูรายการ</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>กำลังโหลดโปสเตอร์</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>กำลังเล่น %1 ที่ %2%</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>และอีก %1 เครื่อง</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>ไม่มีเครือข่ายสำหรับประกาศ</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>ประกาศบน:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>ยังไม่มีชุดหูฟังเชื่อมต่อ ตรวจสอบว่าอยู่ในเครือข่ายเดียวกับพีซีนี้ และไฟร์วอลล์อนุญาต TCP %1 และ UDP %2</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>เพิ่มวิดีโอ</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>ไม่ใช่ไฟล์วิดีโอ</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>เพิ่มวิดีโอนี้ไว้แล้ว</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>เปิดไฟล์วิดีโอ</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>ไฟล์วิดีโอ(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;ไฟล์ทั้งหมด(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>วิดีโอ</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>ไม่พบไฟล์วิดีโอ</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>กำลังเพิ่มไฟล์ โปรดรอสักครู่</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">ตัวช่วย Nuvo</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">อัปเดต</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">ยกเลิก</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">มีอะไรใหม่</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">เป็นเวอร์ชันล่าสุดแล้ว</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">กำลังอัปเดต…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">อัปเดตไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">ลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">ปิด</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">ไม่สามารถสร้างโฟลเดอร์ได้ การอัปเดตล้มเหลว</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>กำลังเพิ่มวิดีโอ</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>ตกลง</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>ไม่ใช่ไฟล์วิดีโอ</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>เพิ่มวิดีโอนี้ไว้แล้ว</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>แสดงหน้าต่าง</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>ออก</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>ไม่มีเครือข่าย</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>ที่อยู่สำหรับชุดหูฟัง: %1  พอร์ต %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">ไม่มีการเชื่อมต่อเครือข่าย</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>คลังวิดีโอ</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>กำลังโหลดคลังวิดีโอ…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>คลังวิดีโอว่างเปล่า</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>โหลดคลังวิดีโอไม่ได้</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>เลือกวิดีโอเพื่อเล่นที่นี่</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>ไม่พบจอแสดงผล: ทำงานโดยไม่แสดงหน้าต่าง
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>ที่อยู่ IP</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>ต้องการออกจากโปรแกรมหรือไม่</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>ออก</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>ทำงานเบื้องหลัง</translation>
+    </message>
+</context>
+</TS>

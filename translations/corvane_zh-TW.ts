@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">最新版本：%1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">取消</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">更新</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">網路錯誤</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">已是最新版本</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">檢查更新</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">目前版本：</translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">由 NuvoVR 開發</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">技術支援：https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">網站：https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">開放原始碼授權</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/zh-TW.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/zh-TW.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Nuvo 助手</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>確定刪除所選影片嗎？</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">最新版本：%1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">取消</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">結束</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Nuvo driftview 助手</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>首頁   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>指南   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>關於   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>已連線的頭戴裝置</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 秒前</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 分鐘前</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>正在瀏覽清單</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>正在取得海報</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>正在播放 %1（%2%）</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>還有 %1 台</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>沒有可用於廣播的網路。</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>廣播網路：</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>尚無頭戴裝置連線。請確認裝置與這台電腦在同一網路，且防火牆允許 TCP %1 和 UDP %2。</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>新增影片</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>不是影片檔案</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>此影片已新增</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>開啟影片檔案</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>影片檔案(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;所有檔案(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>找不到影片檔案</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>正在新增檔案，請稍候！</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Nuvo 助手</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">更新</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">取消</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">更新內容</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">已是最新版本</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">正在更新…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">更新失敗</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">重新更新</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">關閉</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">無法建立資料夾，更新失敗</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>正在新增影片</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>不是影片檔案</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>此影片已新增</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>顯示視窗</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>無網路</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>頭戴裝置位址：%1  連接埠 %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">沒有網路連線</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>影片庫</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>正在載入影片庫…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>影片庫是空的。</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>無法載入影片庫。</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>選擇一部影片即可在此播放。</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>找不到顯示器：在沒有可見視窗的情況下執行。
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>IP 位址</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>是否結束程式？</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>背景執行</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>AboutUs</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>latest version: %1</source>
+        <translation type="vanished">最新版本：%1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">取消</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="vanished">更新</translation>
+    </message>
+    <message>
+        <source>net error</source>
+        <translation type="vanished">网络错误</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">当前已是最新版本</translation>
+    </message>
+    <message>
+        <source>check update</source>
+        <translation type="vanished">检查更新</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation type="vanished">当前版本：</translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="vanished">由 NuvoVR 开发</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation type="vanished">技术支持：https://www.nuvovr.example/faq/</translation>
+    </message>
+    <message>
+        <source>web</source>
+        <translation type="vanished">官方网站：https://www.nuvovr.example/</translation>
+    </message>
+    <message>
+        <source>openSource</source>
+        <translation type="vanished">开源许可</translation>
+    </message>
+</context>
+<context>
+    <name>CCorvaneDataProcResourceGuide</name>
+    <message>
+        <source>FaqPageUrl</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/zh.html</translation>
+    </message>
+    <message>
+        <source>FaqPageUrl_Domestic</source>
+        <translation type="vanished">https://www.nuvovr.example/faq/zh.html</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDelete</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation>Nuvo 助手</translation>
+    </message>
+    <message>
+        <source>do you confirm to delete?</source>
+        <translation>确定删除所选视频吗？</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane</name>
+    <message>
+        <source>Latest version: %1</source>
+        <translation type="vanished">最新版本：%1</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">取消</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="vanished">退出</translation>
+    </message>
+</context>
+<context>
+    <name>CorvaneClass</name>
+    <message>
+        <source>Nuvo driftview helper</source>
+        <translation>Nuvo driftview 助手</translation>
+    </message>
+    <message>
+        <source>home   </source>
+        <translation>首页   </translation>
+    </message>
+    <message>
+        <source>guide   </source>
+        <translation>指南   </translation>
+    </message>
+    <message>
+        <source>about   </source>
+        <translation>关于   </translation>
+    </message>
+</context>
+<context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>已连接的头显</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 秒前</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 分钟前</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>正在浏览列表</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>正在获取海报</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>正在播放 %1（%2%）</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>还有 %1 台</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>没有可用于广播的网络。</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>广播网络：</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>尚无头显连接。请确认头显与本电脑在同一网络，且防火墙放行 TCP %1 和 UDP %2。</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Corvane</source>
+        <translation>Corvane</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>add video</source>
+        <translation>添加视频</translation>
+    </message>
+    <message>
+        <source>not video file</source>
+        <translation>不是视频文件</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>该视频已添加</translation>
+    </message>
+    <message>
+        <source>Open Video File</source>
+        <translation>打开视频文件</translation>
+    </message>
+    <message>
+        <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
+        <translation>视频文件(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;所有文件(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>HomeSub</name>
+    <message>
+        <source>Form</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Video file missing</source>
+        <translation>视频文件已丢失</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>File is adding , please wait for a  moment !</source>
+        <translation>正在添加文件，请稍候！</translation>
+    </message>
+</context>
+<context>
+    <name>NuvoHomeUpdateDesc</name>
+    <message>
+        <source>Nuvo helper</source>
+        <translation type="vanished">Nuvo 助手</translation>
+    </message>
+    <message>
+        <source>updeta</source>
+        <translation type="vanished">更新</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation type="vanished">取消</translation>
+    </message>
+    <message>
+        <source>desc</source>
+        <translation type="vanished">更新内容</translation>
+    </message>
+    <message>
+        <source>it is the latest version</source>
+        <translation type="vanished">当前已是最新版本</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation type="vanished">正在更新…</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation type="vanished">更新失败</translation>
+    </message>
+    <message>
+        <source>Update again</source>
+        <translation type="vanished">重新更新</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="vanished">关闭</translation>
+    </message>
+    <message>
+        <source>Unable to create a new folder, update failed</source>
+        <translation type="vanished">无法创建文件夹，更新失败</translation>
+    </message>
+</context>
+<context>
+    <name>ParseProcess</name>
+    <message>
+        <source>ParseProcess</source>
+        <translation>正在添加视频</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>ok</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>not video file</source>
+        <translation>不是视频文件</translation>
+    </message>
+    <message>
+        <source>already add the video</source>
+        <translation>该视频已添加</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>显示窗口</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>无网络</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>头显地址：%1  端口 %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>no net</source>
+        <translation type="vanished">网络未连接</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>视频库</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>正在加载视频库…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>视频库为空。</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>无法加载视频库。</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>选择一个视频即可在此播放。</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>No display found: running without a visible window.
+</source>
+        <translation>未找到显示器：在没有可见窗口的情况下运行。
+</translation>
+    </message>
+</context>
+<context>
+    <name>mainMenu</name>
+    <message>
+        <source>IP Address</source>
+        <translation>IP 地址</translation>
+    </message>
+</context>
+<context>
+    <name>myExit</name>
+    <message>
+        <source>quit?</source>
+        <translation>是否退出程序？</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>background</source>
+        <translation>后台运行</translation>
+    </message>
+</context>
+</TS>
