@@ -2,7 +2,6 @@
 
 #include "settings/appsettings.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -12,12 +11,6 @@
 #include <QUrl>
 
 namespace {
-// The addresses are catalogue values, so each language points at its own page.
-QString pageUrl(const char *key)
-{
-    return QCoreApplication::translate("CCorvaneDataProcResourceGuide", key);
-}
-
 bool goodReply(QNetworkReply *reply)
 {
     return reply->isFinished() && reply->error() == QNetworkReply::NoError
@@ -56,7 +49,8 @@ void CCorvaneDataProcResourceGuide::StartGuideDownload()
 
 void CCorvaneDataProcResourceGuide::AsyncDownloadNuvoHomeGuideData()
 {
-    const QUrl url(pageUrl("FaqPageUrl"), QUrl::TolerantMode);
+    // The addresses are catalogue values, so each language points at its own page.
+    const QUrl url(tr("FaqPageUrl"), QUrl::TolerantMode);
     qDebug() << "async  guide" << m_language;
     m_reply = m_manager->get(QNetworkRequest(url));
     m_outTimer->stop();
@@ -102,7 +96,7 @@ void CCorvaneDataProcResourceGuide::sltNetworkReplyOuttime()
 QString CCorvaneDataProcResourceGuide::GetFaqHtml()
 {
     if (m_faqHtml.isEmpty()) {
-        const QString text = SyncHttpGetHtml(pageUrl("FaqPageUrl_Domestic"), 3);
+        const QString text = SyncHttpGetHtml(tr("FaqPageUrl_Domestic"), 3);
         // A background text that arrived meanwhile is kept when this one failed.
         if (!text.isEmpty())
             m_faqHtml = text;
