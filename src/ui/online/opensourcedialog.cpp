@@ -20,8 +20,10 @@ OpenSourceDialog::OpenSourceDialog(QWidget *parent) : QDialog(parent), m_browser
     setWindowIcon(QIcon(QStringLiteral(":/Corvane/Skin/ico/logo_16X16.png")));
     setWindowTitle(QCoreApplication::translate("AboutUs", "openSource"));
     resize(640, 520);
-    setStyleSheet(QStringLiteral("QDialog#OpenSourceDialog{background-color:#F1F1F1;border-top:4px solid #00ecf6;}"
-                                 "QTextBrowser{background-color:#ffffff;border:0px;color:#454545;}"));
+    // A white card with the accent on top, apart from the grey page under it.
+    setStyleSheet(QStringLiteral("QDialog#OpenSourceDialog{background-color:#ffffff;border:1px solid #d6d6d6;"
+                                 "border-top:4px solid #00ecf6;}"
+                                 "QTextBrowser{background-color:#fafafa;border:0px;color:#454545;}"));
 
     auto *title = new QLabel(windowTitle(), this);
     title->setObjectName(QStringLiteral("lbOpenSourceTitle"));
