@@ -105,32 +105,6 @@ private:
     bool m_active = false;
 };
 
-// A file-size limit (what a full disk looks like to a writer); writes past
-// it fail with EFBIG instead of raising SIGXFSZ.
-class FileSizeCap
-{
-public:
-    explicit FileSizeCap(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit cap = m_saved;
-        cap.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &cap) == 0;
-    }
-    ~FileSizeCap()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_active = false;
-};
-
 QList<CorvaneVideoInfo *> bigLibrary(QChar tag, int count)
 {
     QList<CorvaneVideoInfo *> list;
@@ -636,9 +610,14 @@ void TestLibraryFiles::rewriteOnFullDiskKeepsOldFile()
 
     OwnedRecords bigger{bigLibrary(QLatin1Char('n'), 200)};
     {
-        FileSizeCap cap(512);
+        FileSizeLimit cap(512);
         QVERIFY(cap.active());
         QVERIFY(!file.rewrite(bigger.list, &texts));
+        // A rewrite small enough to sit in the write buffer until commit
+        // fails too, instead of committing a cut-off file.
+        OwnedRecords small{bigLibrary(QLatin1Char('s'), 4)};
+        QStringList smallTexts;
+        QVERIFY(!file.rewrite(small.list, &smallTexts));
     }
     QCOMPARE(TestSupport::fileBytes(file.filePath()), oldBytes);
     QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList{VideoLibraryFile::libraryFileName()});
@@ -648,7 +627,7 @@ void TestLibraryFiles::rewriteOnFullDiskKeepsOldFile()
     // An append that does not fit leaves no half record behind either.
     const auto extra = makeRecord(QStringLiteral("1607300009999"), QStringLiteral("extra.mp4"));
     {
-        FileSizeCap cap(rlim_t(oldBytes.size() + 10));
+        FileSizeLimit cap(oldBytes.size() + 10);
         QVERIFY(cap.active());
         QStringList appended;
         QVERIFY(!file.appendRecord(extra.get(), false, &appended));

@@ -58,10 +58,12 @@ Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass
     Session::instance()->loadTranslator(AppSettings::instance()->language());
     ui->setupUi(this);
     CheckPort();
-    InitUI();
-    InitConnect();
+    // The server listens before the side panel exists, so the panel
+    // announces the port really listened on from its first datagram.
     server = new HttpServer::TcpServerManage(AppSettings::instance()->HandleMax());
     InitServer();
+    InitUI();
+    InitConnect();
     if (QSystemTrayIcon::isSystemTrayAvailable())
         createTrayIcon()->show();
     else
@@ -86,6 +88,10 @@ TrayIcon *Corvane::createTrayIcon()
 
 Corvane::~Corvane()
 {
+    // A probe run still going reads the settings objects from its thread:
+    // it ends first, then everything it could reach goes.
+    if (auto *pages = findChild<MainWidget *>())
+        pages->homePage()->stopProbeRuns();
     if (server) {
         if (server->isRunning())
             server->close();
@@ -153,7 +159,10 @@ void Corvane::InitUI()
     split->addWidget(leftArea);
     split->addWidget(rightArea);
 
-    menu = new mainMenu(this);
+    menu = new mainMenu(this, mainMenu::kPresenceIntervalMs, mainMenu::kNetStateIntervalMs,
+                        server && server->isRunning() ? port : 0);
+    if (routes)
+        menu->setClientRecord(routes->recentClients());
     auto *leftLayout = new QVBoxLayout(leftArea);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->setSpacing(0);
@@ -208,8 +217,6 @@ void Corvane::InitServer()
     server->setHttpAcceptedCallback(routes->handler());
     // Browsers on the LAN get the library page, in the program's language.
     routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
-    if (menu)
-        menu->setClientRecord(routes->recentClients());
     if (port == 0) {
         qDebug() << "listen:" << false;
         return;

@@ -27,8 +27,8 @@ const int kHeadsetsIntervalMs = 1000;
 const int kHeadsetsGap = 24;
 }
 
-mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateIntervalMs)
-    : QFrame(parent), ui(new Ui::mainMenu)
+mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateIntervalMs, quint16 serverPort)
+    : QFrame(parent), ui(new Ui::mainMenu), listeningPort(serverPort)
 {
     ui->setupUi(this);
     // Background images do not scale: give their widgets the images' size.
@@ -124,7 +124,13 @@ int mainMenu::sendMessage(const QString &text)
 QString mainMenu::presenceText() const
 {
     // The payload the headset parses: byte-exact, so never looked up in a catalogue.
-    return QStringLiteral("%1%2").arg(UdpAnnouncer::presencePrefix(), QString::number(AppSettings::instance()->serverPort()));
+    const int port = listeningPort != 0 ? listeningPort : AppSettings::instance()->serverPort();
+    return QStringLiteral("%1%2").arg(UdpAnnouncer::presencePrefix(), QString::number(port));
+}
+
+void mainMenu::setServerPort(quint16 port)
+{
+    listeningPort = port;
 }
 
 void mainMenu::fitToImage(QWidget *widget, const QString &resource)
@@ -154,7 +160,7 @@ void mainMenu::slotUpdateNetState()
         return;
     }
     ui->label_netP->setStyleSheet(QLatin1String(kConnectedStyle));
-    const int port = AppSettings::instance()->serverPort();
+    const int port = listeningPort != 0 ? listeningPort : AppSettings::instance()->serverPort();
     if (ip != shownIp || port != shownPort) {
         shownIp = ip;
         shownPort = port;
