@@ -1,14 +1,26 @@
 #include "server/serverport.h"
 
 #include "server/tcpservermanage.h"
+#include "platform/platform.h"
 #include "settings/appsettings.h"
 
 #include <QDebug>
+#include <QSet>
 
 quint16 ServerPort::choose(quint16 from)
 {
+    bool ok = false;
+    const QList<quint16> used = Platform::tcpLocalPorts(&ok);
+    // An unreadable table does not stop the selection (logged by the reader).
+    return choose(from, ok ? used : QList<quint16>());
+}
+
+quint16 ServerPort::choose(quint16 from, const QList<quint16> &usedPorts)
+{
+    const QSet<quint16> used(usedPorts.cbegin(), usedPorts.cend());
     for (int port = qMax<int>(1, from); port <= 65535; ++port) {
-        if (AppSettings::instance()->checkPort(port)) {
+        if (!used.contains(quint16(port))) {
+            AppSettings::instance()->setServerPort(port);
             qDebug().noquote() << "Available Port" << port;
             return quint16(port);
         }

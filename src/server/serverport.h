@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHostAddress>
+#include <QList>
 
 namespace HttpServer {
 class TcpServerManage;
@@ -18,6 +19,10 @@ public:
     // First free port from `from` up to 65535 (logged as "Available Port" and
     // written to serverPort); 0 when there is none.
     static quint16 choose(quint16 from = kFirstPort);
+    // The same against a given table of the ports in use: the machine's
+    // table is read once per search, not once per port, so a machine with
+    // every port taken is answered at once rather than after 56 000 reads.
+    static quint16 choose(quint16 from, const QList<quint16> &usedPorts);
 
     // Listens on port; when that fails, moves on to the next free port
     // (written to serverPort again), at most `retries` times. Returns the
