@@ -110,7 +110,8 @@ void Corvane::InitSettings()
     const QString source = Session::instance()->appDirFile(QStringLiteral("Corvane.ini"));
     const QString targetFolder = Session::instance()->getDataPath();
     if (targetFolder.isEmpty()) {
-        qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply";
+        qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply and"
+                   << "nothing (library, settings, posters) is saved this session";
         return;
     }
     if (!QFile::exists(targetFolder + QStringLiteral("/Corvane.ini"))
