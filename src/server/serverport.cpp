@@ -5,23 +5,25 @@
 #include "settings/appsettings.h"
 
 #include <QDebug>
-#include <QSet>
+#include <QVector>
 
 quint16 ServerPort::choose(quint16 from)
 {
     bool ok = false;
     const QList<quint16> used = Platform::tcpLocalPorts(&ok);
-    // An unreadable table does not stop the selection (logged by the reader).
+    // An unreadable table does not stop the selection: listen() tells.
     return choose(from, ok ? used : QList<quint16>());
 }
 
-quint16 ServerPort::choose(quint16 from, const QList<quint16> &usedPorts)
+quint16 ServerPort::choose(quint16 from, const QList<quint16> &used)
 {
-    const QSet<quint16> used(usedPorts.cbegin(), usedPorts.cend());
+    QVector<bool> taken(65536, false);
+    for (quint16 port : used)
+        taken[port] = true;
     for (int port = qMax<int>(1, from); port <= 65535; ++port) {
-        if (!used.contains(quint16(port))) {
-            AppSettings::instance()->setServerPort(port);
+        if (!taken.at(port)) {
             qDebug().noquote() << "Available Port" << port;
+            AppSettings::instance()->setServerPort(port);
             return quint16(port);
         }
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QHostAddress>
-#include <QList>
 
 namespace HttpServer {
 class TcpServerManage;
@@ -19,10 +18,9 @@ public:
     // First free port from `from` up to 65535 (logged as "Available Port" and
     // written to serverPort); 0 when there is none.
     static quint16 choose(quint16 from = kFirstPort);
-    // The same against a given table of the ports in use: the machine's
-    // table is read once per search, not once per port, so a machine with
-    // every port taken is answered at once rather than after 56 000 reads.
-    static quint16 choose(quint16 from, const QList<quint16> &usedPorts);
+    // The same search over a given list of ports in use (the machine's TCP
+    // table is read once by the overload above).
+    static quint16 choose(quint16 from, const QList<quint16> &used);
 
     // Listens on port; when that fails, moves on to the next free port
     // (written to serverPort again), at most `retries` times. Returns the

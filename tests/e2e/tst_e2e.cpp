@@ -41,12 +41,14 @@ class TestEndToEnd : public QObject
 
 private slots:
     void initTestCase();
+    void cleanup() { m_children.killAll(); }
     void headsetRoad();
+    void unwritableDataFolder();
 
 private:
     // Probes the file as the program does and appends its record to the library file.
     CorvaneVideoInfo addToLibrary(const QString &path, bool first);
-    QProcess *startProgram();
+    QProcess *startProgram(const QString &dataHome = QString(), const QString &program = QStringLiteral(CORVANE_BIN));
     // Waits for the next presence datagram after `after` and returns its port (0: none).
     quint16 heardPort(PeerNamespace &peer, int after);
     CurlResult ask(PeerNamespace &peer, quint16 port, const QString &target, const QStringList &extra = {});
@@ -75,13 +77,13 @@ CorvaneVideoInfo TestEndToEnd::addToLibrary(const QString &path, bool first)
     return *info;
 }
 
-QProcess *TestEndToEnd::startProgram()
+QProcess *TestEndToEnd::startProgram(const QString &dataHome, const QString &program)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.isEmpty() ? m_dir.filePath(QStringLiteral("data")) : dataHome);
     env.insert(QStringLiteral("TMPDIR"), m_dir.filePath(QStringLiteral("tmp")));
-    return m_children.start(QStringLiteral(CORVANE_BIN), {}, env);
+    return m_children.start(program, {}, env);
 }
 
 quint16 TestEndToEnd::heardPort(PeerNamespace &peer, int after)
@@ -193,6 +195,35 @@ void TestEndToEnd::headsetRoad()
     const CurlResult changed = ask(peer, again, QStringLiteral("/list"));
     QCOMPARE(QJsonDocument::fromJson(changed.body).object().value(QStringLiteral("number")).toString(),
              QStringLiteral("4"));
+}
+
+void TestEndToEnd::unwritableDataFolder()
+{
+    // The data folder cannot be made (a file stands where a folder should,
+    // which stops root too): the program says so and runs, serving an empty
+    // library on the port it announces.
+    REQUIRE_NETLAB();
+    PeerNamespace peer;
+    REQUIRE_PEER(peer);
+    CHECK_LAB(peer.addLan(0), peer);
+    CHECK_LAB(peer.startListener(kUdpPort), peer);
+    const QString blocker = m_dir.filePath(QStringLiteral("not-a-folder"));
+    QVERIFY(TestSupport::writeFile(blocker, "a file"));
+    // Without a data folder there is no lock file, and the program counts
+    // the processes of its name: a name of its own keeps other copies on
+    // this machine out of the count.
+    const QString alias = m_dir.filePath(QStringLiteral("Corvane-%1").arg(QCoreApplication::applicationPid()));
+    QVERIFY(QFile::link(QStringLiteral(CORVANE_BIN), alias));
+    QProcess *program = startProgram(blocker + QStringLiteral("/data"), alias);
+    QVERIFY(program);
+    const quint16 port = heardPort(peer, 0);
+    const QByteArray errors = program->readAllStandardError();
+    QVERIFY2(port >= 9000, errors.constData());
+    const CurlResult list = ask(peer, port, QStringLiteral("/list"));
+    QCOMPARE(list.status(), 200);
+    QVERIFY(QJsonDocument::fromJson(list.body).isObject());
+    QCOMPARE(program->state(), QProcess::Running);
+    QVERIFY2(errors.contains("cannot create folder"), errors.constData());
 }
 
 NETLAB_TEST_MAIN(TestEndToEnd, QCoreApplication)
