@@ -57,6 +57,7 @@ public slots:
 
 private:
     void initUDP();
+    int currentServerPort() const;
     void fitToImage(QWidget *widget, const QString &resource);
     void drawQRCode();
 
