@@ -10,6 +10,8 @@ packages=(
   libssl3
   ffmpeg curl iproute2 python3 procps util-linux mount e2fsprogs binutils
   chromium zbar-tools desktop-file-utils appstream lintian dpkg-dev
+  # Sanitizer builds (GCC's runtimes) and the fuzz build (clang, libFuzzer).
+  libasan8 libubsan1 libtsan2 clang-14 libclang-rt-14-dev ccache
 )
 missing=()
 for p in "${packages[@]}"; do

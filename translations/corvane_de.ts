@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>Videodateien(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Alle Dateien(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>Die Videobibliothek konnte nicht gespeichert werden, daher wurde nichts gelöscht. Bitte prüfen Sie den freien Speicherplatz und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>

@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>Archivos de vídeo(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Todos los archivos(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>No se pudo guardar la biblioteca de vídeos, así que no se ha eliminado nada. Compruebe el espacio libre en el disco e inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>

@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>ไฟล์วิดีโอ(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;ไฟล์ทั้งหมด(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>ไม่สามารถบันทึกคลังวิดีโอได้ จึงไม่มีสิ่งใดถูกลบ โปรดตรวจสอบพื้นที่ว่างในดิสก์แล้วลองอีกครั้ง</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>

@@ -62,10 +62,12 @@ Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass
     ui->setupUi(this);
     startupUpdateCheck();
     CheckPort();
-    InitUI();
-    InitConnect();
+    // The server listens before the side panel exists, so the panel
+    // announces the port really listened on from its first datagram.
     server = new HttpServer::TcpServerManage(AppSettings::instance()->HandleMax());
     InitServer();
+    InitUI();
+    InitConnect();
     if (QSystemTrayIcon::isSystemTrayAvailable())
         createTrayIcon()->show();
     else
@@ -90,6 +92,10 @@ TrayIcon *Corvane::createTrayIcon()
 
 Corvane::~Corvane()
 {
+    // A probe run still going reads the settings objects from its thread:
+    // it ends first, then everything it could reach goes.
+    if (auto *pages = findChild<MainWidget *>())
+        pages->homePage()->stopProbeRuns();
     if (server) {
         if (server->isRunning())
             server->close();
@@ -108,7 +114,8 @@ void Corvane::InitSettings()
     const QString source = Session::instance()->appDirFile(QStringLiteral("Corvane.ini"));
     const QString targetFolder = Session::instance()->getDataPath();
     if (targetFolder.isEmpty()) {
-        qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply";
+        qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply and"
+                   << "nothing (library, settings, posters) is saved this session";
         return;
     }
     if (!QFile::exists(targetFolder + QStringLiteral("/Corvane.ini"))
@@ -173,7 +180,10 @@ void Corvane::InitUI()
     split->addWidget(leftArea);
     split->addWidget(rightArea);
 
-    menu = new mainMenu(this);
+    menu = new mainMenu(this, mainMenu::kPresenceIntervalMs, mainMenu::kNetStateIntervalMs,
+                        server && server->isRunning() ? port : 0);
+    if (routes)
+        menu->setClientRecord(routes->recentClients());
     auto *leftLayout = new QVBoxLayout(leftArea);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->setSpacing(0);
@@ -228,8 +238,6 @@ void Corvane::InitServer()
     server->setHttpAcceptedCallback(routes->handler());
     // Browsers on the LAN get the library page, in the program's language.
     routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
-    if (menu)
-        menu->setClientRecord(routes->recentClients());
     if (port == 0) {
         qDebug() << "listen:" << false;
         return;
