@@ -115,8 +115,10 @@ CorvaneVideoInfo *Runner::createVideoInfo(const QString &path)
         return nullptr;
     }
 
-    const QString posterFolder = Session::instance()->getDataPath() + QStringLiteral("/videoPictures/");
-    if (!QDir().mkpath(posterFolder))
+    // No data folder: the poster goes nowhere (never to the file system's root).
+    const QString dataPath = Session::instance()->getDataPath();
+    const QString posterFolder = dataPath.isEmpty() ? QString() : dataPath + QStringLiteral("/videoPictures/");
+    if (posterFolder.isEmpty() || !QDir().mkpath(posterFolder))
         qWarning() << "cannot create the poster folder" << posterFolder;
 
     // Unique even when two files are probed in the same millisecond.
@@ -125,7 +127,7 @@ CorvaneVideoInfo *Runner::createVideoInfo(const QString &path)
         taken.insert(known.videoPath);
     const QString baseName = VideoId::next(taken, posterFolder);
     const QString posterName = baseName + QStringLiteral(".png");
-    const QString posterPath = posterFolder + posterName;
+    const QString posterPath = posterFolder.isEmpty() ? QString() : posterFolder + posterName;
 
     const int length = vid2picretdur(path.toUtf8(), posterPath);
 

@@ -70,12 +70,15 @@ QString VideoLibraryFile::folder() const
 
 QString VideoLibraryFile::filePath() const
 {
-    return folder() + QLatin1Char('/') + libraryFileName();
+    // No data folder: no file (never one at the root of the file system).
+    const QString where = folder();
+    return where.isEmpty() ? QString() : where + QLatin1Char('/') + libraryFileName();
 }
 
 QString VideoLibraryFile::jsonFilePath() const
 {
-    return folder() + QLatin1Char('/') + jsonFileName();
+    const QString where = folder();
+    return where.isEmpty() ? QString() : where + QLatin1Char('/') + jsonFileName();
 }
 
 QByteArray VideoLibraryFile::encodeRecord(const QString &itemText)

@@ -2,10 +2,13 @@
 #include "ui_corvane.h"
 
 #include "mainwidget.h"
+#include "online/nuvohomeupdatedesc.h"
 #include "trayicon.h"
 #include "utils.h"
 
 #include "library/libraryglobals.h"
+#include "online/cnuvohomedataproc.h"
+#include "online/versioninfo.h"
 #include "server/mediaroutes.h"
 #include "server/webpage.h"
 #include "server/serverport.h"
@@ -57,6 +60,7 @@ Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass
     InitSettings();
     Session::instance()->loadTranslator(AppSettings::instance()->language());
     ui->setupUi(this);
+    startupUpdateCheck();
     CheckPort();
     // The server listens before the side panel exists, so the panel
     // announces the port really listened on from its first datagram.
@@ -110,12 +114,29 @@ void Corvane::InitSettings()
     const QString source = Session::instance()->appDirFile(QStringLiteral("Corvane.ini"));
     const QString targetFolder = Session::instance()->getDataPath();
     if (targetFolder.isEmpty()) {
-        qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply";
+        qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply and"
+                   << "nothing (library, settings, posters) is saved this session";
         return;
     }
     if (!QFile::exists(targetFolder + QStringLiteral("/Corvane.ini"))
         && !AppSettings::instance()->copyConfigFile(source, targetFolder))
         qWarning() << "Corvane::InitSettings: cannot provision" << source << "into" << targetFolder;
+}
+
+void Corvane::startupUpdateCheck()
+{
+    // Blocks up to outTime seconds when the web API does not answer; without
+    // an answer or an offer the start goes on silently.
+    CNuvoHomeDataProc *proc = Utils::instance().getNuvoHomeDataProc();
+    const VersionInfo *record = proc ? proc->GetNuvoHomeVersionData() : nullptr;
+    if (!record || !record->hasNewVersion)
+        return;
+    auto *dialog = new NuvoHomeUpdateDesc;
+    const QString closeText = record->forced == 0 ? tr("cancel") : record->forced == 1 ? tr("quit") : QString();
+    dialog->fillOffer(tr("Latest version: %1").arg(record->version), closeText, record->notes);
+    dialog->move(Utils::instance().dialogPosition(dialog->size()));
+    dialog->exec();
+    delete dialog;
 }
 
 void Corvane::CheckPort()
@@ -217,8 +238,6 @@ void Corvane::InitServer()
     server->setHttpAcceptedCallback(routes->handler());
     // Browsers on the LAN get the library page, in the program's language.
     routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
-    if (menu)
-        menu->setClientRecord(routes->recentClients());
     if (port == 0) {
         qDebug() << "listen:" << false;
         return;
