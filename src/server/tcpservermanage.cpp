@@ -8,6 +8,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <sys/socket.h>
+
 namespace HttpServer {
 
 TcpServerManage::TcpServerManage(int handleMaxThreadCount) : AbstractManage(handleMaxThreadCount) {}
@@ -48,8 +50,15 @@ bool TcpServerManage::onStart()
     sessionRoot = new QObject;
     connect(server, &QTcpServer::newConnection, this, [this] { acceptConnections(); },
             Qt::DirectConnection);
-    if (server->listen(listenAddress, listenPort))
+    if (server->listen(listenAddress, listenPort)) {
+        // Qt 5 listens with a queue of 50 pending connections; a burst beyond
+        // it (a player opening many ranges, a busy network) would wait for
+        // the kernel's handshake retries or be lost. Listening again on the
+        // same socket only raises the queue to the system's maximum.
+        if (::listen(int(server->socketDescriptor()), SOMAXCONN) != 0)
+            qDebug().noquote() << "tcpServer_: the accept queue stays at Qt's size";
         return true;
+    }
     const QString error = server->errorString();
     {
         QMutexLocker lock(&sessionsLock);

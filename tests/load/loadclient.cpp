@@ -206,8 +206,8 @@ int main(int argc, char **argv)
     std::mt19937_64 random(1);
     const int idleCount = std::atoi(argv[3]);
     std::vector<int> idle;
-    // In groups that fit the listener's accept queue (50 in Qt 5): a burst
-    // beyond it waits for the kernel's handshake retries, not for the server.
+    // In groups, so the burst of handshakes stays well inside the
+    // listener's accept queue even on a machine that is busy elsewhere.
     for (int i = 0; i < idleCount; ++i) {
         idle.push_back(connectTo(port));
         if (i % 25 == 24)
