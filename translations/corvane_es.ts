@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Inicio   </translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Guía   </translation>
+        <translation>Guía</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>Acerca de   </translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>

@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Accueil   </translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Guide   </translation>
+        <translation>Guide</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>À propos   </translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>

@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Home   </translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Guida   </translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>Info   </translation>
+        <translation>Info</translation>
     </message>
 </context>
 <context>

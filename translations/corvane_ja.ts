@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>ホーム   </translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>ガイド   </translation>
+        <translation>ガイド</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>情報   </translation>
+        <translation>情報</translation>
     </message>
 </context>
 <context>
@@ -170,7 +170,8 @@
     <name>MainWidget</name>
     <message>
         <source>File is adding , please wait for a  moment !</source>
-        <translation>ファイルを追加しています。しばらくお待ちください。</translation>
+        <translation>ファイルを追加しています。
+しばらくお待ちください。</translation>
     </message>
 </context>
 <context>

@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>홈   </translation>
+        <translation>홈</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>가이드   </translation>
+        <translation>가이드</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>정보   </translation>
+        <translation>정보</translation>
     </message>
 </context>
 <context>
@@ -170,7 +170,8 @@
     <name>MainWidget</name>
     <message>
         <source>File is adding , please wait for a  moment !</source>
-        <translation>파일을 추가하는 중입니다. 잠시 기다려 주세요.</translation>
+        <translation>파일을 추가하는 중입니다.
+잠시 기다려 주세요.</translation>
     </message>
 </context>
 <context>

@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Início   </translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Guia   </translation>
+        <translation>Guia</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>Sobre   </translation>
+        <translation>Sobre</translation>
     </message>
 </context>
 <context>

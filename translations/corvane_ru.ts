@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Главная   </translation>
+        <translation>Главная</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Справка   </translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>О программе   </translation>
+        <translation>О программе</translation>
     </message>
 </context>
 <context>
