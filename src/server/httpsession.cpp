@@ -37,7 +37,10 @@ Session::Session(QTcpSocket *tcpSocket, const QHostAddress &address, int idleMs,
         connect(tcpSocket, &QIODevice::readyRead, this, &Session::onReadyRead);
         connect(tcpSocket, &QIODevice::bytesWritten, this, &Session::onBytesWritten);
         // A peer that goes away ends the session at once instead of after the idle time-out.
-        connect(tcpSocket, &QAbstractSocket::disconnected, this, &Session::finish);
+        connect(tcpSocket, &QAbstractSocket::disconnected, this, [this] {
+            qDebug().noquote() << "HttpServer::Session: the client closed the connection";
+            finish();
+        });
         // The idle timer runs from accept, so a connection that never sends a
         // byte is closed too.
         lastActivity.start();

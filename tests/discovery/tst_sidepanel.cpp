@@ -14,6 +14,7 @@
 #include "logcapture.h"
 #include "netlab.h"
 #include "peernamespace.h"
+#include "processes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -57,9 +58,7 @@ QString shownAddress(QWidget *panel) { return part<QLabel>(panel, "label_IP")->t
 
 void writeSetting(const QString &key, const QVariant &value)
 {
-    QSettings settings(AppSettings::instance()->settingsFilePath(), QSettings::IniFormat);
-    settings.setValue(key, value);
-    settings.sync();
+    TestSupport::writeIniValue(AppSettings::instance()->settingsFilePath(), key, value);
 }
 
 // Set CORVANE_SCREENSHOT_DIR to keep pictures of the panel's looks.

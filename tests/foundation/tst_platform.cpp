@@ -2,7 +2,7 @@
 // processes it starts, network namespaces it creates.
 
 #include "platform/platform.h"
-#include "testsupport.h"
+#include "processes.h"
 
 #include <QDir>
 #include <QFile>

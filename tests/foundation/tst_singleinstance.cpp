@@ -3,7 +3,7 @@
 // own (nothing it sends leaves it), with a temporary folder of their own for
 // the local socket.
 
-#include "testsupport.h"
+#include "processes.h"
 
 #include <QDir>
 #include <QFile>

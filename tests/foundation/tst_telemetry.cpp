@@ -6,7 +6,7 @@
 #include "telemetry/alogmessagehandler.h"
 #include "telemetry/tavrelwrapper.h"
 #include "telemetry/telemetryinit.h"
-#include "testsupport.h"
+#include "processes.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,6 +4,7 @@
 #include "library/videoid.h"
 #include "library/videolibraryfile.h"
 #include "library/videolisttext.h"
+#include "processes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -66,20 +67,6 @@ QString templateText(const CorvaneVideoInfo &info)
         text += pair;
     }
     return text;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 QByteArray lengthField(quint32 length)
@@ -386,7 +373,7 @@ void TestLibraryFiles::recordOccupiesTextPlusFiveBytes()
     const QByteArray utf8 = texts.first().toUtf8();
     const int t = utf8.size();
 
-    const QByteArray bytes = readAll(file.filePath());
+    const QByteArray bytes = TestSupport::fileBytes(file.filePath());
     QCOMPARE(bytes.size(), t + 5);
     QCOMPARE(bytes.at(bytes.size() - 1), '\0');
     QCOMPARE(qFromBigEndian<quint32>(reinterpret_cast<const uchar *>(bytes.constData())), quint32(t + 1));
@@ -439,7 +426,7 @@ void TestLibraryFiles::missingFileIsNoLibrary()
 void TestLibraryFiles::emptyFileIsEmptyLibrary()
 {
     const VideoLibraryFile file(m_folder);
-    QVERIFY(writeAll(file.filePath(), QByteArray()));
+    QVERIFY(TestSupport::writeFile(file.filePath(), QByteArray()));
     QStringList texts;
     OwnedRecords records;
     QVERIFY(file.load(&texts, &records.list));
@@ -469,8 +456,8 @@ void TestLibraryFiles::damagedTailCostsOnlyThatRecord()
     const auto b = makeRecord(QStringLiteral("1607300000002"), QStringLiteral("b.mp4"), 1);
     QVERIFY(file.appendRecord(a.get(), false, &written));
     QVERIFY(file.appendRecord(b.get(), false, &written));
-    const QByteArray good = readAll(file.filePath());
-    QVERIFY(writeAll(file.filePath(), good + tail));
+    const QByteArray good = TestSupport::fileBytes(file.filePath());
+    QVERIFY(TestSupport::writeFile(file.filePath(), good + tail));
 
     {
         AddressSpaceCap cap;
@@ -493,14 +480,14 @@ void TestLibraryFiles::damagedTailCostsOnlyThatRecord()
     QCOMPARE(texts, written);
     QCOMPARE(records.list.size(), 3);
     QCOMPARE(records.list.at(2)->video, QStringLiteral("c.mp4"));
-    QCOMPARE(readAll(file.filePath()), good + VideoLibraryFile::encodeRecord(written.at(2)));
+    QCOMPARE(TestSupport::fileBytes(file.filePath()), good + VideoLibraryFile::encodeRecord(written.at(2)));
 }
 
 void TestLibraryFiles::corruptLengthAtStart()
 {
     const VideoLibraryFile file(m_folder);
     const auto a = makeRecord(QStringLiteral("1607300000001"), QStringLiteral("a.mp4"));
-    QVERIFY(writeAll(file.filePath(),
+    QVERIFY(TestSupport::writeFile(file.filePath(),
                      lengthField(0xFFFFFFF0u) + VideoLibraryFile::encodeRecord(VideoListText::videoInfoToJsonText(a.get()))));
     AddressSpaceCap cap;
     QVERIFY(cap.active());
@@ -518,7 +505,7 @@ void TestLibraryFiles::nullRecordInTheMiddle()
     const auto b = makeRecord(QStringLiteral("1607300000002"), QStringLiteral("b.mp4"));
     const QString ta = VideoListText::videoInfoToJsonText(a.get());
     const QString tb = VideoListText::videoInfoToJsonText(b.get());
-    QVERIFY(writeAll(file.filePath(),
+    QVERIFY(TestSupport::writeFile(file.filePath(),
                      VideoLibraryFile::encodeRecord(ta) + lengthField(0xFFFFFFFFu) + VideoLibraryFile::encodeRecord(tb)));
     QStringList texts;
     OwnedRecords records;
@@ -535,7 +522,7 @@ void TestLibraryFiles::nonJsonRecordIsLeftOut()
     const auto b = makeRecord(QStringLiteral("1607300000002"), QStringLiteral("b.mp4"), 2);
     const QString ta = VideoListText::videoInfoToJsonText(a.get());
     const QString tb = VideoListText::videoInfoToJsonText(b.get());
-    QVERIFY(writeAll(file.filePath(), VideoLibraryFile::encodeRecord(ta)
+    QVERIFY(TestSupport::writeFile(file.filePath(), VideoLibraryFile::encodeRecord(ta)
                                           + VideoLibraryFile::encodeRecord(QStringLiteral("not json at all"))
                                           + VideoLibraryFile::encodeRecord(tb)));
 
@@ -644,7 +631,7 @@ void TestLibraryFiles::rewriteOnFullDiskKeepsOldFile()
     OwnedRecords old{bigLibrary(QLatin1Char('o'), 3)};
     QStringList texts;
     QVERIFY(file.rewrite(old.list, &texts));
-    const QByteArray oldBytes = readAll(file.filePath());
+    const QByteArray oldBytes = TestSupport::fileBytes(file.filePath());
     QVERIFY(oldBytes.size() > 0);
 
     OwnedRecords bigger{bigLibrary(QLatin1Char('n'), 200)};
@@ -653,7 +640,7 @@ void TestLibraryFiles::rewriteOnFullDiskKeepsOldFile()
         QVERIFY(cap.active());
         QVERIFY(!file.rewrite(bigger.list, &texts));
     }
-    QCOMPARE(readAll(file.filePath()), oldBytes);
+    QCOMPARE(TestSupport::fileBytes(file.filePath()), oldBytes);
     QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList{VideoLibraryFile::libraryFileName()});
     // The published texts follow the records in memory.
     QCOMPARE(texts.size(), 200);
@@ -667,7 +654,7 @@ void TestLibraryFiles::rewriteOnFullDiskKeepsOldFile()
         QVERIFY(!file.appendRecord(extra.get(), false, &appended));
         QVERIFY(appended.isEmpty());
     }
-    QCOMPARE(readAll(file.filePath()), oldBytes);
+    QCOMPARE(TestSupport::fileBytes(file.filePath()), oldBytes);
 
     // Without the limit the same rewrite goes through.
     QVERIFY(file.rewrite(bigger.list, &texts));
@@ -748,12 +735,12 @@ void TestLibraryFiles::jsonExport()
     const auto a = makeRecord(QStringLiteral("1607300000001"), QStringLiteral("a.mp4"));
     const auto b = makeRecord(QStringLiteral("1607300000002"), QStringLiteral("b \"quoted\".mp4"));
     const QStringList texts{VideoListText::videoInfoToJsonText(a.get()), VideoListText::videoInfoToJsonText(b.get())};
-    QVERIFY(writeAll(file.jsonFilePath(), QByteArray(4096, 'x'))); // truncated on write
+    QVERIFY(TestSupport::writeFile(file.jsonFilePath(), QByteArray(4096, 'x'))); // truncated on write
     QVERIFY(file.writeJsonExport(texts));
     const QByteArray expected =
         QTextCodec::codecForLocale()->fromUnicode(VideoListText::buildVideoListText(texts) + QLatin1Char('\n'));
-    QCOMPARE(readAll(file.jsonFilePath()), expected);
-    QVERIFY(QJsonDocument::fromJson(readAll(file.jsonFilePath())).isObject());
+    QCOMPARE(TestSupport::fileBytes(file.jsonFilePath()), expected);
+    QVERIFY(QJsonDocument::fromJson(TestSupport::fileBytes(file.jsonFilePath())).isObject());
     QCOMPARE(file.jsonFilePath(), m_folder + QStringLiteral("/corvanevideojson.json"));
 }
 
@@ -813,7 +800,7 @@ void TestLibraryFiles::videoIdSkipsTakenIds()
     // Ids whose poster already lies in the folder are skipped too.
     const qint64 start = id.toLongLong();
     for (int i = 1; i <= 20; ++i)
-        QVERIFY(writeAll(m_folder + QLatin1Char('/') + VideoId::fromMSecs(start + i) + QStringLiteral(".png"), "x"));
+        QVERIFY(TestSupport::writeFile(m_folder + QLatin1Char('/') + VideoId::fromMSecs(start + i) + QStringLiteral(".png"), "x"));
     const QString next = VideoId::next({}, m_folder);
     QVERIFY(next.toLongLong() > start);
     QVERIFY(!QFile::exists(m_folder + QLatin1Char('/') + next + QStringLiteral(".png")));

@@ -5,6 +5,7 @@
 #include "library/mediaprobe.h"
 #include "library/runner.h"
 #include "settings/session.h"
+#include "logcapture.h"
 #include "testvideos.h"
 
 #include <QFile>
@@ -19,44 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Everything the message logger receives while it is alive.
-class LogCapture
-{
-public:
-    LogCapture()
-    {
-        s_lines.clear();
-        m_previous = qInstallMessageHandler(&LogCapture::handler);
-    }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    static QStringList lines()
-    {
-        QMutexLocker lock(&s_mutex);
-        return s_lines;
-    }
-    static bool has(const QString &start)
-    {
-        const QStringList all = lines();
-        for (const QString &line : all) {
-            if (line.startsWith(start))
-                return true;
-        }
-        return false;
-    }
-
-private:
-    static void handler(QtMsgType, const QMessageLogContext &, const QString &message)
-    {
-        QMutexLocker lock(&s_mutex);
-        s_lines.append(message);
-    }
-    static QMutex s_mutex;
-    static QStringList s_lines;
-    QtMessageHandler m_previous = nullptr;
-};
-QMutex LogCapture::s_mutex;
-QStringList LogCapture::s_lines;
 
 // Standard error redirected into a file while alive.
 class StderrCapture
@@ -287,10 +250,10 @@ void TestProbe::failuresGiveNoDurationAndNoPoster()
     const QString poster = posterPath(QStringLiteral("failed-") + file);
     int duration = -1;
     {
-        LogCapture log;
+        LogCapture log(LogCapture::Echo::None);
         duration = MediaProbe::vid2picretdur(video(file).toUtf8(), poster);
-        QVERIFY2(LogCapture::has(message + QLatin1Char(' ')), qPrintable(LogCapture::lines().join('\n')));
-        QVERIFY(LogCapture::lines().join('\n').contains(video(file)));
+        QVERIFY2(log.hasLineStartingWith(message + QLatin1Char(' ')), qPrintable(log.lines().join('\n')));
+        QVERIFY(log.contains(video(file)));
     }
     QCOMPARE(duration, 0);
     QVERIFY(!QFile::exists(poster));
@@ -301,9 +264,9 @@ void TestProbe::packetLimitEndsPosterSearch()
     const QString poster = posterPath(QStringLiteral("noslice"));
     int duration = -1;
     {
-        LogCapture log;
+        LogCapture log(LogCapture::Echo::None);
         duration = MediaProbe::vid2picretdur(video(QStringLiteral("noslice.mkv")).toUtf8(), poster);
-        QVERIFY2(LogCapture::has(QStringLiteral("index == 1000! ")), qPrintable(LogCapture::lines().join('\n')));
+        QVERIFY2(log.hasLineStartingWith(QStringLiteral("index == 1000! ")), qPrintable(log.lines().join('\n')));
     }
     // The duration is still returned; there is no poster.
     QCOMPARE(duration, 80);
@@ -312,15 +275,15 @@ void TestProbe::packetLimitEndsPosterSearch()
 
 void TestProbe::ffmpegLogGoesToMessageLogger()
 {
-    LogCapture log;
+    LogCapture log(LogCapture::Echo::None);
     StderrCapture err;
     MediaProbe::vid2picretdur(video(QStringLiteral("truncated.mp4")).toUtf8(), posterPath(QStringLiteral("t1")));
     MediaProbe::vid2picretdur(video(QStringLiteral("noslice.mkv")).toUtf8(), posterPath(QStringLiteral("t2")));
     const QByteArray printed = err.text();
     QCOMPARE(printed, QByteArray());
     // FFmpeg's own complaints arrived, as whole lines.
-    QVERIFY2(LogCapture::has(QStringLiteral("ffmpeg: ")), qPrintable(LogCapture::lines().join('\n')));
-    for (const QString &line : LogCapture::lines())
+    QVERIFY2(log.hasLineStartingWith(QStringLiteral("ffmpeg: ")), qPrintable(log.lines().join('\n')));
+    for (const QString &line : log.lines())
         QVERIFY(!line.endsWith(QLatin1Char('\n')));
 }
 

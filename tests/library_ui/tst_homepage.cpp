@@ -3,7 +3,8 @@
 // shared message dialog, the delete confirmation, and the library files in
 // a temporary data folder.
 
-#include "testsupport.h"
+#include "dialogpump.h"
+#include "testvideos.h"
 
 #include "library/corvanevideoinfo.h"
 #include "library/libraryglobals.h"
@@ -99,8 +100,8 @@ void TestHomePage::initTestCase()
 
     m_media = m_dataHome.path() + QStringLiteral("/media");
     QVERIFY(QDir().mkpath(m_media));
-    QVERIFY(TestSupport::makeVideo(m_media + QStringLiteral("/clip0.mp4"), 2));
-    QVERIFY(TestSupport::makeVideo(m_media + QStringLiteral("/clip1.mkv"), 3, QStringLiteral("96x54")));
+    QVERIFY(TestVideos::clip(m_media + QStringLiteral("/clip0.mp4"), 2));
+    QVERIFY(TestVideos::clip(m_media + QStringLiteral("/clip1.mkv"), 3, QStringLiteral("96x54")));
     // Further clips are copies: each path is a video of its own to the library.
     for (int i = 2; i < 8; ++i)
         QVERIFY(QFile::copy(m_media + QStringLiteral("/clip0.mp4"), m_media + QStringLiteral("/clip%1.mp4").arg(i)));

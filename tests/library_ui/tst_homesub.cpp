@@ -1,7 +1,8 @@
 // The video tile and the two small dialogs of the library page, as real
 // widgets on the offscreen platform, with files in a temporary data folder.
 
-#include "testsupport.h"
+#include "dialogpump.h"
+#include "testvideos.h"
 
 #include "library/corvanevideoinfo.h"
 #include "settings/session.h"

@@ -2,7 +2,9 @@
 // every route, ffprobe and a seeking ffmpeg reading videos through /video.
 
 #include "logcapture.h"
-#include "rawclient.h"
+#include "httpclients.h"
+#include "processes.h"
+#include "testvideos.h"
 
 #include "server/mediaroutes.h"
 #include "server/tcpservermanage.h"
@@ -40,23 +42,6 @@ struct Video
     QString poster;
 };
 
-struct CurlResult
-{
-    int exitCode = -1;
-    QByteArray head;
-    QByteArray body;
-    QByteArray statusLine() const { return head.left(head.indexOf("\r\n")); }
-    QByteArray header(const QByteArray &name) const
-    {
-        for (const QByteArray &line : head.split('\n')) {
-            const int colon = line.indexOf(':');
-            if (colon > 0 && line.left(colon).toLower() == name.toLower())
-                return line.mid(colon + 1).trimmed();
-        }
-        return QByteArray();
-    }
-};
-
 class TestMediaRoutes : public QObject
 {
     Q_OBJECT
@@ -90,14 +75,11 @@ private slots:
     void readRange();
 
 private:
-    static bool run(const QString &program, const QStringList &args, QByteArray *out = nullptr,
-                    int *exitCode = nullptr, int timeoutMs = 120000);
-    CurlResult curl(const QString &target, const QStringList &extra = {});
+    CurlResult curl(const QString &target, const QStringList &extra = {}) const { return ::curl(port, target, extra); }
     QString url(const QString &target) const
     {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(target);
     }
-    static QByteArray readFile(const QString &path, qint64 from = 0, qint64 count = -1);
     static QString itemText(int index, const Video &v);
     QJsonObject libraryOf(const QList<Video> &videos) const;
 
@@ -110,57 +92,7 @@ private:
     quint16 port = 0;
     ErrorReceiver receiver;
     LogCapture *log = nullptr;
-    int curlCount = 0;
 };
-
-bool TestMediaRoutes::run(const QString &program, const QStringList &args, QByteArray *out,
-                          int *exitCode, int timeoutMs)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::SeparateChannels);
-    p.start(program, args);
-    if (!p.waitForStarted(10000))
-        return false;
-    p.closeWriteChannel();
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished(5000);
-        return false;
-    }
-    if (out)
-        *out = p.readAllStandardOutput();
-    if (exitCode)
-        *exitCode = p.exitCode();
-    if (p.exitStatus() != QProcess::NormalExit)
-        return false;
-    if (!exitCode && p.exitCode() != 0)
-        qWarning().noquote() << program << args.join(' ') << "failed:" << p.readAllStandardError();
-    return exitCode || p.exitCode() == 0;
-}
-
-CurlResult TestMediaRoutes::curl(const QString &target, const QStringList &extra)
-{
-    CurlResult r;
-    const QString head = dir.filePath(QStringLiteral("curl%1.head").arg(curlCount));
-    const QString body = dir.filePath(QStringLiteral("curl%1.body").arg(curlCount));
-    ++curlCount;
-    QStringList args{"-s", "--path-as-is", "--max-time", "60", "-D", head, "-o", body};
-    args += extra;
-    args << url(target);
-    run(QStringLiteral("curl"), args, nullptr, &r.exitCode, 90000);
-    r.head = readFile(head);
-    r.body = readFile(body);
-    return r;
-}
-
-QByteArray TestMediaRoutes::readFile(const QString &path, qint64 from, qint64 count)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    f.seek(from);
-    return count < 0 ? f.readAll() : f.read(count);
-}
 
 QString TestMediaRoutes::itemText(int index, const Video &v)
 {
@@ -218,7 +150,7 @@ void TestMediaRoutes::initTestCase()
                          "sine=frequency=440:duration=4"};
         args += s.codec;
         args << "-c:a" << (s.name.endsWith(".mkv") ? "libvorbis" : "aac") << "-shortest" << v.path;
-        QVERIFY2(run("ffmpeg", args), qPrintable(s.name));
+        QVERIFY2(TestVideos::ffmpeg(args), qPrintable(s.name));
         QImage poster(160, 90, QImage::Format_RGB32);
         poster.fill(QColor(0x00, 0xec, 0xf6));
         QVERIFY(poster.save(v.poster, "PNG"));
@@ -329,7 +261,7 @@ void TestMediaRoutes::poster()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.statusLine(), QByteArray("HTTP/1.1 200 OK"));
     QCOMPARE(r.header("Content-Type"), QByteArray("image/jpeg"));
-    QCOMPARE(r.body, readFile(v.poster));
+    QCOMPARE(r.body, TestSupport::fileBytes(v.poster));
     QVERIFY(QImage::fromData(r.body).size() == QSize(160, 90));
 
     // A poster that has vanished since it was listed.
@@ -386,7 +318,7 @@ void TestMediaRoutes::videoRanges()
              QStringLiteral("bytes %1-%2/%3").arg(first).arg(last).arg(size).toLatin1());
     QCOMPARE(r.header("Content-Length").toLongLong(), last - first + 1);
     QCOMPARE(qint64(r.body.size()), last - first + 1);
-    QVERIFY(r.body == readFile(v.path, first, last - first + 1));
+    QVERIFY(r.body == TestSupport::fileBytes(v.path, first, last - first + 1));
     QTRY_VERIFY(log->contains("******* end *******"));
     QVERIFY(log->contains(QStringLiteral(" s= ")));
 }
@@ -446,7 +378,7 @@ void TestMediaRoutes::videoLookup()
         return;
     }
     QCOMPARE(r.exitCode, 0);
-    QVERIFY(r.body == readFile(videos.at(served).path));
+    QVERIFY(r.body == TestSupport::fileBytes(videos.at(served).path));
 }
 
 void TestMediaRoutes::subtitleList_data()
@@ -514,7 +446,7 @@ void TestMediaRoutes::subtitleFile()
         QTRY_VERIFY(log->contains(message));
         return;
     }
-    const QByteArray bytes = readFile(media + "/" + file);
+    const QByteArray bytes = TestSupport::fileBytes(media + "/" + file);
     QCOMPARE(r.statusLine(), QByteArray("HTTP/1.1 206 Partial Content"));
     QCOMPARE(r.header("Content-Range"), QStringLiteral("bytes 0-%1/%2").arg(bytes.size() - 1).arg(bytes.size()).toLatin1());
     QCOMPARE(r.body, bytes);
@@ -542,9 +474,11 @@ void TestMediaRoutes::ffprobeThroughServer()
     const Video &v = videos.at(video);
     const QStringList args{"-v", "error", "-count_frames", "-show_entries",
                            "format=duration,size:stream=codec_name,nb_read_frames", "-of", "json"};
-    QByteArray local, remote;
-    QVERIFY(run("ffprobe", QStringList(args) << v.path, &local));
-    QVERIFY(run("ffprobe", QStringList(args) << url("/video/" + v.id), &remote));
+    int localCode = -1, remoteCode = -1;
+    const QByteArray local = TestSupport::run("ffprobe", QStringList(args) << v.path, &localCode, 120000);
+    const QByteArray remote = TestSupport::run("ffprobe", QStringList(args) << url("/video/" + v.id), &remoteCode, 120000);
+    QCOMPARE(localCode, 0);
+    QCOMPARE(remoteCode, 0);
     const QJsonObject l = QJsonDocument::fromJson(local).object();
     const QJsonObject r = QJsonDocument::fromJson(remote).object();
     QVERIFY(!l.isEmpty());
@@ -569,14 +503,15 @@ void TestMediaRoutes::seekingFfmpegThroughServer()
     QFETCH(int, video);
     QFETCH(QString, seek);
     const Video &v = videos.at(video);
-    auto frames = [&](const QString &input, QByteArray *out) {
-        return run("ffmpeg", {"-v", "error", "-ss", seek, "-i", input, "-map", "0:v", "-frames:v",
-                              "12", "-f", "framemd5", "-"},
-                   out);
+    auto frames = [&](const QString &input) {
+        int code = -1;
+        const QByteArray md5s = TestSupport::run("ffmpeg", {"-v", "error", "-ss", seek, "-i", input, "-map", "0:v",
+                                                            "-frames:v", "12", "-f", "framemd5", "-"},
+                                                 &code, 120000);
+        return code == 0 ? md5s : QByteArray();
     };
-    QByteArray local, remote;
-    QVERIFY(frames(v.path, &local));
-    QVERIFY(frames(url("/video/" + v.id), &remote));
+    const QByteArray local = frames(v.path);
+    const QByteArray remote = frames(url("/video/" + v.id));
     QVERIFY(local.count("\n0,") >= 12);
     QCOMPARE(remote, local);
 }

@@ -424,6 +424,14 @@ void TestDialogs::exitQuitEndsTheEventLoop()
     // Without the quit, the safety timer ends the loop with 1.
     QTimer::singleShot(20000, &loop, [&] { loop.exit(1); });
     QCOMPARE(loop.exec(), 0);
+    // quit() leaves the application's quit flag set, and every later event
+    // loop (dialogs, QTRY waits) would return at once. An application exec
+    // clears it when it ends.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QEventLoop later;
+    QTimer::singleShot(0, &later, [&] { later.exit(7); });
+    QCOMPARE(later.exec(), 7);
 }
 
 void TestDialogs::dialogForms_data()

@@ -20,7 +20,11 @@
 #include "shell/utils.h"
 #include "sidepanel/mainmenu.h"
 
+#include "httpclients.h"
+#include "logcapture.h"
 #include "netlab.h"
+#include "processes.h"
+#include "testvideos.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,54 +52,11 @@
 
 namespace {
 
-QStringList g_log;
-QtMessageHandler g_previous = nullptr;
-
-void captureMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    g_log << message;
-    static const bool verbose = qEnvironmentVariableIsSet("CORVANE_TEST_VERBOSE");
-    if ((verbose || type != QtDebugMsg) && g_previous)
-        g_previous(type, context, message);
-}
+LogCapture *g_log = nullptr;
 
 int logCount(const QString &needle)
 {
-    int n = 0;
-    for (const QString &line : qAsConst(g_log))
-        n += line.contains(needle) ? 1 : 0;
-    return n;
-}
-
-struct CurlResult {
-    int status = 0;
-    QByteArray body;
-};
-
-// A real HTTP client against the window's server, 127.0.0.1 only.
-CurlResult curl(quint16 port, const QString &path, const QStringList &extra = {})
-{
-    QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("body"));
-    QProcess process;
-    QStringList args{QStringLiteral("-s"), QStringLiteral("--max-time"), QStringLiteral("20"), QStringLiteral("-o"), out,
-                     QStringLiteral("-w"), QStringLiteral("%{http_code}")};
-    args << extra << QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path);
-    process.start(QStringLiteral("curl"), args);
-    CurlResult result;
-    if (!process.waitForFinished(30000))
-        return result;
-    result.status = process.readAllStandardOutput().trimmed().toInt();
-    QFile file(out);
-    if (file.open(QIODevice::ReadOnly))
-        result.body = file.readAll();
-    return result;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return g_log->count(needle);
 }
 
 void sendMouse(QWidget *target, QEvent::Type type, const QPoint &local, const QPoint &global, Qt::MouseButton button)
@@ -104,18 +65,6 @@ void sendMouse(QWidget *target, QEvent::Type type, const QPoint &local, const QP
     QMouseEvent event(type, QPointF(local), QPointF(global), type == QEvent::MouseMove ? Qt::NoButton : button, buttons,
                       Qt::NoModifier);
     QApplication::sendEvent(target, &event);
-}
-
-bool makeVideo(const QString &path, const QString &size, const QString &seconds)
-{
-    QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                  QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                  QStringLiteral("testsrc=size=%1:rate=25:duration=%2").arg(size, seconds), QStringLiteral("-c:v"),
-                  QStringLiteral("libx264"), QStringLiteral("-g"), QStringLiteral("15"), QStringLiteral("-pix_fmt"),
-                  QStringLiteral("yuv420p"), path});
-    return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
 }
 
 } // namespace
@@ -170,7 +119,7 @@ void TestMainWindow::initTestCase()
         QSKIP(qPrintable(NetLab::whyNotIsolated()));
     for (const QNetworkInterface &iface : QNetworkInterface::allInterfaces())
         QVERIFY2(iface.flags() & QNetworkInterface::IsLoopBack, qPrintable(iface.name()));
-    g_previous = qInstallMessageHandler(captureMessages);
+    g_log = new LogCapture; // for the whole run
     QVERIFY(videoDir.isValid());
 }
 
@@ -181,7 +130,7 @@ void TestMainWindow::init()
     QVERIFY(dataDir->isValid());
     qputenv("XDG_DATA_HOME", dataDir->path().toUtf8());
     isAddingFiles = false;
-    g_log.clear();
+    g_log->clear();
     window = std::make_unique<Corvane>();
     QVERIFY(pages());
 }
@@ -265,7 +214,7 @@ void TestMainWindow::settingsProvisionedAndPortChosen()
     QCOMPARE(logCount(QStringLiteral("Available Port")), 1);
     // The server answers on that port.
     const CurlResult list = curl(window->serverPort(), QStringLiteral("/list"));
-    QCOMPARE(list.status, 200);
+    QCOMPARE(list.status(), 200);
     // Nothing was published yet: without a library file the page stays
     // silent and the window serves the empty object it holds.
     QCOMPARE(list.body, QByteArray("{}"));
@@ -433,7 +382,7 @@ void TestMainWindow::realServerErrorReachesLibraryPage()
     QSignalSpy relayed(window.get(), &Corvane::sglErrorcode);
     QSignalSpy announced(pages()->homePage(), &HomePage::sglSendUpdateUDP);
     const CurlResult missing = curl(window->serverPort(), QStringLiteral("/post/1234567890123"));
-    QCOMPARE(missing.status, 404);
+    QCOMPARE(missing.status(), 404);
     QTRY_COMPARE(relayed.count(), 1);
     QCOMPARE(relayed.at(0).at(0).toLongLong(), qint64(404));
     QTRY_COMPARE(announced.count(), 1);
@@ -490,7 +439,7 @@ void TestMainWindow::closeHidesAndServerKeepsServing()
     QVERIFY(!window->close());
     QVERIFY(window->isHidden());
     const CurlResult list = curl(window->serverPort(), QStringLiteral("/list"));
-    QCOMPARE(list.status, 200);
+    QCOMPARE(list.status(), 200);
     QVERIFY(QJsonDocument::fromJson(list.body).isObject());
 }
 
@@ -522,7 +471,7 @@ void TestMainWindow::handOverBringsWindowBack()
 void TestMainWindow::destructorClosesServer()
 {
     const quint16 port = window->serverPort();
-    QCOMPARE(curl(port, QStringLiteral("/list")).status, 200);
+    QCOMPARE(curl(port, QStringLiteral("/list")).status(), 200);
     window.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QTcpSocket socket;
@@ -537,7 +486,7 @@ void TestMainWindow::destructorClosesServer()
 void TestMainWindow::addedVideoIsServed()
 {
     const QString video = videoDir.filePath(QStringLiteral("Sea View.mp4"));
-    QVERIFY(makeVideo(video, QStringLiteral("320x180"), QStringLiteral("2")));
+    QVERIFY(TestVideos::clip(video, 2, QStringLiteral("320x180"), 25, 15));
     HomePage *home = pages()->homePage();
 
     // Drop the file on the library page, as the user would; the probe runs
@@ -560,7 +509,7 @@ void TestMainWindow::addedVideoIsServed()
     // ...and the headset's client sees it through the server.
     const quint16 port = window->serverPort();
     const CurlResult list = curl(port, QStringLiteral("/list"));
-    QCOMPARE(list.status, 200);
+    QCOMPARE(list.status(), 200);
     const QJsonObject library = QJsonDocument::fromJson(list.body).object();
     QCOMPARE(library.value(QStringLiteral("number")).toString(), QStringLiteral("1"));
     const QJsonObject item = library.value(QStringLiteral("items")).toArray().at(0).toObject();
@@ -571,19 +520,19 @@ void TestMainWindow::addedVideoIsServed()
     QVERIFY2(posterPath.startsWith(QLatin1String("post/")), qPrintable(posterPath));
 
     const CurlResult poster = curl(port, QLatin1Char('/') + posterPath);
-    QCOMPARE(poster.status, 200);
-    const QByteArray posterFile = fileBytes(item.value(QStringLiteral("posterpathreal")).toString());
+    QCOMPARE(poster.status(), 200);
+    const QByteArray posterFile = TestSupport::fileBytes(item.value(QStringLiteral("posterpathreal")).toString());
     QVERIFY(!posterFile.isEmpty());
     QCOMPARE(poster.body, posterFile);
     QVERIFY(poster.body.startsWith("\x89PNG"));
 
-    const QByteArray videoFile = fileBytes(video);
+    const QByteArray videoFile = TestSupport::fileBytes(video);
     QVERIFY(videoFile.size() > 1000);
     const CurlResult head = curl(port, QLatin1Char('/') + videoPath, {QStringLiteral("-H"), QStringLiteral("Range: bytes=0-99")});
-    QCOMPARE(head.status, 206);
+    QCOMPARE(head.status(), 206);
     QCOMPARE(head.body, videoFile.left(100));
     const CurlResult whole = curl(port, QLatin1Char('/') + videoPath);
-    QCOMPARE(whole.status, 206);
+    QCOMPARE(whole.status(), 206);
     QCOMPARE(whole.body, videoFile);
 }
 
@@ -638,16 +587,7 @@ void TestMainWindow::lookOfWindowAndDialogs()
     QList<QUrl> urls;
     for (int i = 0; i < sources.size(); ++i) {
         const QString path = videoDir.filePath(QStringLiteral("%1 clip %2.mp4").arg(sources.at(i)).arg(i + 1));
-        QProcess ffmpeg;
-        ffmpeg.start(QStringLiteral("ffmpeg"),
-                     {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                      QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                      QStringLiteral("%1=size=320x180:rate=10").arg(sources.at(i)), QStringLiteral("-t"),
-                      QString::number(2 + i),
-                      QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
-                      QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), path});
-        QVERIFY(ffmpeg.waitForFinished(120000));
-        QCOMPARE(ffmpeg.exitCode(), 0);
+        QVERIFY(TestVideos::clip(path, 2 + i, QStringLiteral("320x180"), 10, 25, sources.at(i)));
         urls << QUrl::fromLocalFile(path);
     }
     QMimeData mime;
@@ -723,7 +663,7 @@ void TestMainWindow::secondStartOfProgramBringsWindowBack()
     auto alog = [&] {
         QByteArray all;
         for (const QFileInfo &info : QDir(alogDir).entryInfoList(QDir::Files))
-            all += fileBytes(info.absoluteFilePath());
+            all += TestSupport::fileBytes(info.absoluteFilePath());
         return QString::fromUtf8(all);
     };
 
@@ -760,7 +700,7 @@ void TestMainWindow::secondStartOfProgramBringsWindowBack()
     QSettings settings(home.path() + QStringLiteral("/NuvoVR/Brindlecast/Corvane.ini"), QSettings::IniFormat);
     const int port = settings.value(QStringLiteral("serverPort")).toInt();
     QVERIFY(port >= 9000);
-    QCOMPARE(curl(quint16(port), QStringLiteral("/list")).status, 200);
+    QCOMPARE(curl(quint16(port), QStringLiteral("/list")).status(), 200);
 }
 
 int main(int argc, char **argv)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 // A blocking HTTP client on a real socket for the server tests: it writes
 // bytes exactly as given and reads until the server closes the connection.
@@ -30,3 +31,20 @@ public:
                      const QList<QByteArray> &extraHeaders = {}, int timeoutMs = 20000);
     static void splitReply(Reply &reply);
 };
+
+// What the curl tool received: its exit code, the head (status line and
+// headers as sent) and the body, byte for byte.
+struct CurlResult
+{
+    int exitCode = -1;
+    QByteArray head;
+    QByteArray body;
+    QByteArray statusLine() const { return head.left(head.indexOf("\r\n")); }
+    // The status code of the last head (0 when there is none).
+    int status() const { return statusLine().split(' ').value(1).toInt(); }
+    QByteArray header(const QByteArray &name) const;
+};
+
+// The real curl against 127.0.0.1:port; target is sent as it is
+// (--path-as-is), extra are further curl arguments (e.g. "-H", "Range: ...").
+CurlResult curl(quint16 port, const QString &target, const QStringList &extra = {}, int maxSeconds = 60);

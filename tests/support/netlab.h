@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// The discovery tests' private network: the test process moves itself into
+// The tests' private network: the test process moves itself into
 // network and mount namespaces of its own before anything else runs, so the
 // program side never sees, and never sends to, the machine's real networks.
 // Only 127.0.0.0/8 and the 10.77.x links the tests create exist in there.
@@ -44,7 +44,7 @@ void restoreHostsFile();
 #define REQUIRE_PEER(peer) QVERIFY2((peer).isValid(), qPrintable((peer).error()))
 #define CHECK_LAB(call, peer) QVERIFY2((call), qPrintable((peer).error()))
 
-// Every discovery test executable starts this way: isolated first, then the
+// Every test executable that needs the lab starts this way: isolated first, then the
 // application object, then the test object.
 #define NETLAB_TEST_MAIN(TestObject, AppClass)                                                     \
     int main(int argc, char **argv)                                                                \

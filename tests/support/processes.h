@@ -6,6 +6,9 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+
+// Child processes of the tests (start, run to the end), and reading the files they leave.
 
 // Every child a test starts, killed and reaped when the owner goes, also when
 // a check fails half-way.
@@ -36,6 +39,15 @@ QByteArray run(const QString &program, const QStringList &arguments, int *exitCo
 // True once the process has ended, also when it ended before the call (where
 // QProcess::waitForFinished answers false).
 bool ended(QProcess *process, int timeoutMs = 60000);
+
+// count bytes of the file from offset from (all to the end when count < 0);
+// empty when it cannot be read.
+QByteArray fileBytes(const QString &path, qint64 from = 0, qint64 count = -1);
+
+// Writes bytes as the whole file; false when it cannot.
+bool writeFile(const QString &path, const QByteArray &bytes);
+// Sets key to value in the INI file at path (made when missing).
+void writeIniValue(const QString &path, const QString &key, const QVariant &value);
 
 // All alog lines under <dataRoot>/aLog, oldest file first.
 QList<QByteArray> alogLines(const QString &dataRoot);

@@ -17,6 +17,10 @@ public:
     // A path of "pipe:<file>" writes through a pipe into <file>, so the
     // muxer cannot go back to fill in the duration.
     static bool ramp(const QString &path, int width, int height, int fps, int seconds, const QStringList &codec);
+    // A testsrc-style clip (source: any lavfi video source) in H.264 with a
+    // key frame every gop frames.
+    static bool clip(const QString &path, int seconds = 2, const QString &size = QStringLiteral("64x36"),
+                     int fps = 10, int gop = 5, const QString &source = QStringLiteral("testsrc"));
     // The container's duration as ffprobe reports it; -1 when it has none.
     static double ffprobeDuration(const QString &path);
     // The grey level the ramp shows at time t of a video of length seconds.

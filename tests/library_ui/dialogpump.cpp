@@ -1,4 +1,5 @@
-#include "testsupport.h"
+#include "dialogpump.h"
+#include "processes.h"
 
 #include "dialogs/formmessage.h"
 #include "ui/library/parseprocess.h"
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QDebug>
 #include <QFileDialog>
-#include <QProcess>
 #include <QSettings>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,28 +15,9 @@
 
 namespace TestSupport {
 
-bool makeVideo(const QString &path, int seconds, const QString &size)
-{
-    QProcess ffmpeg;
-    ffmpeg.setProcessChannelMode(QProcess::MergedChannels);
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 {QStringLiteral("-y"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
-                  QStringLiteral("lavfi"), QStringLiteral("-i"),
-                  QStringLiteral("testsrc=size=%1:rate=10:duration=%2").arg(size).arg(seconds),
-                  QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-g"), QStringLiteral("5"),
-                  QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), path});
-    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitStatus() != QProcess::NormalExit || ffmpeg.exitCode() != 0) {
-        qWarning() << "ffmpeg failed for" << path << ffmpeg.readAll();
-        return false;
-    }
-    return true;
-}
-
 void writeLanguage(const QString &language)
 {
-    QSettings settings(AppSettings::instance()->settingsFilePath(), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("language"), language);
-    settings.sync();
+    writeIniValue(AppSettings::instance()->settingsFilePath(), QStringLiteral("language"), language);
 }
 
 } // namespace TestSupport

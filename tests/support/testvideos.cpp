@@ -33,6 +33,15 @@ bool TestVideos::ramp(const QString &path, int width, int height, int fps, int s
                   piped ? path.mid(5) : QString());
 }
 
+bool TestVideos::clip(const QString &path, int seconds, const QString &size, int fps, int gop, const QString &source)
+{
+    return ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                   QStringLiteral("%1=size=%2:rate=%3").arg(source, size).arg(fps), QStringLiteral("-t"),
+                   QString::number(seconds),
+                   QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+                   QStringLiteral("-g"), QString::number(gop), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), path});
+}
+
 double TestVideos::ffprobeDuration(const QString &path)
 {
     QProcess process;

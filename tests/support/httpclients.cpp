@@ -1,8 +1,11 @@
-#include "rawclient.h"
+#include "httpclients.h"
+#include "processes.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QThread>
 
 RawClient::Reply RawClient::exchange(quint16 port, const QList<QByteArray> &packets, int timeoutMs,
@@ -63,4 +66,34 @@ void RawClient::splitReply(Reply &reply)
         if (colon > 0)
             reply.headers.insert(line.left(colon), line.mid(colon + 1).trimmed());
     }
+}
+
+QByteArray CurlResult::header(const QByteArray &name) const
+{
+    for (const QByteArray &line : head.split('\n')) {
+        const int colon = line.indexOf(':');
+        if (colon > 0 && line.left(colon).toLower() == name.toLower())
+            return line.mid(colon + 1).trimmed();
+    }
+    return QByteArray();
+}
+
+CurlResult curl(quint16 port, const QString &target, const QStringList &extra, int maxSeconds)
+{
+    CurlResult result;
+    QTemporaryDir dir;
+    const QString head = dir.filePath(QStringLiteral("head"));
+    const QString body = dir.filePath(QStringLiteral("body"));
+    QStringList args{QStringLiteral("-s"), QStringLiteral("--path-as-is"), QStringLiteral("--max-time"),
+                     QString::number(maxSeconds), QStringLiteral("-D"), head, QStringLiteral("-o"), body};
+    args += extra;
+    args << QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(target);
+    TestSupport::run(QStringLiteral("curl"), args, &result.exitCode, (maxSeconds + 30) * 1000);
+    QFile headFile(head);
+    if (headFile.open(QIODevice::ReadOnly))
+        result.head = headFile.readAll();
+    QFile bodyFile(body);
+    if (bodyFile.open(QIODevice::ReadOnly))
+        result.body = bodyFile.readAll();
+    return result;
 }

@@ -1,9 +1,10 @@
-#include "testsupport.h"
+#include "processes.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSettings>
 
 QProcess *ChildProcesses::start(const QString &program, const QStringList &arguments,
                                 const QProcessEnvironment &environment)
@@ -41,6 +42,7 @@ QByteArray run(const QString &program, const QStringList &arguments, int *exitCo
     process.start(program, arguments);
     int code = -1;
     if (process.waitForStarted(10000)) {
+        process.closeWriteChannel();
         if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
             code = process.exitCode();
         if (process.state() != QProcess::NotRunning) {
@@ -57,6 +59,27 @@ bool ended(QProcess *process, int timeoutMs)
 {
     return process->state() == QProcess::NotRunning || process->waitForFinished(timeoutMs)
         || process->state() == QProcess::NotRunning;
+}
+
+QByteArray fileBytes(const QString &path, qint64 from, qint64 count)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(from))
+        return QByteArray();
+    return count < 0 ? file.readAll() : file.read(count);
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+void writeIniValue(const QString &path, const QString &key, const QVariant &value)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setValue(key, value);
+    settings.sync();
 }
 
 QList<QByteArray> alogLines(const QString &dataRoot)

@@ -13,10 +13,6 @@ class QFileDialog;
 
 namespace TestSupport {
 
-// Makes a short H.264 clip with the ffmpeg command-line tool; false (and a
-// warning with ffmpeg's output) when ffmpeg fails.
-bool makeVideo(const QString &path, int seconds = 2, const QString &size = QStringLiteral("64x36"));
-
 // Writes the settings file of the data folder with the given language.
 void writeLanguage(const QString &language);
 
