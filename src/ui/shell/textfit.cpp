@@ -50,11 +50,11 @@ bool fits(const QWidget *widget, const QString &text, int pixelSize)
         return needed.width() <= room.width() && needed.height() <= room.height();
     }
     // A button's padding, icon and frame do not depend on the font: what its
-    // size hint adds to the text now, it adds at any size. A little air is
-    // kept on top, so the text does not touch a rounded border.
-    const int kAir = 8;
-    const int frame = widget->sizeHint().width() - current.horizontalAdvance(text);
-    return frame + metrics.horizontalAdvance(text) + kAir <= widget->width();
+    // size hint adds to the text now, it adds at any size; at least a little
+    // air, so the text does not touch a rounded border image.
+    const int kAir = 16;
+    const int frame = qMax(kAir, widget->sizeHint().width() - current.horizontalAdvance(text));
+    return frame + metrics.horizontalAdvance(text) <= widget->width();
 }
 
 // The largest size, from natural down, at which the text fits.
