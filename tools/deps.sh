@@ -5,9 +5,10 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev qt5-image-formats-plugins
-  libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
+  libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libqrencode-dev
   fonts-noto-cjk fonts-thai-tlwg fonts-dejavu-core
   ffmpeg curl iproute2 python3 procps util-linux mount e2fsprogs binutils
+  chromium zbar-tools desktop-file-utils appstream lintian dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -24,6 +24,8 @@ licence texts follow.</p>
 (which refers to the GNU General Public License 3.0)</td><td>https://www.qt.io/</td></tr>
 <tr><td><b>FFmpeg</b> (libavformat, libavcodec, libavutil, libswscale)</td><td>GNU Lesser General
 Public License 2.1 or later</td><td>https://ffmpeg.org/</td></tr>
+<tr><td><b>libqrencode</b> (the QR code of the web page)</td><td>GNU Lesser General Public License
+2.1 or later</td><td>https://fukuchi.org/works/qrencode/</td></tr>
 <tr><td><b>OpenSSL 3</b> (loaded by Qt Network for HTTPS)</td><td>Apache License 2.0</td>
 <td>https://www.openssl.org/</td></tr>
 </table>

@@ -704,6 +704,9 @@ int main(int argc, char **argv)
     // Logo in the four sizes the program uses.
     for (int size : {16, 32, 48, 64})
         save(logo(size), QStringLiteral("Skin/ico/logo_%1X%1.png").arg(size));
+    // The desktop icon at the usual hicolor sizes, for the package.
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        save(logo(size), QStringLiteral("../packaging/icons/hicolor/%1x%1/apps/corvane.png").arg(size));
 
     // Title bar.
     const char *states[] = {"normal", "selected", "press"};

@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Gesehene Headsets</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>vor %1 s</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>vor %1 min</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>durchsucht die Liste</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>lädt Vorschaubilder</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>spielt %1 bei %2 %</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>Kein Netzwerk für die Ankündigung.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Angekündigt über:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Noch kein Headset. Prüfen Sie, ob es im selben Netzwerk wie dieser PC ist und eine Firewall TCP %1 und UDP %2 durchlässt.</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -246,10 +290,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>Fenster anzeigen</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Kein Netzwerk</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Adresse für das Headset: %1  Port %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">Keine Netzwerkverbindung</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Videobibliothek</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Bibliothek wird geladen…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>Die Bibliothek ist leer.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>Die Bibliothek konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Wählen Sie ein Video, um es hier abzuspielen.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

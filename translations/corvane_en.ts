@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Headsets seen</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 s ago</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 min ago</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>browsing the list</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>fetching posters</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>playing %1 at %2%</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>No network to announce on.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Announced on:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -247,10 +291,57 @@ Please wait a moment.</translation>
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>show window</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>quit</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>No network</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Headset address: %1  port %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">No network connection</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Video library</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Loading the library…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>The library is empty.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>The library could not be loaded.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Choose a video to play it here.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Visores vistos</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>hace %1 s</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>hace %1 min</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>explorando la lista</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>descargando carteles</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>reproduciendo %1 al %2 %</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>No hay red donde anunciarse.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Anunciado en:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Aún no hay ningún visor. Compruebe que está en la misma red que este PC y que el cortafuegos deja pasar TCP %1 y UDP %2.</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -246,10 +290,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>mostrar ventana</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>salir</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Sin red</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Dirección para el visor: %1  puerto %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">Sin conexión de red</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Videoteca</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Cargando la videoteca…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>La videoteca está vacía.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>No se pudo cargar la videoteca.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Elija un vídeo para reproducirlo aquí.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

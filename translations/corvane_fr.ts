@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Casques vus</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>il y a %1 s</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>il y a %1 min</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>parcourt la liste</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>charge les affiches</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>lit %1 à %2 %</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>Aucun réseau pour l&apos;annonce.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Annoncé sur :</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Aucun casque pour l&apos;instant. Vérifiez qu&apos;il est sur le même réseau que ce PC et qu&apos;un pare-feu laisse passer TCP %1 et UDP %2.</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -246,10 +290,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>afficher la fenêtre</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>quitter</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Aucun réseau</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Adresse pour le casque : %1  port %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">Aucune connexion réseau</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Vidéothèque</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Chargement de la vidéothèque…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>La vidéothèque est vide.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>Impossible de charger la vidéothèque.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Choisissez une vidéo pour la lire ici.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 Mo</translation>
     </message>
 </context>
 <context>

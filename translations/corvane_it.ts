@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Visori visti</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 s fa</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 min fa</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>sfoglia l&apos;elenco</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>scarica le locandine</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>riproduce %1 al %2%</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>Nessuna rete su cui annunciarsi.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Annunciato su:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Ancora nessun visore. Controlla che sia sulla stessa rete di questo PC e che un firewall lasci passare TCP %1 e UDP %2.</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -246,10 +290,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>mostra finestra</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>esci</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Nessuna rete</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Indirizzo per il visore: %1  porta %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">Nessuna connessione di rete</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Videoteca</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Caricamento della videoteca…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>La videoteca è vuota.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>Impossibile caricare la videoteca.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Scegli un video per riprodurlo qui.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>接続したヘッドセット</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 秒前</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 分前</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>リストを閲覧中</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>ポスターを取得中</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>%1 を再生中（%2%）</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか %1 台</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>通知先のネットワークがありません。</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>通知先：</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>ヘッドセットはまだ接続していません。このPCと同じネットワークにあり、ファイアウォールが TCP %1 と UDP %2 を許可しているか確認してください。</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -247,10 +291,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>ウィンドウを表示</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>ネットワークなし</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>ヘッドセット用アドレス：%1  ポート %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">ネットワークに接続されていません</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>ビデオライブラリ</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>ライブラリを読み込み中…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>ライブラリは空です。</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>ライブラリを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>ビデオを選ぶとここで再生します。</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

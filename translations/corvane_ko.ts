@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>연결된 헤드셋</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1초 전</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1분 전</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>목록 보는 중</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>포스터 받는 중</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>%1 재생 중 (%2%)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>외 %1대</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>알릴 네트워크가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>알림 네트워크:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>아직 연결된 헤드셋이 없습니다. 헤드셋이 이 PC와 같은 네트워크에 있는지, 방화벽이 TCP %1과 UDP %2를 허용하는지 확인하세요.</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -247,10 +291,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>창 보이기</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>네트워크 없음</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>헤드셋 주소: %1  포트 %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">네트워크에 연결되어 있지 않습니다</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>비디오 라이브러리</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>라이브러리를 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>라이브러리가 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>라이브러리를 불러올 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>비디오를 선택하면 여기서 재생됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Óculos detetados</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>há %1 s</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>há %1 min</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>a ver a lista</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>a obter os cartazes</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>a reproduzir %1 a %2%</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>Nenhuma rede para anunciar.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Anunciado em:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Ainda não há óculos. Verifique se estão na mesma rede que este PC e se a firewall deixa passar TCP %1 e UDP %2.</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -246,10 +290,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>mostrar janela</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>sair</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Sem rede</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Endereço para os óculos: %1  porta %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">Sem ligação de rede</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Videoteca</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>A carregar a videoteca…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>A videoteca está vazia.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>Não foi possível carregar a videoteca.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Escolha um vídeo para o reproduzir aqui.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>Замеченные гарнитуры</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 с назад</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 мин назад</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>просматривает список</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>загружает постеры</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>воспроизводит %1, %2%</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>Нет сети для оповещения.</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>Оповещение в сетях:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>Гарнитур пока нет. Проверьте, что гарнитура в той же сети, что и этот ПК, и что брандмауэр пропускает TCP %1 и UDP %2.</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -246,10 +290,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>показать окно</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>выход</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>Нет сети</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>Адрес для гарнитуры: %1  порт %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">Нет подключения к сети</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>Видеотека</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>Загрузка видеотеки…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>Видеотека пуста.</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>Не удалось загрузить видеотеку.</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>Выберите видео, чтобы воспроизвести его здесь.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 МБ</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>ชุดหูฟังที่พบ</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 วินาทีที่แล้ว</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 นาทีที่แล้ว</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>กำลังดูรายการ</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>กำลังโหลดโปสเตอร์</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>กำลังเล่น %1 ที่ %2%</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>และอีก %1 เครื่อง</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>ไม่มีเครือข่ายสำหรับประกาศ</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>ประกาศบน:</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>ยังไม่มีชุดหูฟังเชื่อมต่อ ตรวจสอบว่าอยู่ในเครือข่ายเดียวกับพีซีนี้ และไฟร์วอลล์อนุญาต TCP %1 และ UDP %2</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -246,10 +290,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>แสดงหน้าต่าง</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>ออก</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>ไม่มีเครือข่าย</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>ที่อยู่สำหรับชุดหูฟัง: %1  พอร์ต %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">ไม่มีการเชื่อมต่อเครือข่าย</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>คลังวิดีโอ</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>กำลังโหลดคลังวิดีโอ…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>คลังวิดีโอว่างเปล่า</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>โหลดคลังวิดีโอไม่ได้</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>เลือกวิดีโอเพื่อเล่นที่นี่</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

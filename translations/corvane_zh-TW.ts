@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>已連線的頭戴裝置</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 秒前</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 分鐘前</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>正在瀏覽清單</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>正在取得海報</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>正在播放 %1（%2%）</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>還有 %1 台</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>沒有可用於廣播的網路。</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>廣播網路：</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>尚無頭戴裝置連線。請確認裝置與這台電腦在同一網路，且防火牆允許 TCP %1 和 UDP %2。</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -246,10 +290,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>顯示視窗</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>無網路</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>頭戴裝置位址：%1  連接埠 %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">沒有網路連線</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>影片庫</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>正在載入影片庫…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>影片庫是空的。</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>無法載入影片庫。</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>選擇一部影片即可在此播放。</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

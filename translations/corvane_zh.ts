@@ -117,6 +117,50 @@
     </message>
 </context>
 <context>
+    <name>HeadsetsView</name>
+    <message>
+        <source>Headsets seen</source>
+        <translation>已连接的头显</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 秒前</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 分钟前</translation>
+    </message>
+    <message>
+        <source>browsing the list</source>
+        <translation>正在浏览列表</translation>
+    </message>
+    <message>
+        <source>fetching posters</source>
+        <translation>正在获取海报</translation>
+    </message>
+    <message>
+        <source>playing %1 at %2%</source>
+        <extracomment>%1 is a video&apos;s file name, %2 how far into the file the headset reads, in percent.</extracomment>
+        <translation>正在播放 %1（%2%）</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>还有 %1 台</translation>
+    </message>
+    <message>
+        <source>No network to announce on.</source>
+        <translation>没有可用于广播的网络。</translation>
+    </message>
+    <message>
+        <source>Announced on:</source>
+        <translation>广播网络：</translation>
+    </message>
+    <message>
+        <source>No headset yet. Check that it is on the same network as this PC and that a firewall lets TCP %1 and UDP %2 through.</source>
+        <translation>尚无头显连接。请确认头显与本电脑在同一网络，且防火墙放行 TCP %1 和 UDP %2。</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Corvane</source>
@@ -246,10 +290,57 @@
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>show window</source>
+        <translation>显示窗口</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>No network</source>
+        <translation>无网络</translation>
+    </message>
+    <message>
+        <source>Headset address: %1  port %2</source>
+        <translation>头显地址：%1  端口 %2</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
         <translation type="vanished">网络未连接</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Video library</source>
+        <translation>视频库</translation>
+    </message>
+    <message>
+        <source>Loading the library…</source>
+        <translation>正在加载视频库…</translation>
+    </message>
+    <message>
+        <source>The library is empty.</source>
+        <translation>视频库为空。</translation>
+    </message>
+    <message>
+        <source>The library could not be loaded.</source>
+        <translation>无法加载视频库。</translation>
+    </message>
+    <message>
+        <source>Choose a video to play it here.</source>
+        <translation>选择一个视频即可在此播放。</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

@@ -36,8 +36,9 @@ int UdpAnnouncer::sendMessage(const QString &text)
 {
     const QByteArray payload = text.toUtf8();
     int sent = 0;
-    const QList<QHostAddress> targets = broadcastTargets();
-    for (const QHostAddress &broadcast : targets) {
+    m_lastTargets = targets();
+    for (const Target &target : qAsConst(m_lastTargets)) {
+        const QHostAddress &broadcast = target.broadcast;
         const qint64 result = m_socket->writeDatagram(payload, broadcast, m_port);
         if (result < 0) {
             qWarning().noquote() << "broadcastAddress" << broadcast.toString() << "   writeDatagram" << result;
@@ -88,18 +89,27 @@ bool UdpAnnouncer::qualifies(const QNetworkAddressEntry &entry)
 
 QList<QHostAddress> UdpAnnouncer::broadcastTargets()
 {
+    QList<QHostAddress> addresses;
+    const QList<Target> all = targets();
+    for (const Target &target : all)
+        addresses.append(target.broadcast);
+    return addresses;
+}
+
+QList<UdpAnnouncer::Target> UdpAnnouncer::targets()
+{
     // No filter on the interface flags: an interface that is down still
     // lists its address, and its send fails and is logged like any other.
-    QList<QHostAddress> targets;
+    QList<Target> found;
     const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &iface : interfaces) {
         const QList<QNetworkAddressEntry> entries = iface.addressEntries();
         for (const QNetworkAddressEntry &entry : entries) {
             if (qualifies(entry))
-                targets.append(entry.broadcast());
+                found.append({iface.humanReadableName(), entry.broadcast()});
         }
     }
-    return targets;
+    return found;
 }
 
 void UdpAnnouncer::discardIncoming()

@@ -45,10 +45,22 @@ public:
     // the order the system lists them, queried afresh on each call.
     static QList<QHostAddress> broadcastTargets();
 
+    // The same targets with the interface each belongs to.
+    struct Target
+    {
+        QString interfaceName;
+        QHostAddress broadcast;
+    };
+    static QList<Target> targets();
+    // The targets the last sendMessage went out to (whether or not every
+    // send succeeded), for the user to check against the headset's network.
+    QList<Target> lastTargets() const { return m_lastTargets; }
+
 private slots:
     void discardIncoming();
 
 private:
     quint16 m_port;
     QUdpSocket *m_socket;
+    QList<Target> m_lastTargets;
 };

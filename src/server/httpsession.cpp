@@ -296,6 +296,17 @@ void Session::replyJsonBytes(const QByteArray &compactJson)
     writeTextMessage(kJsonType, compactJson);
 }
 
+void Session::replyHtml(const QByteArray &html)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, "replyHtml", Qt::QueuedConnection, Q_ARG(QByteArray, html));
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyHtml: already reply", "HttpServer::Session::replyHtml: error1"))
+        return;
+    writeTextMessage("text/html;charset=UTF-8", html);
+}
+
 void Session::writeTextMessage(const char *contentType, const QByteArray &body)
 {
     // Head and body go out as one write: no reply device follows.

@@ -66,6 +66,8 @@ public slots:
     Q_INVOKABLE void replyJsonArray(const QJsonArray &jsonArray);
     // As replyJsonObject, for JSON already serialised compactly.
     Q_INVOKABLE void replyJsonBytes(const QByteArray &compactJson);
+    // A web page, for browsers (the headset's routes never use it).
+    Q_INVOKABLE void replyHtml(const QByteArray &html);
     // Serves bytes s to e of the file in a 206 reply. e <= s means "to the
     // end"; an end past the file is clamped; a negative s asks for the last
     // -s bytes; a start past the end is answered 416.

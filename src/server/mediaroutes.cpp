@@ -1,6 +1,7 @@
 #include "server/mediaroutes.h"
 
 #include "server/libraryindex.h"
+#include "server/recentclients.h"
 
 #include <QDebug>
 #include <QDir>
@@ -12,8 +13,39 @@
 #include <QUrl>
 
 MediaRoutes::MediaRoutes(QObject *parent)
-    : QObject(parent), library(new LibraryIndex(QJsonObject()))
+    : QObject(parent), library(new LibraryIndex(QJsonObject())), clients(new RecentClients)
 {
+}
+
+void MediaRoutes::setWebPage(const QByteArray &page)
+{
+    QMutexLocker lock(&libraryLock);
+    webPage = page;
+}
+
+QByteArray MediaRoutes::page() const
+{
+    QMutexLocker lock(&libraryLock);
+    return webPage;
+}
+
+void MediaRoutes::noteClient(const QString &address, const QString &cmd, const QString &videoPath, qint64 s) const
+{
+    using Activity = RecentClients::Activity;
+    if (cmd == QLatin1String("list")) {
+        clients->noteActivity(address, Activity::Browsing);
+    } else if (cmd == QLatin1String("post")) {
+        clients->noteActivity(address, Activity::FetchingPosters);
+    } else if (cmd == QLatin1String("video") && !videoPath.isEmpty()) {
+        // Where the range starts, as a share of the file (a suffix range
+        // counts from the end).
+        const qint64 size = QFileInfo(videoPath).size();
+        const qint64 start = s >= 0 ? s : qMax<qint64>(0, size + s);
+        const double share = size > 0 ? double(qMin(start, size)) / double(size) : 0.0;
+        clients->noteActivity(address, Activity::Playing, QFileInfo(videoPath).fileName(), share);
+    } else {
+        clients->noteRequest(address);
+    }
 }
 
 void MediaRoutes::setLibraryJson(const QJsonObject &json)
@@ -149,7 +181,17 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     // Every lookup of this request sees one and the same library.
     const QSharedPointer<const LibraryIndex> library = snapshot();
     QString path;
-    if (cmd == QLatin1String("list")) {
+    if (cmd == QLatin1String("video"))
+        library->findItemPath(QStringLiteral("video"), arg, path);
+    noteClient(session->clientAddress().toString(), cmd, path, s);
+    path.clear();
+
+    if (url == QLatin1String("/")) {
+        // The browser page: not a route of the headset, which never asks for it.
+        const QByteArray html = page();
+        if (!html.isEmpty() && session)
+            session->replyHtml(html);
+    } else if (cmd == QLatin1String("list")) {
         qDebug().noquote() << QString::fromUtf8(library->compactJson());
         // The same bytes as replyJsonObject would send, serialised once per publication.
         if (session)

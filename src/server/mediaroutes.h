@@ -11,6 +11,7 @@
 #include <functional>
 
 class LibraryIndex;
+class RecentClients;
 
 namespace HttpServer {
 class Session;
@@ -30,6 +31,12 @@ public:
     // from slotSendJson). Safe against handlers reading at the same time.
     void setLibraryJson(const QJsonObject &json);
     QJsonObject libraryJson() const;
+
+    // The page served at GET / (see WebPage); until set, GET / is not answered.
+    void setWebPage(const QByteArray &page);
+
+    // Who asked what lately; fed by every request the handler sees.
+    QSharedPointer<RecentClients> recentClients() const { return clients; }
 
     // Every session that reaches the handler gets its sglErrorcode connected
     // to receiver's slot (automatic connection: queued to the receiver's thread).
@@ -71,9 +78,13 @@ private:
                                         void (Receiver::*slot)(qint64));
 
     QSharedPointer<const LibraryIndex> snapshot() const;
+    QByteArray page() const;
+    void noteClient(const QString &address, const QString &cmd, const QString &videoPath, qint64 s) const;
 
     mutable QMutex libraryLock;
     QSharedPointer<const LibraryIndex> library;
+    QByteArray webPage;
+    const QSharedPointer<RecentClients> clients;
     QMutex receiverLock;
     std::function<void(HttpServer::Session *)> connectErrorcode;
 };

@@ -261,6 +261,7 @@ void TestHomeSub::posterShownAsScaledIcon()
     QCOMPARE(QColor(shown.pixel(100, 60)), QColor(Qt::green));
     QVERIFY(button->styleSheet().isEmpty());
     QCOMPARE(tile.findChild<QLabel *>(QStringLiteral("labelName"))->text(), QStringLiteral("poster.mp4"));
+    QCOMPARE(tile.findChild<QLabel *>(QStringLiteral("labelName"))->textFormat(), Qt::PlainText);
 }
 
 void TestHomeSub::missingPosterReplacedAtBinding()

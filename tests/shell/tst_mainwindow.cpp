@@ -17,6 +17,7 @@
 #include "settings/appsettings.h"
 #include "shell/corvane.h"
 #include "shell/mainwidget.h"
+#include "shell/trayicon.h"
 #include "shell/utils.h"
 #include "sidepanel/mainmenu.h"
 
@@ -26,7 +27,9 @@
 #include "processes.h"
 #include "testvideos.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QSystemTrayIcon>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -95,6 +98,7 @@ private slots:
     void dragging_data();
     void dragging();
     void closeHidesAndServerKeepsServing();
+    void trayShowsAndQuits();
     void handOverBringsWindowBack_data();
     void handOverBringsWindowBack();
     void destructorClosesServer();
@@ -441,6 +445,31 @@ void TestMainWindow::closeHidesAndServerKeepsServing()
     const CurlResult list = curl(window->serverPort(), QStringLiteral("/list"));
     QCOMPARE(list.status(), 200);
     QVERIFY(QJsonDocument::fromJson(list.body).isObject());
+    // Browsers get the library page, with the texts of the program's language.
+    const CurlResult page = curl(window->serverPort(), QStringLiteral("/"));
+    QCOMPARE(page.status(), 200);
+    QVERIFY(page.body.contains("{\"choose\":") && page.body.contains("\"lang\":\"en\""));
+}
+
+void TestMainWindow::trayShowsAndQuits()
+{
+    // Offscreen there is no tray, so the window made none; its icon object
+    // is driven directly.
+    QVERIFY(!window->trayIcon());
+    TrayIcon *tray = window->createTrayIcon();
+    window->hide();
+    tray->showAction()->trigger();
+    QVERIFY(window->isVisible());
+    window->showMinimized();
+    emit tray->icon()->activated(QSystemTrayIcon::Trigger);
+    QVERIFY(!(window->windowState() & Qt::WindowMinimized));
+    QVERIFY(tray->addressAction()->text().isEmpty() == false && !tray->addressAction()->isEnabled());
+    QTimer noQuit; // ends the loop with 1 should "quit" not end it
+    noQuit.setSingleShot(true);
+    connect(&noQuit, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    noQuit.start(30000);
+    QTimer::singleShot(0, tray->quitAction(), &QAction::trigger);
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 void TestMainWindow::handOverBringsWindowBack_data()

@@ -110,6 +110,8 @@ void HomeSub::setVideoInfo(CorvaneVideoInfo *info)
     m_videoInfo = info;
     ui->tb_check->hide();
 
+    // A file name is text: "<img src=x>.mp4" must not be drawn as markup.
+    ui->labelName->setTextFormat(Qt::PlainText);
     ui->labelName->setText(info->video);
     m_fullName = info->video;
     scrollMax = m_fullName.size();

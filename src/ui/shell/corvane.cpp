@@ -3,9 +3,12 @@
 
 #include "mainwidget.h"
 #include "shell/textfit.h"
+#include "trayicon.h"
 #include "utils.h"
 
+#include "library/libraryglobals.h"
 #include "server/mediaroutes.h"
+#include "server/webpage.h"
 #include "server/serverport.h"
 #include "server/tcpservermanage.h"
 #include "settings/appsettings.h"
@@ -22,6 +25,8 @@
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QSslSocket>
+#include <QSystemTrayIcon>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -60,6 +65,26 @@ Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass
     InitConnect();
     server = new HttpServer::TcpServerManage(AppSettings::instance()->HandleMax());
     InitServer();
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        createTrayIcon()->show();
+    else
+        qDebug() << "no system tray on this desktop: no tray icon";
+}
+
+TrayIcon *Corvane::createTrayIcon()
+{
+    if (tray)
+        return tray;
+    tray = new TrayIcon(this);
+    connect(tray, &TrayIcon::sglShowWindow, this, &Corvane::slotBringBack);
+    connect(tray, &TrayIcon::sglQuit, this, &Corvane::slotQuitFromTray);
+    if (menu) {
+        connect(menu, &mainMenu::sglAddressChanged, tray, &TrayIcon::slotSetAddress);
+        const QString address = menu->pageAddress();
+        if (!address.isEmpty())
+            tray->slotSetAddress(QUrl(address).host(), QUrl(address).port());
+    }
+    return tray;
 }
 
 Corvane::~Corvane()
@@ -131,7 +156,7 @@ void Corvane::InitUI()
     split->addWidget(leftArea);
     split->addWidget(rightArea);
 
-    auto *menu = new mainMenu(this);
+    menu = new mainMenu(this);
     auto *leftLayout = new QVBoxLayout(leftArea);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->setSpacing(0);
@@ -185,6 +210,10 @@ void Corvane::InitServer()
     routes->setLibraryJson(libraryJson);
     routes->setErrorcodeReceiver(this, &Corvane::slotToErrorcode);
     server->setHttpAcceptedCallback(routes->handler());
+    // Browsers on the LAN get the library page, in the program's language.
+    routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
+    if (menu)
+        menu->setClientRecord(routes->recentClients());
     if (port == 0) {
         qDebug() << "listen:" << false;
         return;
@@ -256,6 +285,23 @@ void Corvane::slotToErrorcode(qint64 code)
 void Corvane::sltProcApplicationPara(const QString &parameters)
 {
     qDebug() << "Corvane::sltProcApplicationPara: showing the window again; parameters:" << parameters;
+    slotBringBack();
+}
+
+void Corvane::slotQuitFromTray()
+{
+    if (isAddingFiles) {
+        slotBringBack();
+        if (auto *pages = findChild<MainWidget *>())
+            pages->slotShowExitWindow();
+        return;
+    }
+    qDebug() << "tray: quit chosen";
+    QCoreApplication::quit();
+}
+
+void Corvane::slotBringBack()
+{
     show();
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();

@@ -7,6 +7,8 @@
 class QLabel;
 class QToolButton;
 class MediaRoutes;
+class TrayIcon;
+class mainMenu;
 
 namespace HttpServer {
 class TcpServerManage;
@@ -29,6 +31,11 @@ public:
     quint16 serverPort() const { return port; }
     QJsonObject currentLibraryJson() const { return libraryJson; }
     bool isDragging() const { return dragging; }
+    MediaRoutes *mediaRoutes() const { return routes; }
+    // Null where the desktop offers no system tray.
+    TrayIcon *trayIcon() const { return tray; }
+    // Makes the tray icon (also where no tray shows it: tests drive it).
+    TrayIcon *createTrayIcon();
 
 signals:
     void sglSelectHomePage();
@@ -46,6 +53,11 @@ public slots:
     void slotToErrorcode(qint64 code);
     // A later start handed over its command line: bring the window back.
     void sltProcApplicationPara(const QString &parameters);
+    // Shows, restores and raises the window.
+    void slotBringBack();
+    // The tray's "quit": ends the program, unless files are being added
+    // (then the window comes back with the exit dialog's refusal).
+    void slotQuitFromTray();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -75,4 +87,6 @@ private:
     // Owned by the server, so it outlives every handler call.
     MediaRoutes *routes = nullptr;
     quint16 port = 0;
+    mainMenu *menu = nullptr;
+    TrayIcon *tray = nullptr;
 };

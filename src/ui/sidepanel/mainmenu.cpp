@@ -1,15 +1,21 @@
 #include "mainmenu.h"
 #include "ui_mainmenu.h"
 
+#include "headsetsview.h"
+
 #include "discovery/networkstate.h"
+#include "discovery/qrcodeimage.h"
 #include "discovery/udpannouncer.h"
+#include "server/recentclients.h"
 #include "settings/appsettings.h"
 #include "shell/utils.h"
 
 #include <QDebug>
 #include <QHostAddress>
 #include <QImageReader>
+#include <QPixmap>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace {
 const char kConnectedStyle[] = "QLabel{background-image: url(:/Corvane/Skin/new/wifi.png);}";
@@ -17,6 +23,8 @@ const char kDisconnectedStyle[] = "QLabel{background-image: url(:/Corvane/Skin/n
 const char kWifiImage[] = ":/Corvane/Skin/new/wifi.png";
 const char kQRCodeImage[] = ":/Corvane/Skin/new/QR-Code-background.png";
 const quint16 kDefaultUdpPort = 9090;
+const int kHeadsetsIntervalMs = 1000;
+const int kHeadsetsGap = 24;
 }
 
 mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateIntervalMs)
@@ -26,6 +34,12 @@ mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateInterval
     // Background images do not scale: give their widgets the images' size.
     fitToImage(ui->label_netP, QLatin1String(kWifiImage));
     fitToImage(ui->widget_2, QLatin1String(kQRCodeImage));
+
+    // The headsets area sits under the QR card, above the bottom spacer.
+    headsets = new HeadsetsView(this);
+    const int bottom = ui->verticalLayout->count() - 1;
+    ui->verticalLayout->insertSpacing(bottom, kHeadsetsGap);
+    ui->verticalLayout->insertWidget(bottom + 1, headsets);
 
     const int configuredPort = AppSettings::instance()->UDPPort();
     if (configuredPort > 0 && configuredPort <= 65535) {
@@ -50,11 +64,49 @@ mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateInterval
     presenceTimer->setInterval(presenceIntervalMs);
     connect(presenceTimer, &QTimer::timeout, this, &mainMenu::slotSendMessage);
     presenceTimer->start();
+
+    // The server's record is read once a second at most: a copy of a small
+    // table, so the panel never waits on requests being served.
+    headsetsTimer = new QTimer(this);
+    headsetsTimer->setObjectName(QStringLiteral("headsetsTimer"));
+    headsetsTimer->setInterval(kHeadsetsIntervalMs);
+    connect(headsetsTimer, &QTimer::timeout, this, &mainMenu::slotUpdateHeadsets);
+    headsetsTimer->start();
+    slotUpdateHeadsets();
 }
 
 mainMenu::~mainMenu()
 {
     delete ui;
+}
+
+void mainMenu::setClientRecord(const QSharedPointer<RecentClients> &record)
+{
+    clientRecord = record;
+    slotUpdateHeadsets();
+}
+
+void mainMenu::slotUpdateHeadsets()
+{
+    const QVector<RecentClients::Client> clients = clientRecord ? clientRecord->clients() : QVector<RecentClients::Client>();
+    headsets->showState(clients, announcer->lastTargets(), AppSettings::instance()->serverPort(), udpPort);
+}
+
+QString mainMenu::pageAddress() const
+{
+    if (shownIp.isEmpty())
+        return QString();
+    return QStringLiteral("http://%1:%2/").arg(shownIp).arg(shownPort);
+}
+
+void mainMenu::drawQRCode()
+{
+    const QString address = pageAddress();
+    const QImage code = address.isEmpty() ? QImage() : QrCodeImage::render(address, ui->label_QRCode->maximumWidth());
+    if (code.isNull())
+        ui->label_QRCode->clear();
+    else
+        ui->label_QRCode->setPixmap(QPixmap::fromImage(code));
 }
 
 void mainMenu::initUDP()
@@ -90,8 +142,12 @@ void mainMenu::slotUpdateNetState()
     if (!NetworkState::isNetworkAlive() || (!ip.isEmpty() && NetworkState::isLoopbackAddress(QHostAddress(ip)))) {
         // The label is cleared with shownIp, so a later connected look without
         // an address never shows a stale one.
+        const bool wasShown = !shownIp.isEmpty();
         shownIp.clear();
         ui->label_IP->clear();
+        drawQRCode();
+        if (wasShown)
+            emit sglAddressChanged(QString(), 0);
         ui->label_netP->setStyleSheet(QLatin1String(kDisconnectedStyle));
         ui->widget_IP->hide();
         ui->widget_2->hide();
@@ -103,6 +159,8 @@ void mainMenu::slotUpdateNetState()
         shownIp = ip;
         shownPort = port;
         ui->label_IP->setText(ip);
+        drawQRCode();
+        emit sglAddressChanged(ip, port);
     }
     ui->widget_IP->show();
     ui->widget_2->show();

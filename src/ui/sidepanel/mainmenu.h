@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QFrame>
+#include <QSharedPointer>
 #include <QString>
 
+class HeadsetsView;
 class QTimer;
+class RecentClients;
 class UdpAnnouncer;
 
 namespace Ui {
@@ -25,22 +28,39 @@ public:
     // Broadcasts one text; returns the number of datagrams sent.
     int sendMessage(const QString &text);
 
+    // The record of the clients the server heard, shown in the headsets
+    // area (read at most once a second).
+    void setClientRecord(const QSharedPointer<RecentClients> &record);
+
+    // The address of the web page as shown (http://<address>:<port>/);
+    // empty while no address is shown.
+    QString pageAddress() const;
+
+signals:
+    // The address or port shown to the user changed (address empty: none).
+    void sglAddressChanged(const QString &address, int port);
+
 public slots:
     void slotUpdateNetState();
     void slotSendMessage();
     void slotSendUpdateUDP();
     void slotSendRefreshUDP();
+    void slotUpdateHeadsets();
 
 private:
     void initUDP();
     QString presenceText() const;
     void fitToImage(QWidget *widget, const QString &resource);
+    void drawQRCode();
 
     Ui::mainMenu *ui;
     quint16 udpPort = 9090;
     UdpAnnouncer *announcer = nullptr;
     QTimer *presenceTimer = nullptr;
     QTimer *netStateTimer = nullptr;
+    QTimer *headsetsTimer = nullptr;
+    HeadsetsView *headsets = nullptr;
+    QSharedPointer<RecentClients> clientRecord;
     QString shownIp;
     int shownPort = 0;
 };
