@@ -294,11 +294,11 @@ Please wait a moment.</translation>
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>show window</translation>
+        <translation>Show window</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>quit</translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>No network</source>

@@ -293,11 +293,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>mostrar ventana</translation>
+        <translation>Mostrar ventana</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>salir</translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>No network</source>

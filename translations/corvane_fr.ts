@@ -293,11 +293,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>afficher la fenêtre</translation>
+        <translation>Afficher la fenêtre</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>quitter</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>No network</source>

@@ -293,11 +293,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>mostra finestra</translation>
+        <translation>Mostra finestra</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>esci</translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>No network</source>

@@ -320,7 +320,7 @@
     <name>WebPage</name>
     <message>
         <source>Video library</source>
-        <translation>ビデオライブラリ</translation>
+        <translation>動画ライブラリ</translation>
     </message>
     <message>
         <source>Loading the library…</source>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>Choose a video to play it here.</source>
-        <translation>ビデオを選ぶとここで再生します。</translation>
+        <translation>動画を選ぶとここで再生します。</translation>
     </message>
     <message>
         <source>%1 MB</source>

@@ -320,7 +320,7 @@
     <name>WebPage</name>
     <message>
         <source>Video library</source>
-        <translation>비디오 라이브러리</translation>
+        <translation>동영상 라이브러리</translation>
     </message>
     <message>
         <source>Loading the library…</source>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>Choose a video to play it here.</source>
-        <translation>비디오를 선택하면 여기서 재생됩니다.</translation>
+        <translation>동영상을 선택하면 여기서 재생됩니다.</translation>
     </message>
     <message>
         <source>%1 MB</source>

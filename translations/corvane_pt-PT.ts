@@ -293,11 +293,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>mostrar janela</translation>
+        <translation>Mostrar janela</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>sair</translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>No network</source>

@@ -293,11 +293,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>показать окно</translation>
+        <translation>Показать окно</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>выход</translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>No network</source>

@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>quit</source>
-        <translation>結束</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>No network</source>
