@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">Neueste Version: %1</translation>
+        <translation>Neueste Version: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">Aktualisieren</translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">Netzwerkfehler</translation>
+        <translation>Netzwerkfehler</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">Sie haben bereits die neueste Version</translation>
+        <translation>Sie haben bereits die neueste Version</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">Nach Updates suchen</translation>
+        <translation>Nach Updates suchen</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">Aktuelle Version: </translation>
+        <translation>Aktuelle Version: </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">Entwickelt von NuvoVR</translation>
+        <translation>Entwickelt von NuvoVR</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">Support: https://www.nuvovr.example/faq/</translation>
+        <translation>Support: https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">Website: https://www.nuvovr.example/</translation>
+        <translation>Website: https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">Open-Source-Lizenzen</translation>
+        <translation>Open-Source-Lizenzen</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/de.html</translation>
+        <translation>https://www.nuvovr.example/faq/de.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/de.html</translation>
+        <translation>https://www.nuvovr.example/faq/de.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">Neueste Version: %1</translation>
+        <translation>Neueste Version: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">Beenden</translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>Videodateien(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Alle Dateien(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>Die Videobibliothek konnte nicht gespeichert werden, daher wurde nichts gelöscht. Bitte prüfen Sie den freien Speicherplatz und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -221,43 +225,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Nuvo Assistent</translation>
+        <translation>Nuvo Assistent</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">Aktualisieren</translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">Neuerungen</translation>
+        <translation>Neuerungen</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">Sie haben bereits die neueste Version</translation>
+        <translation>Sie haben bereits die neueste Version</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">Wird aktualisiert…</translation>
+        <translation>Wird aktualisiert…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">Aktualisierung fehlgeschlagen</translation>
+        <translation>Aktualisierung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">Erneut versuchen</translation>
+        <translation>Erneut versuchen</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">Ordner kann nicht angelegt werden, Aktualisierung fehlgeschlagen</translation>
+        <translation>Ordner kann nicht angelegt werden, Aktualisierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. Schnellerer Start&lt;br/&gt;2. Fehlerbehebungen&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -312,7 +320,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">Keine Netzwerkverbindung</translation>
+        <translation>Keine Netzwerkverbindung</translation>
     </message>
 </context>
 <context>

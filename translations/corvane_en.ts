@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">Latest version: %1</translation>
+        <translation>Latest version: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">Update</translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">Network error</translation>
+        <translation>Network error</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">You have the latest version</translation>
+        <translation>You have the latest version</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">Check for updates</translation>
+        <translation>Check for updates</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">Current version: </translation>
+        <translation>Current version: </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">Developed by NuvoVR</translation>
+        <translation>Developed by NuvoVR</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">Support: https://www.nuvovr.example/faq/</translation>
+        <translation>Support: https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">Website: https://www.nuvovr.example/</translation>
+        <translation>Website: https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">Open-source licences</translation>
+        <translation>Open-source licences</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/en.html</translation>
+        <translation>https://www.nuvovr.example/faq/en.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/en.html</translation>
+        <translation>https://www.nuvovr.example/faq/en.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">Latest version: %1</translation>
+        <translation>Latest version: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">Quit</translation>
+        <translation>Quit</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>Video Files(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All Files(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -222,43 +226,47 @@ Please wait a moment.</translation>
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Nuvo helper</translation>
+        <translation>Nuvo helper</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">Update</translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">What&apos;s new</translation>
+        <translation>What&apos;s new</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">You have the latest version</translation>
+        <translation>You have the latest version</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">Updating…</translation>
+        <translation>Updating…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">Update failed</translation>
+        <translation>Update failed</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">Try again</translation>
+        <translation>Try again</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">Could not create the update folder. Update failed.</translation>
+        <translation>Could not create the update folder. Update failed.</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -313,7 +321,7 @@ Please wait a moment.</translation>
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">No network connection</translation>
+        <translation>No network connection</translation>
     </message>
 </context>
 <context>

@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">Última versión: %1</translation>
+        <translation>Última versión: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">Actualizar</translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">Error de red</translation>
+        <translation>Error de red</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">Ya tiene la última versión</translation>
+        <translation>Ya tiene la última versión</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">Buscar actualizaciones</translation>
+        <translation>Buscar actualizaciones</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">Versión actual: </translation>
+        <translation>Versión actual: </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">Desarrollado por NuvoVR</translation>
+        <translation>Desarrollado por NuvoVR</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">Soporte: https://www.nuvovr.example/faq/</translation>
+        <translation>Soporte: https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">Sitio web: https://www.nuvovr.example/</translation>
+        <translation>Sitio web: https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">Licencias de código abierto</translation>
+        <translation>Licencias de código abierto</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/es.html</translation>
+        <translation>https://www.nuvovr.example/faq/es.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/es.html</translation>
+        <translation>https://www.nuvovr.example/faq/es.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">Última versión: %1</translation>
+        <translation>Última versión: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">Salir</translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>Archivos de vídeo(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Todos los archivos(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>No se pudo guardar la biblioteca de vídeos, así que no se ha eliminado nada. Compruebe el espacio libre en el disco e inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -221,43 +225,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Asistente Nuvo</translation>
+        <translation>Asistente Nuvo</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">Actualizar</translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">Novedades</translation>
+        <translation>Novedades</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">Ya tiene la última versión</translation>
+        <translation>Ya tiene la última versión</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">Actualizando…</translation>
+        <translation>Actualizando…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">Error al actualizar</translation>
+        <translation>Error al actualizar</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">Reintentar</translation>
+        <translation>Reintentar</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">No se puede crear la carpeta; error al actualizar</translation>
+        <translation>No se puede crear la carpeta; error al actualizar</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. Inicio más rápido&lt;br/&gt;2. Correcciones&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -312,7 +320,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">Sin conexión de red</translation>
+        <translation>Sin conexión de red</translation>
     </message>
 </context>
 <context>

@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">Dernière version&#xa0;: %1</translation>
+        <translation>Dernière version&#xa0;: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">Mettre à jour</translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">Erreur réseau</translation>
+        <translation>Erreur réseau</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">Vous avez déjà la dernière version</translation>
+        <translation>Vous avez déjà la dernière version</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">Rechercher des mises à jour</translation>
+        <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">Version actuelle&#xa0;: </translation>
+        <translation>Version actuelle&#xa0;: </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">Développé par NuvoVR</translation>
+        <translation>Développé par NuvoVR</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">Assistance&#xa0;: https://www.nuvovr.example/faq/</translation>
+        <translation>Assistance&#xa0;: https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">Site web&#xa0;: https://www.nuvovr.example/</translation>
+        <translation>Site web&#xa0;: https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">Licences open source</translation>
+        <translation>Licences open source</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/fr.html</translation>
+        <translation>https://www.nuvovr.example/faq/fr.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/fr.html</translation>
+        <translation>https://www.nuvovr.example/faq/fr.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">Dernière version&#xa0;: %1</translation>
+        <translation>Dernière version&#xa0;: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>Fichiers vidéo(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Tous les fichiers(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>La vidéothèque n'a pas pu être enregistrée, rien n'a donc été supprimé. Vérifiez l'espace disque disponible et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -221,43 +225,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Assistant Nuvo</translation>
+        <translation>Assistant Nuvo</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">Mettre à jour</translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">Nouveautés</translation>
+        <translation>Nouveautés</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">Vous avez déjà la dernière version</translation>
+        <translation>Vous avez déjà la dernière version</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">Mise à jour en cours…</translation>
+        <translation>Mise à jour en cours…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">Échec de la mise à jour</translation>
+        <translation>Échec de la mise à jour</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">Réessayer</translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">Impossible de créer le dossier, échec de la mise à jour</translation>
+        <translation>Impossible de créer le dossier, échec de la mise à jour</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. Démarrage plus rapide&lt;br/&gt;2. Corrections&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -312,7 +320,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">Aucune connexion réseau</translation>
+        <translation>Aucune connexion réseau</translation>
     </message>
 </context>
 <context>

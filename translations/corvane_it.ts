@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">Ultima versione: %1</translation>
+        <translation>Ultima versione: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">Aggiorna</translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">Errore di rete</translation>
+        <translation>Errore di rete</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">Hai già l&apos;ultima versione</translation>
+        <translation>Hai già l&apos;ultima versione</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">Verifica aggiornamenti</translation>
+        <translation>Verifica aggiornamenti</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">Versione attuale: </translation>
+        <translation>Versione attuale: </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">Sviluppato da NuvoVR</translation>
+        <translation>Sviluppato da NuvoVR</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">Assistenza: https://www.nuvovr.example/faq/</translation>
+        <translation>Assistenza: https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">Sito web: https://www.nuvovr.example/</translation>
+        <translation>Sito web: https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">Licenze open source</translation>
+        <translation>Licenze open source</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/it.html</translation>
+        <translation>https://www.nuvovr.example/faq/it.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/it.html</translation>
+        <translation>https://www.nuvovr.example/faq/it.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">Ultima versione: %1</translation>
+        <translation>Ultima versione: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">Esci</translation>
+        <translation>Esci</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>File video(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Tutti i file(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>Impossibile salvare la libreria video, quindi non è stato eliminato nulla. Controlla lo spazio libero su disco e riprova.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -221,43 +225,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Assistente Nuvo</translation>
+        <translation>Assistente Nuvo</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">Aggiorna</translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">Novità</translation>
+        <translation>Novità</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">Hai già l&apos;ultima versione</translation>
+        <translation>Hai già l&apos;ultima versione</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">Aggiornamento in corso…</translation>
+        <translation>Aggiornamento in corso…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">Aggiornamento non riuscito</translation>
+        <translation>Aggiornamento non riuscito</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">Riprova</translation>
+        <translation>Riprova</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">Impossibile creare la cartella, aggiornamento non riuscito</translation>
+        <translation>Impossibile creare la cartella, aggiornamento non riuscito</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. Avvio più rapido&lt;br/&gt;2. Correzioni&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -312,7 +320,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">Nessuna connessione di rete</translation>
+        <translation>Nessuna connessione di rete</translation>
     </message>
 </context>
 <context>

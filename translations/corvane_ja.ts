@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">最新バージョン：%1</translation>
+        <translation>最新バージョン：%1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">更新</translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">ネットワークエラー</translation>
+        <translation>ネットワークエラー</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">最新バージョンです</translation>
+        <translation>最新バージョンです</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">アップデートを確認</translation>
+        <translation>アップデートを確認</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">現在のバージョン：</translation>
+        <translation>現在のバージョン：</translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">開発元：NuvoVR</translation>
+        <translation>開発元：NuvoVR</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">サポート：https://www.nuvovr.example/faq/</translation>
+        <translation>サポート：https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">ウェブサイト：https://www.nuvovr.example/</translation>
+        <translation>ウェブサイト：https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">オープンソースライセンス</translation>
+        <translation>オープンソースライセンス</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/ja.html</translation>
+        <translation>https://www.nuvovr.example/faq/ja.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/ja.html</translation>
+        <translation>https://www.nuvovr.example/faq/ja.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">最新バージョン：%1</translation>
+        <translation>最新バージョン：%1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">終了</translation>
+        <translation>終了</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>動画ファイル(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;すべてのファイル(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>ビデオライブラリを保存できなかったため、何も削除されていません。ディスクの空き容量を確認して、もう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -222,43 +226,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Nuvo ヘルパー</translation>
+        <translation>Nuvo ヘルパー</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">更新</translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">更新内容</translation>
+        <translation>更新内容</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">最新バージョンです</translation>
+        <translation>最新バージョンです</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">更新しています…</translation>
+        <translation>更新しています…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">更新に失敗しました</translation>
+        <translation>更新に失敗しました</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">再試行</translation>
+        <translation>再試行</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">フォルダーを作成できないため、更新に失敗しました</translation>
+        <translation>フォルダーを作成できないため、更新に失敗しました</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. 起動の高速化&lt;br/&gt;2. 不具合の修正&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -313,7 +321,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">ネットワークに接続されていません</translation>
+        <translation>ネットワークに接続されていません</translation>
     </message>
 </context>
 <context>

@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">최신 버전: %1</translation>
+        <translation>최신 버전: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">업데이트</translation>
+        <translation>업데이트</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">네트워크 오류</translation>
+        <translation>네트워크 오류</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">최신 버전입니다</translation>
+        <translation>최신 버전입니다</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">업데이트 확인</translation>
+        <translation>업데이트 확인</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">현재 버전: </translation>
+        <translation>현재 버전: </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">개발사: NuvoVR</translation>
+        <translation>개발사: NuvoVR</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">고객 지원: https://www.nuvovr.example/faq/</translation>
+        <translation>고객 지원: https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">웹사이트: https://www.nuvovr.example/</translation>
+        <translation>웹사이트: https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">오픈 소스 라이선스</translation>
+        <translation>오픈 소스 라이선스</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/ko.html</translation>
+        <translation>https://www.nuvovr.example/faq/ko.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/ko.html</translation>
+        <translation>https://www.nuvovr.example/faq/ko.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">최신 버전: %1</translation>
+        <translation>최신 버전: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">종료</translation>
+        <translation>종료</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>동영상 파일(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;모든 파일(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>비디오 라이브러리를 저장할 수 없어 아무것도 삭제되지 않았습니다. 디스크 여유 공간을 확인한 후 다시 시도하세요.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -222,43 +226,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Nuvo 도우미</translation>
+        <translation>Nuvo 도우미</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">업데이트</translation>
+        <translation>업데이트</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">업데이트 내용</translation>
+        <translation>업데이트 내용</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">최신 버전입니다</translation>
+        <translation>최신 버전입니다</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">업데이트하는 중…</translation>
+        <translation>업데이트하는 중…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">업데이트 실패</translation>
+        <translation>업데이트 실패</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">다시 시도</translation>
+        <translation>다시 시도</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">닫기</translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">폴더를 만들 수 없어 업데이트에 실패했습니다</translation>
+        <translation>폴더를 만들 수 없어 업데이트에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. 더 빠른 시작&lt;br/&gt;2. 오류 수정&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -313,7 +321,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">네트워크에 연결되어 있지 않습니다</translation>
+        <translation>네트워크에 연결되어 있지 않습니다</translation>
     </message>
 </context>
 <context>

@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">Versão mais recente: %1</translation>
+        <translation>Versão mais recente: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">Atualizar</translation>
+        <translation>Atualizar</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">Erro de rede</translation>
+        <translation>Erro de rede</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">Já tem a versão mais recente</translation>
+        <translation>Já tem a versão mais recente</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">Procurar atualizações</translation>
+        <translation>Procurar atualizações</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">Versão atual: </translation>
+        <translation>Versão atual: </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">Desenvolvido pela NuvoVR</translation>
+        <translation>Desenvolvido pela NuvoVR</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">Apoio: https://www.nuvovr.example/faq/</translation>
+        <translation>Apoio: https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">Sítio web: https://www.nuvovr.example/</translation>
+        <translation>Sítio web: https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">Licenças de código aberto</translation>
+        <translation>Licenças de código aberto</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/pt-PT.html</translation>
+        <translation>https://www.nuvovr.example/faq/pt-PT.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/pt-PT.html</translation>
+        <translation>https://www.nuvovr.example/faq/pt-PT.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">Versão mais recente: %1</translation>
+        <translation>Versão mais recente: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">Sair</translation>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>Ficheiros de vídeo(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Todos os ficheiros(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>Não foi possível guardar a biblioteca de vídeos, pelo que nada foi eliminado. Verifique o espaço livre no disco e tente novamente.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -221,43 +225,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Assistente Nuvo</translation>
+        <translation>Assistente Nuvo</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">Atualizar</translation>
+        <translation>Atualizar</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">Novidades</translation>
+        <translation>Novidades</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">Já tem a versão mais recente</translation>
+        <translation>Já tem a versão mais recente</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">A atualizar…</translation>
+        <translation>A atualizar…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">Falha na atualização</translation>
+        <translation>Falha na atualização</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">Tentar novamente</translation>
+        <translation>Tentar novamente</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">Fechar</translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">Não é possível criar a pasta; falha na atualização</translation>
+        <translation>Não é possível criar a pasta; falha na atualização</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. Arranque mais rápido&lt;br/&gt;2. Correções&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -312,7 +320,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">Sem ligação de rede</translation>
+        <translation>Sem ligação de rede</translation>
     </message>
 </context>
 <context>

@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">Последняя версия: %1</translation>
+        <translation>Последняя версия: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">Обновить</translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">Ошибка сети</translation>
+        <translation>Ошибка сети</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">У вас последняя версия</translation>
+        <translation>У вас последняя версия</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">Проверить обновления</translation>
+        <translation>Проверить обновления</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">Текущая версия: </translation>
+        <translation>Текущая версия: </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">Разработчик: NuvoVR</translation>
+        <translation>Разработчик: NuvoVR</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">Поддержка: https://www.nuvovr.example/faq/</translation>
+        <translation>Поддержка: https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">Сайт: https://www.nuvovr.example/</translation>
+        <translation>Сайт: https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">Лицензии открытого ПО</translation>
+        <translation>Лицензии открытого ПО</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/ru.html</translation>
+        <translation>https://www.nuvovr.example/faq/ru.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/ru.html</translation>
+        <translation>https://www.nuvovr.example/faq/ru.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">Последняя версия: %1</translation>
+        <translation>Последняя версия: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">Выйти</translation>
+        <translation>Выйти</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>Видеофайлы(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;Все файлы(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>Не удалось сохранить видеотеку, поэтому ничего не удалено. Проверьте свободное место на диске и повторите попытку.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -221,43 +225,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Помощник Nuvo</translation>
+        <translation>Помощник Nuvo</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">Обновить</translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">Что нового</translation>
+        <translation>Что нового</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">У вас последняя версия</translation>
+        <translation>У вас последняя версия</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">Обновление…</translation>
+        <translation>Обновление…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">Не удалось обновить</translation>
+        <translation>Не удалось обновить</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">Повторить</translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">Закрыть</translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">Не удалось создать папку, обновление не выполнено</translation>
+        <translation>Не удалось создать папку, обновление не выполнено</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. Более быстрый запуск&lt;br/&gt;2. Исправления&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -312,7 +320,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">Нет подключения к сети</translation>
+        <translation>Нет подключения к сети</translation>
     </message>
 </context>
 <context>

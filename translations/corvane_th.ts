@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">เวอร์ชันล่าสุด: %1</translation>
+        <translation>เวอร์ชันล่าสุด: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">ยกเลิก</translation>
+        <translation>ยกเลิก</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">อัปเดต</translation>
+        <translation>อัปเดต</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">เครือข่ายขัดข้อง</translation>
+        <translation>เครือข่ายขัดข้อง</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">เป็นเวอร์ชันล่าสุดแล้ว</translation>
+        <translation>เป็นเวอร์ชันล่าสุดแล้ว</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">ตรวจสอบการอัปเดต</translation>
+        <translation>ตรวจสอบการอัปเดต</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">เวอร์ชันปัจจุบัน: </translation>
+        <translation>เวอร์ชันปัจจุบัน: </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">พัฒนาโดย NuvoVR</translation>
+        <translation>พัฒนาโดย NuvoVR</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">ฝ่ายสนับสนุน: https://www.nuvovr.example/faq/</translation>
+        <translation>ฝ่ายสนับสนุน: https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">เว็บไซต์: https://www.nuvovr.example/</translation>
+        <translation>เว็บไซต์: https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">สัญญาอนุญาตโอเพนซอร์ส</translation>
+        <translation>สัญญาอนุญาตโอเพนซอร์ส</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/th.html</translation>
+        <translation>https://www.nuvovr.example/faq/th.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/th.html</translation>
+        <translation>https://www.nuvovr.example/faq/th.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">เวอร์ชันล่าสุด: %1</translation>
+        <translation>เวอร์ชันล่าสุด: %1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">ยกเลิก</translation>
+        <translation>ยกเลิก</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">ออก</translation>
+        <translation>ออก</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>ไฟล์วิดีโอ(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;ไฟล์ทั้งหมด(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>ไม่สามารถบันทึกคลังวิดีโอได้ จึงไม่มีสิ่งใดถูกลบ โปรดตรวจสอบพื้นที่ว่างในดิสก์แล้วลองอีกครั้ง</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -221,43 +225,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">ตัวช่วย Nuvo</translation>
+        <translation>ตัวช่วย Nuvo</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">อัปเดต</translation>
+        <translation>อัปเดต</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">ยกเลิก</translation>
+        <translation>ยกเลิก</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">มีอะไรใหม่</translation>
+        <translation>มีอะไรใหม่</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">เป็นเวอร์ชันล่าสุดแล้ว</translation>
+        <translation>เป็นเวอร์ชันล่าสุดแล้ว</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">กำลังอัปเดต…</translation>
+        <translation>กำลังอัปเดต…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">อัปเดตไม่สำเร็จ</translation>
+        <translation>อัปเดตไม่สำเร็จ</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">ลองอีกครั้ง</translation>
+        <translation>ลองอีกครั้ง</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">ปิด</translation>
+        <translation>ปิด</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">ไม่สามารถสร้างโฟลเดอร์ได้ การอัปเดตล้มเหลว</translation>
+        <translation>ไม่สามารถสร้างโฟลเดอร์ได้ การอัปเดตล้มเหลว</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. เริ่มทำงานเร็วขึ้น&lt;br/&gt;2. แก้ไขข้อบกพร่อง&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -312,7 +320,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">ไม่มีการเชื่อมต่อเครือข่าย</translation>
+        <translation>ไม่มีการเชื่อมต่อเครือข่าย</translation>
     </message>
 </context>
 <context>

@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">最新版本：%1</translation>
+        <translation>最新版本：%1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">更新</translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">網路錯誤</translation>
+        <translation>網路錯誤</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">已是最新版本</translation>
+        <translation>已是最新版本</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">檢查更新</translation>
+        <translation>檢查更新</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">目前版本：</translation>
+        <translation>目前版本：</translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">由 NuvoVR 開發</translation>
+        <translation>由 NuvoVR 開發</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">技術支援：https://www.nuvovr.example/faq/</translation>
+        <translation>技術支援：https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">網站：https://www.nuvovr.example/</translation>
+        <translation>網站：https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">開放原始碼授權</translation>
+        <translation>開放原始碼授權</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/zh-TW.html</translation>
+        <translation>https://www.nuvovr.example/faq/zh-TW.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/zh-TW.html</translation>
+        <translation>https://www.nuvovr.example/faq/zh-TW.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">最新版本：%1</translation>
+        <translation>最新版本：%1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">結束</translation>
+        <translation>結束</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>影片檔案(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;所有檔案(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>無法儲存影片庫，因此未刪除任何內容。請檢查磁碟的可用空間，然後再試一次。</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -221,43 +225,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Nuvo 助手</translation>
+        <translation>Nuvo 助手</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">更新</translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">更新內容</translation>
+        <translation>更新內容</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">已是最新版本</translation>
+        <translation>已是最新版本</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">正在更新…</translation>
+        <translation>正在更新…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">更新失敗</translation>
+        <translation>更新失敗</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">重新更新</translation>
+        <translation>重新更新</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">無法建立資料夾，更新失敗</translation>
+        <translation>無法建立資料夾，更新失敗</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. 啟動更快速&lt;br/&gt;2. 錯誤修正&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -312,7 +320,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">沒有網路連線</translation>
+        <translation>沒有網路連線</translation>
     </message>
 </context>
 <context>

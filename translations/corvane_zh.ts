@@ -9,58 +9,58 @@
     </message>
     <message>
         <source>latest version: %1</source>
-        <translation type="vanished">最新版本：%1</translation>
+        <translation>最新版本：%1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="vanished">更新</translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>net error</source>
-        <translation type="vanished">网络错误</translation>
+        <translation>网络错误</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">当前已是最新版本</translation>
+        <translation>当前已是最新版本</translation>
     </message>
     <message>
         <source>check update</source>
-        <translation type="vanished">检查更新</translation>
+        <translation>检查更新</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="vanished">当前版本：</translation>
+        <translation>当前版本：</translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="vanished">由 NuvoVR 开发</translation>
+        <translation>由 NuvoVR 开发</translation>
     </message>
     <message>
         <source>telephone</source>
-        <translation type="vanished">技术支持：https://www.nuvovr.example/faq/</translation>
+        <translation>技术支持：https://www.nuvovr.example/faq/</translation>
     </message>
     <message>
         <source>web</source>
-        <translation type="vanished">官方网站：https://www.nuvovr.example/</translation>
+        <translation>官方网站：https://www.nuvovr.example/</translation>
     </message>
     <message>
         <source>openSource</source>
-        <translation type="vanished">开源许可</translation>
+        <translation>开源许可</translation>
     </message>
 </context>
 <context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/zh.html</translation>
+        <translation>https://www.nuvovr.example/faq/zh.html</translation>
     </message>
     <message>
         <source>FaqPageUrl_Domestic</source>
-        <translation type="vanished">https://www.nuvovr.example/faq/zh.html</translation>
+        <translation>https://www.nuvovr.example/faq/zh.html</translation>
     </message>
 </context>
 <context>
@@ -86,15 +86,15 @@
     <name>Corvane</name>
     <message>
         <source>Latest version: %1</source>
-        <translation type="vanished">最新版本：%1</translation>
+        <translation>最新版本：%1</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation type="vanished">退出</translation>
+        <translation>退出</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@
         <source>Video File(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;All File(*.*)</source>
         <translation>视频文件(*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg *.webm *.vob *.swf *.rm *.ts);;所有文件(*.*)</translation>
     </message>
+    <message>
+        <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
+        <translation>无法保存视频库，因此没有删除任何内容。请检查磁盘的可用空间，然后重试。</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -221,43 +225,47 @@
     <name>NuvoHomeUpdateDesc</name>
     <message>
         <source>Nuvo helper</source>
-        <translation type="vanished">Nuvo 助手</translation>
+        <translation>Nuvo 助手</translation>
     </message>
     <message>
         <source>updeta</source>
-        <translation type="vanished">更新</translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="vanished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>desc</source>
-        <translation type="vanished">更新内容</translation>
+        <translation>更新内容</translation>
     </message>
     <message>
         <source>it is the latest version</source>
-        <translation type="vanished">当前已是最新版本</translation>
+        <translation>当前已是最新版本</translation>
     </message>
     <message>
         <source>Updating</source>
-        <translation type="vanished">正在更新…</translation>
+        <translation>正在更新…</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="vanished">更新失败</translation>
+        <translation>更新失败</translation>
     </message>
     <message>
         <source>Update again</source>
-        <translation type="vanished">重新更新</translation>
+        <translation>重新更新</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="vanished">关闭</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Unable to create a new folder, update failed</source>
-        <translation type="vanished">无法创建文件夹，更新失败</translation>
+        <translation>无法创建文件夹，更新失败</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. 启动更快&lt;br/&gt;2. 问题修复&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -312,7 +320,7 @@
     <name>UserGuide</name>
     <message>
         <source>no net</source>
-        <translation type="vanished">网络未连接</translation>
+        <translation>网络未连接</translation>
     </message>
 </context>
 <context>

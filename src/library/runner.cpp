@@ -35,6 +35,14 @@ Runner::~Runner()
     wait();
 }
 
+void Runner::setKnownVideos(const QList<CorvaneVideoInfo *> &videos)
+{
+    m_knownVideos.clear();
+    for (const CorvaneVideoInfo *info : videos)
+        if (info)
+            m_knownVideos.append(*info);
+}
+
 QString Runner::acceptedExtensions()
 {
     return QStringLiteral("*.mp4 *.avi *.mkv *.mov *.mpg *.rmvb *.wmv *.flv *.3gp *.asf *.f4v *.m4v *.mpeg "
@@ -53,10 +61,15 @@ void Runner::run()
         qDebug() << this << "run(). while in ";
         m_parsedAny = false;
 
-        for (const QString &path : qAsConst(m_files))
+        for (const QString &path : qAsConst(m_files)) {
+            if (isInterruptionRequested())
+                break;
             ParseFiles(path);
+        }
 
         for (const QUrl &url : qAsConst(m_urls)) {
+            if (isInterruptionRequested())
+                break;
             const QString localPath = url.toLocalFile();
             const QString fileName = url.fileName(QUrl::FullyDecoded);
             const QStringList parts = fileName.split(QLatin1Char('.'), Qt::KeepEmptyParts);
@@ -68,6 +81,10 @@ void Runner::run()
         }
 
         m_running = false;
+        if (isInterruptionRequested()) {
+            qDebug() << this << "run(). stopped before the end";
+            break;
+        }
         if (!m_parsedAny)
             break;
         emit sglUpdateFinish();
@@ -77,9 +94,9 @@ void Runner::run()
 
 void Runner::ParseFiles(const QString &path)
 {
-    for (const CorvaneVideoInfo *known : qAsConst(m_knownVideos)) {
-        if (known && known->videoPathReal == path) {
-            emit sglAbnormal(QStringList{tr("already add the video"), known->video});
+    for (const CorvaneVideoInfo &known : qAsConst(m_knownVideos)) {
+        if (known.videoPathReal == path) {
+            emit sglAbnormal(QStringList{tr("already add the video"), known.video});
             return;
         }
     }
@@ -98,19 +115,19 @@ CorvaneVideoInfo *Runner::createVideoInfo(const QString &path)
         return nullptr;
     }
 
-    const QString posterFolder = Session::instance()->getDataPath() + QStringLiteral("/videoPictures/");
-    if (!QDir().mkpath(posterFolder))
+    // No data folder: the poster goes nowhere (never to the file system's root).
+    const QString dataPath = Session::instance()->getDataPath();
+    const QString posterFolder = dataPath.isEmpty() ? QString() : dataPath + QStringLiteral("/videoPictures/");
+    if (posterFolder.isEmpty() || !QDir().mkpath(posterFolder))
         qWarning() << "cannot create the poster folder" << posterFolder;
 
     // Unique even when two files are probed in the same millisecond.
     QSet<QString> taken;
-    for (const CorvaneVideoInfo *known : qAsConst(m_knownVideos)) {
-        if (known)
-            taken.insert(known->videoPath);
-    }
+    for (const CorvaneVideoInfo &known : qAsConst(m_knownVideos))
+        taken.insert(known.videoPath);
     const QString baseName = VideoId::next(taken, posterFolder);
     const QString posterName = baseName + QStringLiteral(".png");
-    const QString posterPath = posterFolder + posterName;
+    const QString posterPath = posterFolder.isEmpty() ? QString() : posterFolder + posterName;
 
     const int length = vid2picretdur(path.toUtf8(), posterPath);
 

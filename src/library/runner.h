@@ -10,7 +10,8 @@
 // The probing thread of one add operation: for each file it makes a
 // CorvaneVideoInfo (size, duration, poster PNG) and sends it to the page.
 // The page fills exactly one of setFiles/setUrls and setKnownVideos before
-// start(); every signal reaches the page queued.
+// start(); every signal reaches the page queued. requestInterruption() ends
+// the run after the file being probed.
 class Runner : public QThread
 {
     Q_OBJECT
@@ -25,9 +26,9 @@ public:
 
     void setFiles(const QStringList &files) { m_files = files; }
     void setUrls(const QList<QUrl> &urls) { m_urls = urls; }
-    // A copy of the page's videoList; the records stay owned by the page,
-    // which keeps them alive and unchanged until the thread has finished.
-    void setKnownVideos(const QList<CorvaneVideoInfo *> &videos) { m_knownVideos = videos; }
+    // The page's videoList as it is now, copied record by record: the page
+    // may change or free its records while the thread runs.
+    void setKnownVideos(const QList<CorvaneVideoInfo *> &videos);
 
     // Duplicate test, then createVideoInfo; emits sglParse or sglAbnormal.
     void ParseFiles(const QString &path);
@@ -52,5 +53,5 @@ private:
     bool m_parsedAny = false;
     QList<QUrl> m_urls;
     QStringList m_files;
-    QList<CorvaneVideoInfo *> m_knownVideos;
+    QList<CorvaneVideoInfo> m_knownVideos;
 };

@@ -38,7 +38,10 @@ qint64 endOfWholeRecords(QFile &file)
 
 bool writeWhole(QSaveFile &file, const QByteArray &bytes)
 {
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile buffers: a write that does not fit (full disk, file-size
+    // limit) fails only when the buffer is flushed, and commit() does not
+    // report that. Flushed here, so such a rewrite is refused.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         qWarning() << "library file: write failed" << file.fileName() << file.errorString();
         file.cancelWriting();
         return false;
@@ -67,12 +70,15 @@ QString VideoLibraryFile::folder() const
 
 QString VideoLibraryFile::filePath() const
 {
-    return folder() + QLatin1Char('/') + libraryFileName();
+    // No data folder: no file (never one at the root of the file system).
+    const QString where = folder();
+    return where.isEmpty() ? QString() : where + QLatin1Char('/') + libraryFileName();
 }
 
 QString VideoLibraryFile::jsonFilePath() const
 {
-    return folder() + QLatin1Char('/') + jsonFileName();
+    const QString where = folder();
+    return where.isEmpty() ? QString() : where + QLatin1Char('/') + jsonFileName();
 }
 
 QByteArray VideoLibraryFile::encodeRecord(const QString &itemText)

@@ -26,6 +26,9 @@ QString dataRoot();
 // state (listening, established, TIME_WAIT, ...). ok is set to false when the
 // table cannot be read at all.
 QList<quint16> tcpLocalPorts(bool *ok = nullptr);
+// The local ports of a table in the layout of /proc/net/tcp (head line, then
+// one endpoint per line); lines it cannot read are skipped.
+QList<quint16> tcpLocalPortsFromTable(const QByteArray &table);
 
 // True when some interface is up, running, not loopback and carries an address.
 bool isNetworkAlive();

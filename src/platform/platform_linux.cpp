@@ -117,14 +117,10 @@ QString dataRoot()
     return QDir::cleanPath(base + QStringLiteral("/NuvoVR/Brindlecast"));
 }
 
-static bool readTcpTable(const QString &path, QList<quint16> &ports)
+QList<quint16> tcpLocalPortsFromTable(const QByteArray &table)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "tcpLocalPorts: cannot read" << path << file.errorString();
-        return false;
-    }
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    QList<quint16> ports;
+    const QList<QByteArray> lines = table.split('\n');
     // First line: column heads. Then "sl local_address rem_address st ...",
     // local_address = HEXADDR:HEXPORT.
     for (int i = 1; i < lines.size(); ++i) {
@@ -140,6 +136,17 @@ static bool readTcpTable(const QString &path, QList<quint16> &ports)
         if (ok && port <= 0xFFFF)
             ports.append(quint16(port));
     }
+    return ports;
+}
+
+static bool readTcpTable(const QString &path, QList<quint16> &ports)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "tcpLocalPorts: cannot read" << path << file.errorString();
+        return false;
+    }
+    ports += tcpLocalPortsFromTable(file.readAll());
     return true;
 }
 

@@ -36,6 +36,16 @@ void AbstractManage::setIdleTimeout(int milliseconds)
     idleTimeoutMs = qMax(1, milliseconds);
 }
 
+void AbstractManage::setMaxConnections(int count)
+{
+    maxConnections_ = qMax(1, count);
+}
+
+void AbstractManage::setMaxPendingHandlers(int count)
+{
+    maxPendingHandlers_ = qMax(1, count);
+}
+
 int AbstractManage::idleTimeout() const
 {
     return idleTimeoutMs;
@@ -83,6 +93,15 @@ void AbstractManage::handleAccepted(const QPointer<Session> &session)
 {
     if (!session)
         return;
+    // Handler runs queued or running: past the bound the request is
+    // refused rather than queued, so a flood of packets cannot grow the
+    // queue without end.
+    if (pendingHandlers_.fetch_add(1) >= maxPendingHandlers_) {
+        --pendingHandlers_;
+        qWarning().noquote() << "HttpServer::Manage::handleAccepted: handler queue full, closing the connection";
+        session->closeWithoutReply();
+        return;
+    }
     // Counted before the task is queued, so the session outlives the handler.
     session->handlerStarted();
     QPointer<Session> guarded = session;
@@ -93,6 +112,7 @@ void AbstractManage::handleAccepted(const QPointer<Session> &session)
             httpAcceptedCallback_(guarded);
         if (guarded)
             guarded->handlerFinished();
+        --pendingHandlers_;
     });
 }
 

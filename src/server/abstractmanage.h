@@ -31,6 +31,16 @@ public:
     // Idle time-out of new connections, 30000 ms unless changed (tests).
     void setIdleTimeout(int milliseconds);
     int idleTimeout() const;
+    // Bounds on what clients can make the server hold. Each open connection
+    // may buffer up to a request head and body; each complete request waits
+    // for a handler thread. Past a bound the new connection (or request) is
+    // closed at once with one log line. A headset reads a video with a few
+    // parallel ranges, far below either bound.
+    static constexpr int kDefaultMaxConnections = 1000;
+    static constexpr int kDefaultMaxPendingHandlers = 256;
+    void setMaxConnections(int count);
+    void setMaxPendingHandlers(int count);
+    int openConnections() const { return openConnections_; }
 
 public slots:
     bool begin();
@@ -56,8 +66,13 @@ protected:
     QMutex sessionsLock;
     HttpAcceptedCallback httpAcceptedCallback_;
 
+    std::atomic<int> maxConnections_{kDefaultMaxConnections};
+    std::atomic<int> openConnections_{0};
+
 private:
     std::atomic<int> idleTimeoutMs;
+    std::atomic<int> maxPendingHandlers_{kDefaultMaxPendingHandlers};
+    std::atomic<int> pendingHandlers_{0};
 };
 
 } // namespace HttpServer

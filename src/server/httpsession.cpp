@@ -116,7 +116,14 @@ void Session::onReadyRead()
     if (!socket || finishing)
         return;
     touch();
-    receiveBuffer.append(socket->readAll());
+    feed(socket->readAll());
+}
+
+void Session::feed(const QByteArray &bytes)
+{
+    if (finishing)
+        return;
+    receiveBuffer.append(bytes);
     inspectionBufferSetup1();
 }
 

@@ -60,6 +60,12 @@ public:
     void handlerStarted();
     void handlerFinished();
 
+    // Server thread: bytes as if they had arrived from the client (the
+    // socket's reads go through here; the fuzz target feeds it directly).
+    void feed(const QByteArray &bytes);
+    // Server thread: ends the connection without a reply.
+    void closeWithoutReply() { finish(); }
+
 public slots:
     Q_INVOKABLE void replyText(const QString &replyData);
     Q_INVOKABLE void replyJsonObject(const QJsonObject &jsonObject);

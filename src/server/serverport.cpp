@@ -1,15 +1,29 @@
 #include "server/serverport.h"
 
 #include "server/tcpservermanage.h"
+#include "platform/platform.h"
 #include "settings/appsettings.h"
 
 #include <QDebug>
+#include <QVector>
 
 quint16 ServerPort::choose(quint16 from)
 {
+    bool ok = false;
+    const QList<quint16> used = Platform::tcpLocalPorts(&ok);
+    // An unreadable table does not stop the selection: listen() tells.
+    return choose(from, ok ? used : QList<quint16>());
+}
+
+quint16 ServerPort::choose(quint16 from, const QList<quint16> &used)
+{
+    QVector<bool> taken(65536, false);
+    for (quint16 port : used)
+        taken[port] = true;
     for (int port = qMax<int>(1, from); port <= 65535; ++port) {
-        if (AppSettings::instance()->checkPort(port)) {
+        if (!taken.at(port)) {
             qDebug().noquote() << "Available Port" << port;
+            AppSettings::instance()->setServerPort(port);
             return quint16(port);
         }
     }

@@ -18,6 +18,9 @@ public:
     // First free port from `from` up to 65535 (logged as "Available Port" and
     // written to serverPort); 0 when there is none.
     static quint16 choose(quint16 from = kFirstPort);
+    // The same search over a given list of ports in use (the machine's TCP
+    // table is read once by the overload above).
+    static quint16 choose(quint16 from, const QList<quint16> &used);
 
     // Listens on port; when that fails, moves on to the next free port
     // (written to serverPort again), at most `retries` times. Returns the

@@ -86,6 +86,13 @@ void TcpServerManage::acceptConnections()
     if (!server)
         return;
     while (QTcpSocket *socket = server->nextPendingConnection()) {
+        if (openConnections_ >= maxConnections_) {
+            qWarning().noquote() << "HttpServer::Manage: too many connections (" << int(openConnections_)
+                                 << "), closing a new one";
+            socket->abort();
+            delete socket;
+            continue;
+        }
         // A dual-stack listener shows an IPv4 client as ::ffff:a.b.c.d; the
         // client address is the plain IPv4 form then.
         QHostAddress address = socket->peerAddress();
@@ -95,6 +102,8 @@ void TcpServerManage::acceptConnections()
             address = QHostAddress(v4);
         auto *session = new Session(socket, address, idleTimeout(), sessionRoot);
         socket->setParent(session);
+        ++openConnections_;
+        connect(session, &QObject::destroyed, this, [this] { --openConnections_; }, Qt::DirectConnection);
         session->setRequestCompleteCallback(
             [this](const QPointer<Session> &s) { handleAccepted(s); });
     }

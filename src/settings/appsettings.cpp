@@ -33,7 +33,10 @@ QString AppSettings::defaultServerIp()
 
 QString AppSettings::settingsFilePath() const
 {
-    return Session::instance()->getDataPath() + QLatin1Char('/') + QLatin1String(kIniName);
+    // Without a data folder there is no settings file (never one at the root
+    // of the file system): the defaults apply and nothing is written.
+    const QString folder = Session::instance()->getDataPath();
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + QLatin1String(kIniName);
 }
 
 QVariant AppSettings::read(const QString &key, const QVariant &defaultValue) const
@@ -47,7 +50,12 @@ QVariant AppSettings::read(const QString &key, const QVariant &defaultValue) con
 
 void AppSettings::write(const QString &key, const QVariant &value) const
 {
-    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    const QString path = settingsFilePath();
+    if (path.isEmpty()) {
+        qWarning() << "AppSettings: no data folder, not saved:" << key;
+        return;
+    }
+    QSettings settings(path, QSettings::IniFormat);
     settings.setValue(key, value);
 }
 
@@ -62,7 +70,10 @@ QString AppSettings::serverIp() const { return read(QStringLiteral("serverIp"), 
 QString AppSettings::language() const
 {
     // Read without the existence test: QSettings answers the default for a missing file.
-    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    const QString path = settingsFilePath();
+    if (path.isEmpty())
+        return QStringLiteral("cn");
+    QSettings settings(path, QSettings::IniFormat);
     return settings.value(QStringLiteral("language"), QStringLiteral("cn")).toString();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QLatin1String>
 
+#include <cstdio>
+
 namespace {
 // Warnings Qt repeats on every paint or request that say nothing new.
 const char *const kDroppedTexts[] = {
@@ -36,5 +38,15 @@ void alogMessageHandler(QtMsgType type, const QMessageLogContext &context, const
     // One substitution pass, so a "%1" inside the message stays as it is.
     const QString line = QStringLiteral("File:(%1) Line:(%2) %3")
                              .arg(QString::fromLatin1(context.file), QString::number(context.line), message);
-    TavrelWrapper::instance().WriteAlog(levelWord(type), line.toUtf8().constData());
+    TavrelWrapper &alog = TavrelWrapper::instance();
+    if (alog.hasHandle()) {
+        alog.WriteAlog(levelWord(type), line.toUtf8().constData());
+        return;
+    }
+    // No alog (no data folder, or not started yet): warnings and worse go to
+    // standard error rather than nowhere.
+    if (type != QtDebugMsg && type != QtInfoMsg) {
+        std::fprintf(stderr, "%s: %s\n", levelWord(type), message.toLocal8Bit().constData());
+        std::fflush(stderr);
+    }
 }

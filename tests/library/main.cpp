@@ -1,8 +1,5 @@
 // The library tests: the record texts and the library file, then the probe
 // on videos generated with the ffmpeg command-line tool.
-//
-// Run with "--rewrite-forever <folder>" the binary is the helper child of
-// the crash test: it rewrites a big library in <folder> until it is killed.
 
 #include "tst_libraryfiles.h"
 #include "tst_probe.h"
@@ -11,13 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cstring>
-
 int main(int argc, char **argv)
 {
-    if (argc >= 3 && std::strcmp(argv[1], "--rewrite-forever") == 0)
-        return TestLibraryFiles::rewriteForever(QString::fromLocal8Bit(argv[2]));
-
     // Every file the code writes lands under this folder, set before any
     // settings or path call.
     QTemporaryDir dataHome;

@@ -9,10 +9,6 @@
 class TestLibraryFiles : public QObject
 {
     Q_OBJECT
-public:
-    // Body of the helper child process of rewriteKilledHalfWay.
-    static int rewriteForever(const QString &folder);
-
 private slots:
     void init();
     void cleanup();
@@ -45,7 +41,6 @@ private slots:
     void rewriteRenumbers();
     void rewriteOfEmptyLibraryRemovesFile();
     void rewriteOnFullDiskKeepsOldFile();
-    void rewriteKilledHalfWayKeepsWholeFile();
     void jsonExport();
     void jsonExportFailureChangesNothing();
 

@@ -302,11 +302,17 @@ void TestProbe::runnerMakesRecordsFromFiles()
     isAddingFiles = false;
     Runner runner;
     runner.setKnownVideos({&knownA, &knownB});
+    // The page may change or free its records while the run goes on: the
+    // run works from the library as it was when it was set up.
+    const CorvaneVideoInfo originalA = knownA;
+    knownA.videoPathReal = QStringLiteral("/changed/after/setup.avi");
+    knownA.video = QStringLiteral("changed.avi");
     runner.setFiles({video(QStringLiteral("h264.mp4")), video(QStringLiteral("notes.txt")),
                      video(QStringLiteral("clip.MP4")), video(QStringLiteral("mpeg4.avi")),
                      video(QStringLiteral("clipwithoutdot")), video(QStringLiteral("text.mp4"))});
     RunResult result;
     runToEnd(runner, result);
+    knownA = originalA;
 
     QVERIFY(isAddingFiles); // set by the thread; the page clears it
     QCOMPARE(result.updateFinish, 1);

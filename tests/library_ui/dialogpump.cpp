@@ -2,6 +2,7 @@
 #include "processes.h"
 
 #include "dialogs/formmessage.h"
+#include "dialogs/prompt.h"
 #include "ui/library/parseprocess.h"
 #include "settings/appsettings.h"
 
@@ -61,6 +62,9 @@ void DialogPump::tick()
                 onFileDialog(dialog);
             else
                 dialog->reject();
+        } else if (auto *prompt = qobject_cast<Prompt *>(w)) {
+            prompts.append(prompt->promptText());
+            prompt->accept();
         } else if (auto *message = qobject_cast<FormMessage *>(w)) {
             // The name is shown in pieces of 36 characters, one per line, in a paragraph.
             QString name = message->promptText();

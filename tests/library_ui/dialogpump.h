@@ -39,6 +39,7 @@ public:
     };
     QList<Message> messages;
     int fileDialogs = 0;
+    QStringList prompts;    // texts of the shared prompt, each time it was shown
     QStringList unexpected; // texts of message boxes nobody expected
     bool sawProgress = false;
 

@@ -4,6 +4,7 @@
 // a temporary data folder.
 
 #include "dialogpump.h"
+#include "processes.h"
 #include "testvideos.h"
 
 #include "library/corvanevideoinfo.h"
@@ -74,6 +75,9 @@ private slots:
     void loadRestoresLibraryAndAnnounces();
     void announcementsAfterChange();
     void refreshVideoStateRepairsPosters();
+    void refreshVideoStateCoalesced();
+    void deleteKeepsPageAndFileInStep_data();
+    void deleteKeepsPageAndFileInStep();
     void libraryTextMembers();
 
 private:
@@ -744,6 +748,99 @@ void TestHomePage::refreshVideoStateRepairsPosters()
     QCOMPARE(update.count(), 1);
     QCOMPARE(published.count(), 1);
     QCOMPARE(int(udpRefreshCounter), counterBefore); // no counter change
+}
+
+void TestHomePage::refreshVideoStateCoalesced()
+{
+    // A client's stream of bad requests: the first refresh runs at once, the
+    // rest of the burst makes one more, later.
+    auto page = newPage();
+    DialogPump pump;
+    addThroughDialog(page.get(), {QStringLiteral("clip0.mp4")}, &pump);
+    QSignalSpy update(page.get(), &HomePage::sglSendUpdateUDP);
+    QSignalSpy published(page.get(), &HomePage::sglSendJson);
+    for (int i = 0; i < 50; ++i)
+        page->refreshVideoState();
+    QCOMPARE(update.count(), 1);
+    QCOMPARE(published.count(), 1);
+    auto *timer = page->findChild<QTimer *>(QStringLiteral("refreshTimer"));
+    QVERIFY(timer);
+    QTRY_COMPARE(update.count(), 2);
+    QTRY_VERIFY(!timer->isActive());
+    QCOMPARE(update.count(), 2);
+    QCOMPARE(published.count(), 2);
+}
+
+void TestHomePage::deleteKeepsPageAndFileInStep_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("all");
+    QTest::newRow("one video") << QString() << false;
+    QTest::newRow("every video, then All selects the next ones") << QString() << true;
+    QTest::newRow("file-size limit during the rewrite") << QStringLiteral("fsize") << false;
+    QTest::newRow("a probe run is active") << QStringLiteral("adding") << false;
+}
+
+void TestHomePage::deleteKeepsPageAndFileInStep()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, all);
+    auto page = newPage();
+    DialogPump pump;
+    const QStringList three{QStringLiteral("clip0.mp4"), QStringLiteral("clip2.mp4"), QStringLiteral("clip3.mp4")};
+    addThroughDialog(page.get(), three, &pump);
+    QCOMPARE(page->videos().size(), 3);
+    const QByteArray before = TestSupport::fileBytes(libraryFile());
+    const QString doomedPoster = page->videos().at(1)->posterPathReal;
+
+    page->slotDelVideoFile();
+    if (all)
+        page->slotSelectAll();
+    else
+        page->slotSelectForDelete(page->videos().at(1), true);
+    page->slotDelVideoFile(); // asks for the confirmation
+    pump.start();
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (fault == QLatin1String("fsize"))
+            limit = std::make_unique<FileSizeLimit>(before.size() / 2);
+        isAddingFiles = fault == QLatin1String("adding");
+        page->slotDoDelVideoFile(); // the container's "yes"
+        isAddingFiles = false;
+    }
+    QTRY_COMPARE(pump.prompts.size(), fault.isEmpty() ? 0 : 1);
+
+    // What the page shows is what the file holds, before and after a restart.
+    const int expected = !fault.isEmpty() ? 3 : all ? 0 : 2;
+    QCOMPARE(page->videos().size(), expected);
+    QCOMPARE(page->tileList().size(), expected);
+    QCOMPARE(page->itemTextList().size(), expected);
+    QStringList stored;
+    VideoLibraryFile().readTexts(&stored);
+    QCOMPARE(stored.size(), expected);
+    QCOMPARE(QFile::exists(doomedPoster), !fault.isEmpty());
+    if (!fault.isEmpty())
+        QCOMPARE(TestSupport::fileBytes(libraryFile()), before);
+    QVERIFY(!page->isDeleteMode());
+    QVERIFY(!page->isAllSelected());
+    QVERIFY(page->selectedVideoList().isEmpty());
+
+    // The next delete starts from nothing selected; All selects every video.
+    if (all) { // dropped this time: a drop does not pass through the add button
+        QList<QUrl> urls;
+        for (const QString &name : three)
+            urls << mediaUrl(name);
+        QVERIFY(drop(page.get(), urls));
+        QTRY_COMPARE(page->videos().size(), 3);
+        QTRY_VERIFY(!isAddingFiles);
+    }
+    page->slotDelVideoFile();
+    QVERIFY(page->selectedVideoList().isEmpty());
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("pb_All")), Qt::LeftButton);
+    QVERIFY(page->isAllSelected());
+    QCOMPARE(page->selectedVideoList().size(), page->videos().size());
+    page->resetDeleteMode();
+    pump.stop();
 }
 
 void TestHomePage::libraryTextMembers()

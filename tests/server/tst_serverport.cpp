@@ -154,6 +154,18 @@ void TestServerPort::searchStopsAt65535()
     AppSettings::instance()->setServerPort(1234);
     QCOMPARE(ServerPort::choose(65535), quint16(0));
     QCOMPARE(AppSettings::instance()->serverPort(), 1234);
+
+    // Every port from 9000 up in use, in a table laid out as the kernel's:
+    // the search ends at 65535 with one log line.
+    QByteArray table = "  sl  local_address rem_address   st tx_queue rx_queue\n";
+    for (int port = ServerPort::kFirstPort; port <= 65535; ++port)
+        table += "   0: 0100007F:" + QByteArray::number(port, 16).toUpper() + " 00000000:0000 0A 00000000:00000000\n";
+    const QList<quint16> used = Platform::tcpLocalPortsFromTable(table);
+    QCOMPARE(used.size(), 65536 - ServerPort::kFirstPort);
+    log->clear();
+    QCOMPARE(ServerPort::choose(ServerPort::kFirstPort, used), quint16(0));
+    QCOMPARE(log->count(QStringLiteral("Available Port: none from 9000 to 65535")), 1);
+    QCOMPARE(AppSettings::instance()->serverPort(), 1234);
 }
 
 void TestServerPort::failingListenMovesToNextFreePort()

@@ -11,10 +11,12 @@
 #include "library/confirmdelete.h"
 #include "dialogs/prompt.h"
 #include "library/homepage.h"
+#include "library/parseprocess.h"
 #include "library/libraryglobals.h"
 #include "online/aboutus.h"
 #include "online/userguide.h"
 #include "settings/appsettings.h"
+#include "settings/session.h"
 #include "shell/corvane.h"
 #include "shell/mainwidget.h"
 #include "shell/trayicon.h"
@@ -103,6 +105,8 @@ private slots:
     void handOverBringsWindowBack();
     void destructorClosesServer();
     void addedVideoIsServed();
+    void quitDuringProbeRunStopsTheWorkerFirst();
+    void announcesThePortItListensOn();
     void lookOfWindowAndDialogs();
     void secondStartOfProgramBringsWindowBack();
 
@@ -563,6 +567,54 @@ void TestMainWindow::addedVideoIsServed()
     const CurlResult whole = curl(port, QLatin1Char('/') + videoPath);
     QCOMPARE(whole.status(), 206);
     QCOMPARE(whole.body, videoFile);
+}
+
+void TestMainWindow::quitDuringProbeRunStopsTheWorkerFirst()
+{
+    // Forty files, so the run is still going when the window goes.
+    const QString first = videoDir.filePath(QStringLiteral("run 0.mp4"));
+    QVERIFY(TestVideos::clip(first, 10, QStringLiteral("640x360"), 25, 250));
+    QList<QUrl> urls{QUrl::fromLocalFile(first)};
+    for (int i = 1; i < 40; ++i) {
+        const QString copy = videoDir.filePath(QStringLiteral("run %1.mp4").arg(i));
+        QVERIFY(QFile::exists(copy) || QFile::copy(first, copy));
+        urls << QUrl::fromLocalFile(copy);
+    }
+    HomePage *home = pages()->homePage();
+    // The progress dialog's loop ends the way a window-manager close ends it.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, home, [home] {
+        if (isAddingFiles && home->parseProcess()->isVisible())
+            home->parseProcess()->reject();
+    });
+    closer.start(5);
+    QMimeData mime;
+    mime.setUrls(urls);
+    QDragEnterEvent enter(QPoint(100, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(home, &enter);
+    QDropEvent drop(QPointF(100, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(home, &drop);
+    QTRY_VERIFY(home->parseProcess()->isParsing && !home->parseProcess()->isVisible());
+    QVERIFY(isAddingFiles);
+    closer.stop();
+
+    const QString pictures = Session::instance()->getDataPath() + QStringLiteral("/videoPictures");
+    window.reset();
+    // The worker stopped before the settings objects went, and did not make
+    // them again from its own thread.
+    QVERIFY(Session::instance()->thread() == QThread::currentThread());
+    QVERIFY(QDir(pictures).entryList(QDir::Files).size() < urls.size());
+}
+
+void TestMainWindow::announcesThePortItListensOn()
+{
+    // The settings file stops naming the port (it could not be written, or
+    // was changed by hand): the announcement still carries the real one.
+    const quint16 port = window->serverPort();
+    QVERIFY(port >= 9000);
+    TestSupport::writeIniValue(AppSettings::instance()->settingsFilePath(), QStringLiteral("serverPort"), 0);
+    QCOMPARE(curl(port, QStringLiteral("/list")).status(), 200);
+    QCOMPARE(window->findChild<mainMenu *>()->presenceText(), QStringLiteral("1$corvane$%1").arg(port));
 }
 
 namespace {

@@ -2,7 +2,6 @@
 #include "processes.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QHostAddress>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -80,20 +79,24 @@ QByteArray CurlResult::header(const QByteArray &name) const
 
 CurlResult curl(quint16 port, const QString &target, const QStringList &extra, int maxSeconds)
 {
+    return curlUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(target), extra, {}, maxSeconds);
+}
+
+CurlResult curlUrl(const QString &url, const QStringList &extra, const QStringList &wrapper, int maxSeconds)
+{
     CurlResult result;
     QTemporaryDir dir;
     const QString head = dir.filePath(QStringLiteral("head"));
     const QString body = dir.filePath(QStringLiteral("body"));
-    QStringList args{QStringLiteral("-s"), QStringLiteral("--path-as-is"), QStringLiteral("--max-time"),
-                     QString::number(maxSeconds), QStringLiteral("-D"), head, QStringLiteral("-o"), body};
+    QStringList args = wrapper;
+    args << QStringLiteral("curl") << QStringLiteral("-s") << QStringLiteral("--path-as-is")
+         << QStringLiteral("--max-time") << QString::number(maxSeconds) << QStringLiteral("-D") << head
+         << QStringLiteral("-o") << body;
     args += extra;
-    args << QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(target);
-    TestSupport::run(QStringLiteral("curl"), args, &result.exitCode, (maxSeconds + 30) * 1000);
-    QFile headFile(head);
-    if (headFile.open(QIODevice::ReadOnly))
-        result.head = headFile.readAll();
-    QFile bodyFile(body);
-    if (bodyFile.open(QIODevice::ReadOnly))
-        result.body = bodyFile.readAll();
+    args << url;
+    const QString program = args.takeFirst();
+    TestSupport::run(program, args, &result.exitCode, (maxSeconds + 30) * 1000);
+    result.head = TestSupport::fileBytes(head);
+    result.body = TestSupport::fileBytes(body);
     return result;
 }

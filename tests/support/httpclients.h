@@ -48,3 +48,7 @@ struct CurlResult
 // The real curl against 127.0.0.1:port; target is sent as it is
 // (--path-as-is), extra are further curl arguments (e.g. "-H", "Range: ...").
 CurlResult curl(quint16 port, const QString &target, const QStringList &extra = {}, int maxSeconds = 60);
+// The same for any URL; wrapper is a command that runs curl (for example
+// {"ip", "netns", "exec", name} to ask from another namespace).
+CurlResult curlUrl(const QString &url, const QStringList &extra = {}, const QStringList &wrapper = {},
+                   int maxSeconds = 60);

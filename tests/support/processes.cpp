@@ -6,6 +6,9 @@
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <csignal>
+#include <sys/resource.h>
+
 QProcess *ChildProcesses::start(const QString &program, const QStringList &arguments,
                                 const QProcessEnvironment &environment)
 {
@@ -30,6 +33,27 @@ void ChildProcesses::killAll()
         delete process;
     }
     m_processes.clear();
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    m_handlerBefore = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_softBefore = qint64(limit.rlim_cur);
+    limit.rlim_cur = rlim_t(bytes);
+    m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    if (!m_active)
+        qWarning() << "FileSizeLimit: setrlimit failed";
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_softBefore);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    signal(SIGXFSZ, m_handlerBefore);
 }
 
 namespace TestSupport {

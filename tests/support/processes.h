@@ -29,6 +29,24 @@ private:
     QList<QProcess *> m_processes;
 };
 
+// While it lives, this process may write no file beyond bytes (RLIMIT_FSIZE,
+// as `ulimit -f` sets it): a write past the limit fails with EFBIG, as on a
+// full disk. SIGXFSZ is ignored meanwhile so the test itself survives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    bool active() const { return m_active; }
+
+private:
+    qint64 m_softBefore = 0;
+    void (*m_handlerBefore)(int) = nullptr;
+    bool m_active = false;
+};
+
 namespace TestSupport {
 
 // Runs a program to its end; returns its standard output, sets *exitCode

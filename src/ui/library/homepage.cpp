@@ -6,6 +6,7 @@
 #include "parseprocess.h"
 
 #include "dialogs/formmessage.h"
+#include "dialogs/prompt.h"
 #include "library/corvanevideoinfo.h"
 #include "library/libraryglobals.h"
 #include "library/runner.h"
@@ -13,6 +14,7 @@
 #include "library/videolisttext.h"
 #include "shell/utils.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -82,6 +84,17 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
 
     announceTimer = new QTimer(this);
     announceTimer->setObjectName(QStringLiteral("announceTimer"));
+    refreshTimer = new QTimer(this);
+    refreshTimer->setObjectName(QStringLiteral("refreshTimer"));
+    refreshTimer->setSingleShot(true);
+    refreshTimer->setInterval(1000);
+    connect(refreshTimer, &QTimer::timeout, this, [this] {
+        if (refreshPending) {
+            refreshPending = false;
+            doRefreshVideoState();
+            refreshTimer->start();
+        }
+    });
 
     m_parseProcess = new ParseProcess;
 
@@ -95,11 +108,8 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
 HomePage::~HomePage()
 {
     // A run still going (the program quitting mid-probe) must end before
-    // its QThread object and the records it reads go away.
-    for (Runner *runner : findChildren<Runner *>()) {
-        runner->quit();
-        runner->wait();
-    }
+    // its QThread object goes away.
+    stopProbeRuns();
     qDeleteAll(videoList);
     videoList.clear();
     delete m_parseProcess;
@@ -234,7 +244,29 @@ void HomePage::setEmptyHintVisible(bool visible)
     m_hintText->setVisible(visible);
 }
 
+void HomePage::stopProbeRuns()
+{
+    for (Runner *runner : findChildren<Runner *>()) {
+        if (runner->isRunning())
+            qDebug() << "HomePage: stopping the probe run" << runner;
+        runner->requestInterruption();
+        runner->wait();
+    }
+}
+
 void HomePage::refreshVideoState()
+{
+    // Every error reply asks for a refresh; a client sending many bad
+    // requests must neither stall the window nor flood the network.
+    if (refreshTimer->isActive()) {
+        refreshPending = true;
+        return;
+    }
+    doRefreshVideoState();
+    refreshTimer->start();
+}
+
+void HomePage::doRefreshVideoState()
 {
     for (CorvaneVideoInfo *info : qAsConst(videoList)) {
         for (HomeSub *tile : qAsConst(tiles)) {
@@ -503,24 +535,70 @@ void HomePage::slotDelVideoFile()
 
 void HomePage::slotDoDelVideoFile()
 {
-    const QList<CorvaneVideoInfo *> chosen = selectedVideos;
-    for (CorvaneVideoInfo *info : chosen) {
-        if (!videoList.contains(info)) {
+    // The probing thread reads the library while it runs; the library is
+    // changed only when no run is going.
+    if (isAddingFiles) {
+        qDebug() << "HomePage::slotDoDelVideoFile: a probe run is going, nothing deleted";
+        leaveDeleteModeForAdd();
+        selectedVideos.clear();
+        showPrompt(QCoreApplication::translate("MainWidget", "File is adding , please wait for a  moment !"));
+        return;
+    }
+    QList<CorvaneVideoInfo *> chosen;
+    for (CorvaneVideoInfo *info : qAsConst(selectedVideos)) {
+        if (videoList.contains(info))
+            chosen.append(info);
+        else
             qDebug() << (info ? info->videoPathReal : QString()) << "delete fail";
-            continue;
-        }
+    }
+    QList<CorvaneVideoInfo *> remaining;
+    for (CorvaneVideoInfo *info : qAsConst(videoList))
+        if (!chosen.contains(info))
+            remaining.append(info);
+
+    // The file first: the page shows what the file holds, so a rewrite that
+    // fails (full disk, unwritable folder) deletes nothing.
+    QStringList texts;
+    if (!VideoLibraryFile().rewrite(remaining, &texts)) {
+        qWarning() << "HomePage::slotDoDelVideoFile: the library file cannot be rewritten; nothing deleted";
+        for (int i = 0; i < videoList.size(); ++i)
+            videoList.at(i)->index = i;
+        leaveDeleteModeForAdd();
+        selectedVideos.clear();
+        showPrompt(tr("The video library could not be saved, so nothing was deleted. "
+                      "Please check the free disk space and try again."));
+        return;
+    }
+    for (CorvaneVideoInfo *info : qAsConst(chosen)) {
         if (QFile::exists(info->posterPathReal) && !QFile::remove(info->posterPathReal))
             qWarning() << "cannot remove the poster" << info->posterPathReal;
         addedPaths.removeOne(info->videoPathReal);
-        videoList.removeOne(info);
-        selectedVideos.removeOne(info);
         delete info;
     }
-    rewriteVideoList();
+    videoList = remaining;
+    selectedVideos.clear();
+    clearVideoTiles();
+    itemTexts = texts;
+    setEmptyHintVisible(videoList.isEmpty());
+    for (CorvaneVideoInfo *info : qAsConst(videoList))
+        addVideoTile(info);
+    publishVideoList();
+    announceChange();
+    ui->tb_del->setEnabled(!tiles.isEmpty());
     writeVideoListJsonFile();
-    ui->pb_All->hide();
-    ui->label_all->hide();
-    setDelButtonNormal();
+    // Out of delete mode with nothing selected: the next "All" selects all.
+    leaveDeleteModeForAdd();
+}
+
+void HomePage::showPrompt(const QString &text)
+{
+    Prompt *prompt = Utils::instance().getPrompt();
+    if (!prompt) {
+        qWarning() << "HomePage: no prompt dialog for:" << text;
+        return;
+    }
+    prompt->setPromptText(text);
+    prompt->exec();
 }
 
 void HomePage::slotCancelDelVideoFile()

@@ -50,8 +50,11 @@ public:
 
     // Leaves delete mode with nothing selected.
     void resetDeleteMode();
-    // Re-checks every tile's files, republishes and announces.
+    // Re-checks every tile's files, republishes and announces; at most once
+    // a second: calls within that second are answered by one refresh at its end.
     void refreshVideoState();
+    // Stops a probe run that is still going and waits for its thread.
+    void stopProbeRuns();
 
     // Read access for the page container and tests.
     const QList<CorvaneVideoInfo *> &videos() const { return videoList; }
@@ -102,6 +105,8 @@ private:
     void announceChange();
     void setEmptyHintVisible(bool visible);
     void leaveDeleteModeForAdd();
+    void doRefreshVideoState();
+    void showPrompt(const QString &text);
 
     void setAddButtonStyle();
     void setDelButtonNormal();
@@ -125,6 +130,8 @@ private:
     bool allSelected = false;
     QString lastOpenDir;
     QTimer *announceTimer = nullptr;
+    QTimer *refreshTimer = nullptr;
+    bool refreshPending = false;
     int udpRepeatCount = 0;
     int parseTotal = 0;
     int parseDone = 0;

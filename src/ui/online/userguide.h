@@ -2,12 +2,16 @@
 
 #include "shell/uubase.h"
 
+class QLabel;
+class QPushButton;
+
 namespace Ui {
 class UserGuide;
 }
 
-// The guide page. Its content (the FAQ fetched from the web) arrives with
-// the online services; until then the page is empty and never loaded.
+// The guide page: the FAQ page fetched from the web, shown as rich text; an
+// offline picture and "no net" when there is none, a click on the picture
+// tries again.
 class UserGuide : public UUBase
 {
     Q_OBJECT
@@ -16,11 +20,18 @@ public:
     ~UserGuide() override;
 
     bool isLoaded() const { return loaded; }
-    // Fills the page; the page container calls it when the page is shown
-    // while not loaded.
+    // Fills the page (may block while the text is fetched); the page
+    // container calls it when the page is shown while not loaded.
     void loadGuide();
+    QString guideText() const;
+    bool isOffline() const;
+
+public slots:
+    void sltUpdateNetwork();
 
 private:
     Ui::UserGuide *ui;
+    QPushButton *m_offlineButton = nullptr;
+    QLabel *m_offlineLabel = nullptr;
     bool loaded = false;
 };

@@ -2,11 +2,14 @@
 #include "ui_corvane.h"
 
 #include "mainwidget.h"
+#include "online/nuvohomeupdatedesc.h"
 #include "shell/textfit.h"
 #include "trayicon.h"
 #include "utils.h"
 
 #include "library/libraryglobals.h"
+#include "online/cnuvohomedataproc.h"
+#include "online/versioninfo.h"
 #include "server/mediaroutes.h"
 #include "server/webpage.h"
 #include "server/serverport.h"
@@ -60,11 +63,14 @@ Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass
     Utils::installFontSubstitutes(language);
     Session::instance()->loadTranslator(language);
     ui->setupUi(this);
+    startupUpdateCheck();
     CheckPort();
-    InitUI();
-    InitConnect();
+    // The server listens before the side panel exists, so the panel
+    // announces the port really listened on from its first datagram.
     server = new HttpServer::TcpServerManage(AppSettings::instance()->HandleMax());
     InitServer();
+    InitUI();
+    InitConnect();
     if (QSystemTrayIcon::isSystemTrayAvailable())
         createTrayIcon()->show();
     else
@@ -89,6 +95,10 @@ TrayIcon *Corvane::createTrayIcon()
 
 Corvane::~Corvane()
 {
+    // A probe run still going reads the settings objects from its thread:
+    // it ends first, then everything it could reach goes.
+    if (auto *pages = findChild<MainWidget *>())
+        pages->homePage()->stopProbeRuns();
     if (server) {
         if (server->isRunning())
             server->close();
@@ -107,12 +117,29 @@ void Corvane::InitSettings()
     const QString source = Session::instance()->appDirFile(QStringLiteral("Corvane.ini"));
     const QString targetFolder = Session::instance()->getDataPath();
     if (targetFolder.isEmpty()) {
-        qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply";
+        qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply and"
+                   << "nothing (library, settings, posters) is saved this session";
         return;
     }
     if (!QFile::exists(targetFolder + QStringLiteral("/Corvane.ini"))
         && !AppSettings::instance()->copyConfigFile(source, targetFolder))
         qWarning() << "Corvane::InitSettings: cannot provision" << source << "into" << targetFolder;
+}
+
+void Corvane::startupUpdateCheck()
+{
+    // Blocks up to outTime seconds when the web API does not answer; without
+    // an answer or an offer the start goes on silently.
+    CNuvoHomeDataProc *proc = Utils::instance().getNuvoHomeDataProc();
+    const VersionInfo *record = proc ? proc->GetNuvoHomeVersionData() : nullptr;
+    if (!record || !record->hasNewVersion)
+        return;
+    auto *dialog = new NuvoHomeUpdateDesc;
+    const QString closeText = record->forced == 0 ? tr("cancel") : record->forced == 1 ? tr("quit") : QString();
+    dialog->fillOffer(tr("Latest version: %1").arg(record->version), closeText, record->notes);
+    dialog->move(Utils::instance().dialogPosition(dialog->size()));
+    dialog->exec();
+    delete dialog;
 }
 
 void Corvane::CheckPort()
@@ -156,7 +183,10 @@ void Corvane::InitUI()
     split->addWidget(leftArea);
     split->addWidget(rightArea);
 
-    menu = new mainMenu(this);
+    menu = new mainMenu(this, mainMenu::kPresenceIntervalMs, mainMenu::kNetStateIntervalMs,
+                        server && server->isRunning() ? port : 0);
+    if (routes)
+        menu->setClientRecord(routes->recentClients());
     auto *leftLayout = new QVBoxLayout(leftArea);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->setSpacing(0);
@@ -212,8 +242,6 @@ void Corvane::InitServer()
     server->setHttpAcceptedCallback(routes->handler());
     // Browsers on the LAN get the library page, in the program's language.
     routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
-    if (menu)
-        menu->setClientRecord(routes->recentClients());
     if (port == 0) {
         qDebug() << "listen:" << false;
         return;

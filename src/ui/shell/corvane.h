@@ -67,6 +67,7 @@ protected:
 
 private:
     void InitSettings();
+    void startupUpdateCheck();
     void CheckPort();
     void InitUI();
     void InitConnect();

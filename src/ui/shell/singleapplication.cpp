@@ -9,10 +9,12 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QMetaMethod>
 #include <QTextStream>
 #include <QThread>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 // How long a copy that lost the lock keeps trying to reach the winner, which
@@ -126,7 +128,24 @@ void SingleApplication::_newLocalConnection()
     }
     data += socket->readAll();
     delete socket;
+    if (!isSignalConnected(QMetaMethod::fromSignal(&SingleApplication::sglProcApplicationPara))) {
+        qDebug() << "SingleApplication: hand-over kept until the window listens";
+        _pendingHandOvers << QString::fromLatin1(data);
+        return;
+    }
     emit sglProcApplicationPara(QString::fromLatin1(data));
+}
+
+void SingleApplication::connectNotify(const QMetaMethod &signal)
+{
+    if (signal != QMetaMethod::fromSignal(&SingleApplication::sglProcApplicationPara) || _pendingHandOvers.isEmpty())
+        return;
+    // Queued, so every receiver connected in the same breath gets them.
+    QMetaObject::invokeMethod(this, [this] {
+        const QStringList pending = std::exchange(_pendingHandOvers, {});
+        for (const QString &parameters : pending)
+            emit sglProcApplicationPara(parameters);
+    }, Qt::QueuedConnection);
 }
 
 bool SingleApplication::isRunning()

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -28,6 +29,12 @@ signals:
     // The command line a later copy handed over, arguments joined by blanks.
     void sglProcApplicationPara(QString parameters);
 
+protected:
+    // A hand-over that arrived before anyone listened (the main window's
+    // constructor runs nested event loops while it waits for the network)
+    // is delivered once the first receiver is connected.
+    void connectNotify(const QMetaMethod &signal) override;
+
 private slots:
     void _newLocalConnection();
 
@@ -40,6 +47,7 @@ private:
     QLocalServer *_localServer = nullptr;
     QString _serverName;
     QString _parameters;
+    QStringList _pendingHandOvers;
 
     // The arbiter: held for the whole life of the copy that runs.
     std::unique_ptr<QLockFile> _lock;

@@ -3,6 +3,7 @@
 #include "dialogs/formmessage.h"
 #include "dialogs/prompt.h"
 #include "discovery/networkstate.h"
+#include "online/cnuvohomedataproc.h"
 #include "telemetry/telemetryinit.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,8 @@ void Utils::deleteDialogs()
 {
     delete m_prompt.data();
     delete m_formMessage.data();
+    // Its network managers need the application object too.
+    delete m_dataProc.data();
 }
 
 Prompt *Utils::getPrompt() const
@@ -45,6 +48,13 @@ Prompt *Utils::getPrompt() const
 FormMessage *Utils::getFormMessage() const
 {
     return m_formMessage;
+}
+
+CNuvoHomeDataProc *Utils::getNuvoHomeDataProc()
+{
+    if (!m_dataProc && QCoreApplication::instance())
+        m_dataProc = new CNuvoHomeDataProc;
+    return m_dataProc;
 }
 
 QPoint Utils::dialogPosition(const QSize &dialogSize) const

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class CNuvoHomeDataProc;
 class Prompt;
 class FormMessage;
 
@@ -28,6 +29,9 @@ public:
     // a QApplication.
     Prompt *getPrompt() const;
     FormMessage *getFormMessage() const;
+    // The online-data facade, created (and its background work started) on
+    // first use, kept until the application object goes.
+    CNuvoHomeDataProc *getNuvoHomeDataProc();
 
     // The page container over which the shared dialogs centre themselves.
     QWidget *mainWidget() const { return m_mainWidget; }
@@ -46,4 +50,5 @@ private:
     QPointer<QWidget> m_mainWidget;
     QPointer<Prompt> m_prompt;
     QPointer<FormMessage> m_formMessage;
+    QPointer<CNuvoHomeDataProc> m_dataProc;
 };

@@ -27,8 +27,8 @@ const int kHeadsetsIntervalMs = 1000;
 const int kHeadsetsGap = 24;
 }
 
-mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateIntervalMs)
-    : QFrame(parent), ui(new Ui::mainMenu)
+mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateIntervalMs, quint16 serverPort)
+    : QFrame(parent), ui(new Ui::mainMenu), listeningPort(serverPort)
 {
     ui->setupUi(this);
     // Background images do not scale: give their widgets the images' size.
@@ -89,7 +89,7 @@ void mainMenu::setClientRecord(const QSharedPointer<RecentClients> &record)
 void mainMenu::slotUpdateHeadsets()
 {
     const QVector<RecentClients::Client> clients = clientRecord ? clientRecord->clients() : QVector<RecentClients::Client>();
-    headsets->showState(clients, announcer->lastTargets(), AppSettings::instance()->serverPort(), udpPort);
+    headsets->showState(clients, announcer->lastTargets(), currentServerPort(), udpPort);
 }
 
 QString mainMenu::pageAddress() const
@@ -124,7 +124,18 @@ int mainMenu::sendMessage(const QString &text)
 QString mainMenu::presenceText() const
 {
     // The payload the headset parses: byte-exact, so never looked up in a catalogue.
-    return QStringLiteral("%1%2").arg(UdpAnnouncer::presencePrefix(), QString::number(AppSettings::instance()->serverPort()));
+    const int port = currentServerPort();
+    return QStringLiteral("%1%2").arg(UdpAnnouncer::presencePrefix(), QString::number(port));
+}
+
+void mainMenu::setServerPort(quint16 port)
+{
+    listeningPort = port;
+}
+
+int mainMenu::currentServerPort() const
+{
+    return listeningPort != 0 ? listeningPort : AppSettings::instance()->serverPort();
 }
 
 void mainMenu::fitToImage(QWidget *widget, const QString &resource)
@@ -154,7 +165,7 @@ void mainMenu::slotUpdateNetState()
         return;
     }
     ui->label_netP->setStyleSheet(QLatin1String(kConnectedStyle));
-    const int port = AppSettings::instance()->serverPort();
+    const int port = currentServerPort();
     if (ip != shownIp || port != shownPort) {
         shownIp = ip;
         shownPort = port;

@@ -19,14 +19,22 @@ class mainMenu : public QFrame
 {
     Q_OBJECT
 public:
+    static constexpr int kPresenceIntervalMs = 1000;
+    static constexpr int kNetStateIntervalMs = 3000;
     // The intervals are the presence announcement's and the network-state
-    // poll's; only tests pass other values than the defaults.
-    explicit mainMenu(QWidget *parent = nullptr, int presenceIntervalMs = 1000,
-                      int netStateIntervalMs = 3000);
+    // poll's; only tests pass other values than the defaults. serverPort:
+    // see setServerPort.
+    explicit mainMenu(QWidget *parent = nullptr, int presenceIntervalMs = kPresenceIntervalMs,
+                      int netStateIntervalMs = kNetStateIntervalMs, quint16 serverPort = 0);
     ~mainMenu() override;
 
     // Broadcasts one text; returns the number of datagrams sent.
     int sendMessage(const QString &text);
+    // The presence announcement: prefix and the server's port.
+    QString presenceText() const;
+    // The port the server listens on, announced from now on; 0 (a panel
+    // without a server of its own) announces the settings' serverPort.
+    void setServerPort(quint16 port);
 
     // The record of the clients the server heard, shown in the headsets
     // area (read at most once a second).
@@ -49,7 +57,7 @@ public slots:
 
 private:
     void initUDP();
-    QString presenceText() const;
+    int currentServerPort() const;
     void fitToImage(QWidget *widget, const QString &resource);
     void drawQRCode();
 
@@ -63,4 +71,5 @@ private:
     QSharedPointer<RecentClients> clientRecord;
     QString shownIp;
     int shownPort = 0;
+    quint16 listeningPort = 0;
 };
