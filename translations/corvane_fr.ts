@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
-        <translation>La vidéothèque n'a pas pu être enregistrée, rien n'a donc été supprimé. Vérifiez l'espace disque disponible et réessayez.</translation>
+        <translation>La vidéothèque n&apos;a pas pu être enregistrée, rien n&apos;a donc été supprimé. Vérifiez l&apos;espace disque disponible et réessayez.</translation>
     </message>
 </context>
 <context>

@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
-        <translation>ビデオライブラリを保存できなかったため、何も削除されていません。ディスクの空き容量を確認して、もう一度お試しください。</translation>
+        <translation>動画ライブラリを保存できなかったため、何も削除されていません。ディスクの空き容量を確認して、もう一度お試しください。</translation>
     </message>
 </context>
 <context>

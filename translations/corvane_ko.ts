@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
-        <translation>비디오 라이브러리를 저장할 수 없어 아무것도 삭제되지 않았습니다. 디스크 여유 공간을 확인한 후 다시 시도하세요.</translation>
+        <translation>동영상 라이브러리를 저장할 수 없어 아무것도 삭제되지 않았습니다. 디스크 여유 공간을 확인한 후 다시 시도하세요.</translation>
     </message>
 </context>
 <context>
