@@ -6,6 +6,7 @@
 // #9da1a3, white cards with a soft shadow, round line icons.
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -17,6 +18,7 @@
 #include <QRadialGradient>
 #include <QStringList>
 #include <QTextStream>
+#include <QXmlStreamReader>
 #include <cmath>
 #include <cstdio>
 
@@ -60,9 +62,9 @@ void antialias(QPainter &p)
     p.setRenderHint(QPainter::TextAntialiasing);
 }
 
-QFont uiFont(qreal px, int weight = QFont::Normal)
+QFont uiFont(qreal px, int weight = QFont::Normal, const QString &family = QStringLiteral("Noto Sans CJK SC"))
 {
-    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    QFont font(family);
     font.setPixelSize(int(px));
     font.setWeight(weight);
     font.setStyleStrategy(QFont::PreferAntialias);
@@ -443,7 +445,7 @@ QImage checkMark(int state)
 }
 
 // The banner over a tile whose video file is gone (212 x 28).
-QImage missingBanner(const QString &text)
+QImage missingBanner(const QString &text, const QString &family)
 {
     const int w = 212, h = 28;
     QImage image = canvas(w, h);
@@ -459,7 +461,7 @@ QImage missingBanner(const QString &text)
     p.drawLine(QPointF(19, 10), QPointF(19, 14.5));
     p.drawPoint(QPointF(19, 17.6));
     p.setPen(Qt::white);
-    QFont font = uiFont(13, QFont::Medium);
+    QFont font = uiFont(13, QFont::Medium, family);
     QFontMetricsF metrics(font);
     while (metrics.horizontalAdvance(text) > w - 40 && font.pixelSize() > 9) {
         font.setPixelSize(font.pixelSize() - 1);
@@ -468,6 +470,28 @@ QImage missingBanner(const QString &text)
     p.setFont(font);
     p.drawText(QRectF(32, 0, w - 36, h), Qt::AlignVCenter | Qt::AlignLeft, text);
     return image;
+}
+
+// What a catalogue (a .ts file) gives for a source text of a context; empty
+// when the text is missing or not finished there.
+QString catalogueText(const QString &path, const QString &context, const QString &source)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QXmlStreamReader xml(&file);
+    QString currentContext, currentSource;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            currentContext = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            currentSource = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && currentContext == context && currentSource == source)
+            return xml.attributes().value(QLatin1String("type")).isEmpty() ? xml.readElementText() : QString();
+    }
+    return QString();
 }
 
 // The default poster: a deep gradient with a play mark, no text, so it
@@ -713,18 +737,22 @@ int main(int argc, char **argv)
     save(checkMark(0), QStringLiteral("Skin/new/delete_select_normal.png"));
     save(checkMark(1), QStringLiteral("Skin/new/delete_select_hover.png"));
     save(checkMark(2), QStringLiteral("Skin/new/delete_select_Press.png"));
-    const struct { const char *suffix; const char *text; } banners[] = {
-        {"", "视频文件已丢失"},
-        {"_us", "Video file missing"},
-        {"_jp", "動画ファイルが見つかりません"},
-        {"_fr", "Fichier vidéo introuvable"},
-        {"_it", "File video mancante"},
-        {"_de", "Videodatei fehlt"},
-        {"_es", "Falta el archivo de vídeo"},
+    // The banners say what the catalogues say for a missing video file.
+    const struct { const char *suffix, *catalogue, *family; } banners[] = {
+        {"", "zh", "Noto Sans CJK SC"}, {"_us", "en", "Noto Sans CJK SC"}, {"_jp", "ja", "Noto Sans CJK JP"},
+        {"_fr", "fr", "Noto Sans CJK SC"}, {"_it", "it", "Noto Sans CJK SC"}, {"_de", "de", "Noto Sans CJK SC"},
+        {"_es", "es", "Noto Sans CJK SC"},
     };
-    for (const auto &banner : banners)
-        save(missingBanner(QString::fromUtf8(banner.text)),
+    for (const auto &banner : banners) {
+        const QString catalogue = g_root + QStringLiteral("/../translations/corvane_%1.ts").arg(QLatin1String(banner.catalogue));
+        const QString text = catalogueText(catalogue, QStringLiteral("HomeSub"), QStringLiteral("Video file missing"));
+        if (text.isEmpty()) {
+            std::fprintf(stderr, "%s has no finished translation of the missing-video phrase\n", qPrintable(catalogue));
+            return 1;
+        }
+        save(missingBanner(text, QLatin1String(banner.family)),
              QStringLiteral("Skin/new/delvideo%1.png").arg(QLatin1String(banner.suffix)));
+    }
     save(defaultPoster(212, 119), QStringLiteral("Skin/new/DefaultPoster.png"));
     save(defaultPoster(640, 360), QStringLiteral("DefaultPoster/DefaultPoster.png"));
 

@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Start   </translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Anleitung   </translation>
+        <translation>Anleitung</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>Info   </translation>
+        <translation>Info</translation>
     </message>
 </context>
 <context>

@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Home   </translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Guide   </translation>
+        <translation>Guide</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>About   </translation>
+        <translation>About</translation>
     </message>
 </context>
 <context>
@@ -218,7 +218,8 @@
     <name>MainWidget</name>
     <message>
         <source>File is adding , please wait for a  moment !</source>
-        <translation>Files are being added. Please wait a moment.</translation>
+        <translation>Files are being added.
+Please wait a moment.</translation>
     </message>
 </context>
 <context>
@@ -301,11 +302,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>show window</translation>
+        <translation>Show window</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>quit</translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>No network</source>

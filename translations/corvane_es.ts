@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Inicio   </translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Guía   </translation>
+        <translation>Guía</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>Acerca de   </translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
@@ -301,11 +301,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>mostrar ventana</translation>
+        <translation>Mostrar ventana</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>salir</translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>No network</source>

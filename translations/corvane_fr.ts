@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Accueil   </translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Guide   </translation>
+        <translation>Guide</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>À propos   </translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
-        <translation>La vidéothèque n'a pas pu être enregistrée, rien n'a donc été supprimé. Vérifiez l'espace disque disponible et réessayez.</translation>
+        <translation>La vidéothèque n&apos;a pas pu être enregistrée, rien n&apos;a donc été supprimé. Vérifiez l&apos;espace disque disponible et réessayez.</translation>
     </message>
 </context>
 <context>
@@ -301,11 +301,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>afficher la fenêtre</translation>
+        <translation>Afficher la fenêtre</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>quitter</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>No network</source>

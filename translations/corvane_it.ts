@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Home   </translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Guida   </translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>Info   </translation>
+        <translation>Info</translation>
     </message>
 </context>
 <context>
@@ -301,11 +301,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>mostra finestra</translation>
+        <translation>Mostra finestra</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>esci</translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>No network</source>

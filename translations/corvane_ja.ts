@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>ホーム   </translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>ガイド   </translation>
+        <translation>ガイド</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>情報   </translation>
+        <translation>情報</translation>
     </message>
 </context>
 <context>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
-        <translation>ビデオライブラリを保存できなかったため、何も削除されていません。ディスクの空き容量を確認して、もう一度お試しください。</translation>
+        <translation>動画ライブラリを保存できなかったため、何も削除されていません。ディスクの空き容量を確認して、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
@@ -218,7 +218,8 @@
     <name>MainWidget</name>
     <message>
         <source>File is adding , please wait for a  moment !</source>
-        <translation>ファイルを追加しています。しばらくお待ちください。</translation>
+        <translation>ファイルを追加しています。
+しばらくお待ちください。</translation>
     </message>
 </context>
 <context>
@@ -327,7 +328,7 @@
     <name>WebPage</name>
     <message>
         <source>Video library</source>
-        <translation>ビデオライブラリ</translation>
+        <translation>動画ライブラリ</translation>
     </message>
     <message>
         <source>Loading the library…</source>
@@ -343,7 +344,7 @@
     </message>
     <message>
         <source>Choose a video to play it here.</source>
-        <translation>ビデオを選ぶとここで再生します。</translation>
+        <translation>動画を選ぶとここで再生します。</translation>
     </message>
     <message>
         <source>%1 MB</source>

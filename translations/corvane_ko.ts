@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>홈   </translation>
+        <translation>홈</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>가이드   </translation>
+        <translation>가이드</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>정보   </translation>
+        <translation>정보</translation>
     </message>
 </context>
 <context>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
-        <translation>비디오 라이브러리를 저장할 수 없어 아무것도 삭제되지 않았습니다. 디스크 여유 공간을 확인한 후 다시 시도하세요.</translation>
+        <translation>동영상 라이브러리를 저장할 수 없어 아무것도 삭제되지 않았습니다. 디스크 여유 공간을 확인한 후 다시 시도하세요.</translation>
     </message>
 </context>
 <context>
@@ -218,7 +218,8 @@
     <name>MainWidget</name>
     <message>
         <source>File is adding , please wait for a  moment !</source>
-        <translation>파일을 추가하는 중입니다. 잠시 기다려 주세요.</translation>
+        <translation>파일을 추가하는 중입니다.
+잠시 기다려 주세요.</translation>
     </message>
 </context>
 <context>
@@ -327,7 +328,7 @@
     <name>WebPage</name>
     <message>
         <source>Video library</source>
-        <translation>비디오 라이브러리</translation>
+        <translation>동영상 라이브러리</translation>
     </message>
     <message>
         <source>Loading the library…</source>
@@ -343,7 +344,7 @@
     </message>
     <message>
         <source>Choose a video to play it here.</source>
-        <translation>비디오를 선택하면 여기서 재생됩니다.</translation>
+        <translation>동영상을 선택하면 여기서 재생됩니다.</translation>
     </message>
     <message>
         <source>%1 MB</source>

@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Início   </translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Guia   </translation>
+        <translation>Guia</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>Sobre   </translation>
+        <translation>Sobre</translation>
     </message>
 </context>
 <context>
@@ -301,11 +301,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>mostrar janela</translation>
+        <translation>Mostrar janela</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>sair</translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>No network</source>

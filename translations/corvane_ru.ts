@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>Главная   </translation>
+        <translation>Главная</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>Справка   </translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>О программе   </translation>
+        <translation>О программе</translation>
     </message>
 </context>
 <context>
@@ -301,11 +301,11 @@
     <name>TrayIcon</name>
     <message>
         <source>show window</source>
-        <translation>показать окно</translation>
+        <translation>Показать окно</translation>
     </message>
     <message>
         <source>quit</source>
-        <translation>выход</translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>No network</source>

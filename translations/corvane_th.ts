@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>หน้าหลัก   </translation>
+        <translation>หน้าหลัก</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>คู่มือ   </translation>
+        <translation>คู่มือ</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>เกี่ยวกับ   </translation>
+        <translation>เกี่ยวกับ</translation>
     </message>
 </context>
 <context>

@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>主頁   </translation>
+        <translation>主頁</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>指南   </translation>
+        <translation>指南</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>關於   </translation>
+        <translation>關於</translation>
     </message>
 </context>
 <context>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>quit</source>
-        <translation>結束</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>No network</source>

@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>首頁   </translation>
+        <translation>首頁</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>指南   </translation>
+        <translation>指南</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>關於   </translation>
+        <translation>關於</translation>
     </message>
 </context>
 <context>

@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>home   </source>
-        <translation>首页   </translation>
+        <translation>首页</translation>
     </message>
     <message>
         <source>guide   </source>
-        <translation>指南   </translation>
+        <translation>指南</translation>
     </message>
     <message>
         <source>about   </source>
-        <translation>关于   </translation>
+        <translation>关于</translation>
     </message>
 </context>
 <context>

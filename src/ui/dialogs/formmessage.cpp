@@ -2,6 +2,7 @@
 #include "ui_formmessage.h"
 
 #include "dialogs/dialogdragger.h"
+#include "shell/textfit.h"
 #include "shell/utils.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,7 @@ FormMessage::FormMessage(QWidget *parent)
         font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
         w->setFont(font);
     }
+    TextFit::keep({ui->label, ui->btnOk});
 }
 
 FormMessage::~FormMessage()

@@ -2,6 +2,7 @@
 #include "ui_myexit.h"
 
 #include "dialogs/dialogdragger.h"
+#include "shell/textfit.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -17,6 +18,7 @@ myExit::myExit(QWidget *parent) : QWidget(parent), ui(new Ui::myExit)
     setFixedSize(510, 330);
     setWindowIcon(QIcon(QStringLiteral(":/Corvane/Skin/ico/logo_16X16.png")));
     setWindowTitle(QCoreApplication::translate("AboutUs", "Corvane"));
+    TextFit::keep({ui->label_hint, ui->pb_Exit, ui->pb_background});
 
     connect(ui->pb_background, &QPushButton::clicked, this, &myExit::slotBackground);
     connect(ui->pb_Exit, &QPushButton::clicked, this, &myExit::slotExit);

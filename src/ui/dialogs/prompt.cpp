@@ -2,6 +2,7 @@
 #include "ui_prompt.h"
 
 #include "dialogs/dialogdragger.h"
+#include "shell/textfit.h"
 #include "shell/utils.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ Prompt::Prompt(QWidget *parent) : QDialog(parent), ui(new Ui::Prompt)
     setFixedSize(380, 220);
     setWindowIcon(QIcon(QStringLiteral(":/Corvane/Skin/ico/logo_16X16.png")));
     setWindowTitle(QCoreApplication::translate("AboutUs", "Corvane"));
+    TextFit::keep({ui->lbPromptText, ui->btnOk});
 }
 
 Prompt::~Prompt()

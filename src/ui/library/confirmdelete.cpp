@@ -2,6 +2,7 @@
 #include "ui_confirmdelete.h"
 
 #include "dialogs/dialogdragger.h"
+#include "shell/textfit.h"
 
 #include <QIcon>
 
@@ -14,6 +15,7 @@ ConfirmDelete::ConfirmDelete(QWidget *parent) : QWidget(parent), ui(new Ui::Conf
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowModality(Qt::ApplicationModal);
     setWindowIcon(QIcon(QStringLiteral(":/Corvane/Skin/ico/logo_16X16.png")));
+    TextFit::keep({ui->label_hint, ui->pb_delete, ui->pb_cancel});
 
     connect(ui->pb_cancel, &QPushButton::clicked, this, &ConfirmDelete::slotCancel);
     connect(ui->pb_delete, &QPushButton::clicked, this, &ConfirmDelete::slotDelete);

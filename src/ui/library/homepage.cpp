@@ -1,5 +1,6 @@
 #include "homepage.h"
 #include "ui_homepage.h"
+#include "shell/textfit.h"
 
 #include "homesub.h"
 #include "parseprocess.h"
@@ -73,6 +74,7 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
     ui->pb_All->hide();
     ui->label_all->hide();
     ui->label_all->setStyleSheet(QLatin1String(kLabelAllGrey));
+    TextFit::keep({ui->label_all, m_hintText});
     setAddButtonStyle();
     setDelButtonNormal();
     setAllButtonReset();

@@ -2,6 +2,7 @@
 #include "ui_parseprocess.h"
 
 #include "dialogs/dialogdragger.h"
+#include "shell/textfit.h"
 
 #include <QDebug>
 #include <QIcon>
@@ -22,6 +23,7 @@ ParseProcess::ParseProcess(QWidget *parent) : QDialog(parent), ui(new Ui::ParseP
         font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
         label->setFont(font);
     }
+    TextFit::keep({ui->labeltitle, ui->label});
     hide();
 }
 

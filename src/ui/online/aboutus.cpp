@@ -8,6 +8,7 @@
 #include "online/opensourcedialog.h"
 #include "settings/appsettings.h"
 #include "shell/utils.h"
+#include "shell/textfit.h"
 
 #include <QDebug>
 #include <QMouseEvent>
@@ -23,6 +24,7 @@ AboutUs::AboutUs(QWidget *parent) : UUBase(parent), ui(new Ui::AboutUs)
     ui->labelDid->setText(QString::fromLatin1(QSysInfo::machineUniqueId()));
     ui->labelDid->hide();
     ui->lb_openSource->show();
+    TextFit::keep({ui->labelGameTitle2, ui->pushButtonVersionDetect, ui->lb_openSource});
     ui->lb_openSource->installEventFilter(this);
     ui->labelMain->setText(QStringLiteral("<p style=\"line-height:120%\">%1</p>").arg(tr("company")));
     for (QWidget *w : {static_cast<QWidget *>(ui->labelGamePic), static_cast<QWidget *>(ui->labelMain),

@@ -6,6 +6,7 @@
 #include "online/cnuvohomedataproc.h"
 #include "online/updatefiles.h"
 #include "online/versioninfo.h"
+#include "shell/textfit.h"
 #include "shell/utils.h"
 
 #include <QCoreApplication>
@@ -55,6 +56,7 @@ NuvoHomeUpdateDesc::NuvoHomeUpdateDesc(QWidget *parent)
         font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
         w->setFont(font);
     }
+    TextFit::keep({ui->labeltitle, ui->label_3, ui->lbNewVersion, ui->BNUpdate, ui->BNCancel});
     connect(ui->pushButtonClose, &QPushButton::clicked, this, &NuvoHomeUpdateDesc::slotBNClose_Clicked);
     connect(ui->BNCancel, &QPushButton::clicked, this, &NuvoHomeUpdateDesc::slotBNClose_Clicked);
     connect(ui->BNUpdate, &QPushButton::clicked, this, &NuvoHomeUpdateDesc::slotBNUpdate_Clicked);

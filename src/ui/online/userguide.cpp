@@ -1,5 +1,6 @@
 #include "userguide.h"
 #include "ui_userguide.h"
+#include "shell/textfit.h"
 
 #include "online/cnuvohomedataproc.h"
 #include "shell/utils.h"
@@ -25,6 +26,7 @@ UserGuide::UserGuide(QWidget *parent) : UUBase(parent), ui(new Ui::UserGuide)
     m_offlineLabel = new QLabel(tr("no net"), this);
     m_offlineLabel->setObjectName(QStringLiteral("lbOffline"));
     m_offlineLabel->setGeometry(150, 409, 500, 71);
+    TextFit::keep(m_offlineLabel);
     m_offlineLabel->setStyleSheet(QStringLiteral("QLabel{font:20px \"Microsoft YaHei\";color:#c6c6c6;}"));
     m_offlineLabel->setAlignment(Qt::AlignHCenter);
     m_offlineLabel->hide();

@@ -3,6 +3,7 @@
 
 #include "mainwidget.h"
 #include "online/nuvohomeupdatedesc.h"
+#include "shell/textfit.h"
 #include "trayicon.h"
 #include "utils.h"
 
@@ -40,7 +41,8 @@ const int kIndicatorHeight = 2;
 QString navStyle(const QString &name, bool selected)
 {
     const QString image = QStringLiteral(":/Corvane/Skin/new/%1_%2_1.png");
-    const QString font = QStringLiteral("font:14px \"Microsoft YaHei\";padding-left:22px;");
+    // The text keeps clear of the glyph drawn at the left of the button image.
+    const QString font = QStringLiteral("font:14px \"Microsoft YaHei\";padding-left:38px;padding-right:4px;");
     if (selected) {
         return QStringLiteral("QToolButton{border-image:url(%1);color:#ffffff;%2}")
             .arg(image.arg(name, QStringLiteral("press")), font);
@@ -56,9 +58,10 @@ QString navStyle(const QString &name, bool selected)
 
 Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass)
 {
-    Utils::installFontSubstitutes();
     InitSettings();
-    Session::instance()->loadTranslator(AppSettings::instance()->language());
+    const QString language = AppSettings::instance()->language();
+    Utils::installFontSubstitutes(language);
+    Session::instance()->loadTranslator(language);
     ui->setupUi(this);
     startupUpdateCheck();
     CheckPort();
@@ -206,6 +209,7 @@ void Corvane::InitUI()
 
     setNavigationNormal();
     ui->tB_home->setStyleSheet(navStyle(QStringLiteral("home"), true));
+    TextFit::keep({ui->tB_home, ui->tB_guide, ui->tB_about});
 
     pages->homePage()->loadVideoList();
 }

@@ -70,12 +70,24 @@ QPoint Utils::dialogPosition(const QSize &dialogSize) const
     return QPoint((geometry.width() - dialogSize.width()) / 2, (geometry.height() - dialogSize.height()) / 2);
 }
 
-void Utils::installFontSubstitutes()
+void Utils::installFontSubstitutes(const QString &language)
 {
-    const QStringList substitutes = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback"),
-                                     QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("Microsoft YaHei"), substitutes);
-    QFont::insertSubstitutions(QString::fromUtf8("微软雅黑"), substitutes);
+    // Han characters take the shapes of the language shown, so the CJK face
+    // of that language comes first; Thai is found by the font fallback.
+    QString cjk = QStringLiteral("Noto Sans CJK SC");
+    if (language == QLatin1String("jp"))
+        cjk = QStringLiteral("Noto Sans CJK JP");
+    else if (language == QLatin1String("ko"))
+        cjk = QStringLiteral("Noto Sans CJK KR");
+    else if (language == QLatin1String("zh-TW"))
+        cjk = QStringLiteral("Noto Sans CJK TC");
+    else if (language == QLatin1String("zh-HK"))
+        cjk = QStringLiteral("Noto Sans CJK HK");
+    const QStringList substitutes = {cjk, QStringLiteral("Droid Sans Fallback"), QStringLiteral("DejaVu Sans")};
+    for (const QString &family : {QStringLiteral("Microsoft YaHei"), QString::fromUtf8("微软雅黑")}) {
+        QFont::removeSubstitutions(family);
+        QFont::insertSubstitutions(family, substitutes);
+    }
 }
 
 void Utils::InitTavrel()

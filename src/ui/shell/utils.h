@@ -21,8 +21,9 @@ public:
     // The PC's LAN IPv4 address as shown to the user.
     static QString getLocalIp();
     // The style sheets name "Microsoft YaHei", which Linux does not have:
-    // map it to a CJK-capable sans serif that Debian ships.
-    static void installFontSubstitutes();
+    // map it to a CJK-capable sans serif that Debian ships, in the shapes of
+    // the language code's script.
+    static void installFontSubstitutes(const QString &language = QString());
 
     // The shared dialogs, created (without parent) with the instance. Needs
     // a QApplication.
