@@ -65,12 +65,13 @@ Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass
     ui->setupUi(this);
     startupUpdateCheck();
     CheckPort();
-    // The server listens before the side panel exists, so the panel
-    // announces the port really listened on from its first datagram.
     server = new HttpServer::TcpServerManage(AppSettings::instance()->HandleMax());
     InitServer();
     InitUI();
     InitConnect();
+    // Listening starts once the library is published, so a headset that
+    // answers the first announcement at once gets the whole list.
+    startListening();
     if (QSystemTrayIcon::isSystemTrayAvailable())
         createTrayIcon()->show();
     else
@@ -183,8 +184,7 @@ void Corvane::InitUI()
     split->addWidget(leftArea);
     split->addWidget(rightArea);
 
-    menu = new mainMenu(this, mainMenu::kPresenceIntervalMs, mainMenu::kNetStateIntervalMs,
-                        server && server->isRunning() ? port : 0);
+    menu = new mainMenu(this, mainMenu::kPresenceIntervalMs, mainMenu::kNetStateIntervalMs, port);
     if (routes)
         menu->setClientRecord(routes->recentClients());
     auto *leftLayout = new QVBoxLayout(leftArea);
@@ -242,15 +242,22 @@ void Corvane::InitServer()
     server->setHttpAcceptedCallback(routes->handler());
     // Browsers on the LAN get the library page, in the program's language.
     routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
+}
+
+void Corvane::startListening()
+{
     if (port == 0) {
         qDebug() << "listen:" << false;
         return;
     }
     // Moves on to the next free port (and rewrites serverPort) a bounded
-    // number of times when the chosen one was taken meanwhile.
+    // number of times when the chosen one was taken meanwhile; the side
+    // panel announces the port listened on, whatever the settings file says.
     const quint16 bound = ServerPort::listen(server, port, QHostAddress::Any);
     if (bound != 0)
         port = bound;
+    if (menu)
+        menu->setServerPort(bound);
 }
 
 void Corvane::setNavigationNormal()

@@ -72,6 +72,7 @@ private:
     void InitUI();
     void InitConnect();
     void InitServer();
+    void startListening();
 
     void selectEntry(QWidget *container, QToolButton *button);
     void setNavigationNormal();
