@@ -88,6 +88,7 @@ private slots:
     void formAndTimers();
     void loopbackOnlySendsNothing();
     void constructionAnnouncesOnce();
+    void waitingPanelAnnouncesOnceTheServerListens();
     void presenceEverySecond();
     void presenceCarriesTheCurrentServerPort();
     void twoNetworksOneDatagramPerTick();
@@ -198,6 +199,23 @@ void TestSidePanel::constructionAnnouncesOnce()
     // The look was decided in the constructor too.
     QVERIFY(isConnectedLook(&panel));
     QCOMPARE(shownAddress(&panel), QStringLiteral("10.77.0.1"));
+}
+
+void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens()
+{
+    REQUIRE_NETLAB();
+    PeerNamespace peer;
+    REQUIRE_PEER(peer);
+    CHECK_LAB(peer.addLan(0), peer);
+    CHECK_LAB(peer.startListener(kUdpPort), peer);
+
+    mainMenu panel(nullptr, kNeverMs, kNeverMs, 9000, true);
+    panel.slotSendMessage(); // a tick before the server listens says nothing
+    panel.slotSendUpdateUDP();
+    panel.setServerPort(9123);
+    panel.slotSendMessage();
+    CHECK_LAB(peer.sync("10.77.0.2"), peer);
+    QCOMPARE(peer.payloadsTo(kLan0), (QStringList{"1$corvane$update", "1$corvane$9123", "1$corvane$9123"}));
 }
 
 void TestSidePanel::presenceEverySecond()

@@ -184,7 +184,8 @@ void Corvane::InitUI()
     split->addWidget(leftArea);
     split->addWidget(rightArea);
 
-    menu = new mainMenu(this, mainMenu::kPresenceIntervalMs, mainMenu::kNetStateIntervalMs, port);
+    // The panel announces once the server listens (startListening).
+    menu = new mainMenu(this, mainMenu::kPresenceIntervalMs, mainMenu::kNetStateIntervalMs, port, true);
     if (routes)
         menu->setClientRecord(routes->recentClients());
     auto *leftLayout = new QVBoxLayout(leftArea);

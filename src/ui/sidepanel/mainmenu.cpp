@@ -27,8 +27,9 @@ const int kHeadsetsIntervalMs = 1000;
 const int kHeadsetsGap = 24;
 }
 
-mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateIntervalMs, quint16 serverPort)
-    : QFrame(parent), ui(new Ui::mainMenu), listeningPort(serverPort)
+mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateIntervalMs, quint16 serverPort,
+                   bool waitForServer)
+    : QFrame(parent), ui(new Ui::mainMenu), listeningPort(serverPort), waitingForServer(waitForServer)
 {
     ui->setupUi(this);
     // Background images do not scale: give their widgets the images' size.
@@ -51,7 +52,8 @@ mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateInterval
 
     initUDP();
     slotUpdateNetState();
-    sendMessage(presenceText());
+    if (!waitingForServer)
+        sendMessage(presenceText());
 
     netStateTimer = new QTimer(this);
     netStateTimer->setObjectName(QStringLiteral("netStateTimer"));
@@ -131,6 +133,10 @@ QString mainMenu::presenceText() const
 void mainMenu::setServerPort(quint16 port)
 {
     listeningPort = port;
+    if (waitingForServer && port != 0) {
+        waitingForServer = false;
+        sendMessage(presenceText());
+    }
 }
 
 int mainMenu::currentServerPort() const
@@ -179,6 +185,8 @@ void mainMenu::slotUpdateNetState()
 
 void mainMenu::slotSendMessage()
 {
+    if (waitingForServer)
+        return;
     sendMessage(presenceText());
 }
 

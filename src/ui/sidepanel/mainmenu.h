@@ -23,17 +23,21 @@ public:
     static constexpr int kNetStateIntervalMs = 3000;
     // The intervals are the presence announcement's and the network-state
     // poll's; only tests pass other values than the defaults. serverPort:
-    // see setServerPort.
+    // see setServerPort. waitForServer: announce nothing until setServerPort
+    // names a port listened on, so a headset that answers the first datagram
+    // at once never finds the port closed.
     explicit mainMenu(QWidget *parent = nullptr, int presenceIntervalMs = kPresenceIntervalMs,
-                      int netStateIntervalMs = kNetStateIntervalMs, quint16 serverPort = 0);
+                      int netStateIntervalMs = kNetStateIntervalMs, quint16 serverPort = 0,
+                      bool waitForServer = false);
     ~mainMenu() override;
 
     // Broadcasts one text; returns the number of datagrams sent.
     int sendMessage(const QString &text);
     // The presence announcement: prefix and the server's port.
     QString presenceText() const;
-    // The port the server listens on, announced from now on; 0 (a panel
-    // without a server of its own) announces the settings' serverPort.
+    // The port the server listens on, announced from now on (at once, when
+    // the panel was waiting for it); 0 (a panel without a server of its own)
+    // announces the settings' serverPort.
     void setServerPort(quint16 port);
 
     // The record of the clients the server heard, shown in the headsets
@@ -72,4 +76,5 @@ private:
     QString shownIp;
     int shownPort = 0;
     quint16 listeningPort = 0;
+    bool waitingForServer = false;
 };
