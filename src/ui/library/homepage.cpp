@@ -158,6 +158,13 @@ void HomePage::rewriteVideoList()
     clearVideoTiles();
     if (!VideoLibraryFile().rewrite(videoList, &itemTexts))
         qWarning() << "the library file cannot be rewritten; the previous file is kept";
+    showVideoList();
+}
+
+// Tiles, publication and announcement of the list as it now stands; the
+// item texts are already in step with it.
+void HomePage::showVideoList()
+{
     setEmptyHintVisible(videoList.isEmpty());
     for (CorvaneVideoInfo *info : qAsConst(videoList))
         addVideoTile(info);
@@ -579,12 +586,7 @@ void HomePage::slotDoDelVideoFile()
     selectedVideos.clear();
     clearVideoTiles();
     itemTexts = texts;
-    setEmptyHintVisible(videoList.isEmpty());
-    for (CorvaneVideoInfo *info : qAsConst(videoList))
-        addVideoTile(info);
-    publishVideoList();
-    announceChange();
-    ui->tb_del->setEnabled(!tiles.isEmpty());
+    showVideoList();
     writeVideoListJsonFile();
     // Out of delete mode with nothing selected: the next "All" selects all.
     leaveDeleteModeForAdd();

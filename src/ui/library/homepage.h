@@ -94,6 +94,7 @@ private:
     void processDroppedUrls(const QList<QUrl> &urls);
     void addVideoTile(CorvaneVideoInfo *info);
     void clearVideoTiles();
+    void showVideoList();
     bool isVideoAdded(const QString &path) const;
     // Removes rejected candidates (their [message, name] pairs go to
     // pendingErrors) and records the accepted paths in addedPaths.
