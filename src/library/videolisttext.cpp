@@ -30,7 +30,7 @@ QString VideoListText::escapeJsonValue(const QString &value)
     // Fast path: ordinary names stay byte-identical.
     bool plain = true;
     for (const QChar c : value) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\') || c.unicode() < 0x20) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.isSurrogate()) {
             plain = false;
             break;
         }
@@ -40,7 +40,20 @@ QString VideoListText::escapeJsonValue(const QString &value)
 
     QString out;
     out.reserve(value.size() + 8);
-    for (const QChar c : value) {
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        // A surrogate without its partner has no UTF-8 form: written raw it
+        // would come back from the file as something else. Escaped, it reads
+        // back as itself.
+        if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+            out += c;
+            out += value.at(++i);
+            continue;
+        }
+        if (c.isSurrogate()) {
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            continue;
+        }
         switch (c.unicode()) {
         case '"': out += QLatin1String("\\\""); break;
         case '\\': out += QLatin1String("\\\\"); break;

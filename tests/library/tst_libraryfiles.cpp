@@ -181,6 +181,9 @@ void TestLibraryFiles::oddNamesStillGiveValidJson_data()
     QTest::newRow("newline and tab") << QStringLiteral("two\nlines\tand tab.mkv");
     QTest::newRow("control characters") << QStringLiteral("bell\x07 esc\x1b unit\x1f.avi");
     QTest::newRow("everything") << QStringLiteral("\"\\\"\\\\\b\f\r.mp4");
+    // Only a damaged library file can hold these; they must survive a rewrite.
+    QTest::newRow("lone low surrogate") << QString(QChar(0xdddd)) + QStringLiteral("x.mp4");
+    QTest::newRow("lone high surrogate last") << QStringLiteral("x") + QChar(0xd83c);
 }
 
 void TestLibraryFiles::oddNamesStillGiveValidJson()
