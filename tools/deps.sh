@@ -7,7 +7,7 @@ packages=(
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev qt5-image-formats-plugins
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libqrencode-dev
   fonts-noto-cjk fonts-thai-tlwg fonts-dejavu-core
-  libssl3
+  libssl3 qttranslations5-l10n
   ffmpeg curl iproute2 python3 procps util-linux mount e2fsprogs binutils
   chromium zbar-tools desktop-file-utils appstream lintian dpkg-dev
   # Sanitizer builds (GCC's runtimes) and the fuzz build (clang, libFuzzer).

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace {
@@ -86,15 +87,32 @@ QString Session::translationFileName(const QString &code)
 
 void Session::loadTranslator(const QString &code)
 {
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
-        m_translator = nullptr;
+    for (QTranslator **held : {&m_translator, &m_qtTranslator}) {
+        if (*held) {
+            QCoreApplication::removeTranslator(*held);
+            delete *held;
+            *held = nullptr;
+        }
     }
     m_translator = new QTranslator(this);
-    const QString path = appDirFile(QStringLiteral("translation/") + translationFileName(code));
-    if (QFile::exists(path) && m_translator->load(path))
-        QCoreApplication::installTranslator(m_translator);
+    const QString file = translationFileName(code);
+    const QString path = appDirFile(QStringLiteral("translation/") + file);
+    if (!QFile::exists(path) || !m_translator->load(path))
+        return;
+    QCoreApplication::installTranslator(m_translator);
+
+    // Qt's catalogues are named by locale: corvane_zh-HK -> qt_zh_TW (the
+    // traditional script is what matters for Hong Kong too).
+    QString locale = file.mid(int(qstrlen("corvane_")));
+    locale.chop(int(qstrlen(".qm")));
+    locale.replace(QLatin1Char('-'), QLatin1Char('_'));
+    if (locale == QLatin1String("zh"))
+        locale = QStringLiteral("zh_CN");
+    else if (locale == QLatin1String("zh_HK"))
+        locale = QStringLiteral("zh_TW");
+    m_qtTranslator = new QTranslator(this);
+    if (m_qtTranslator->load(QStringLiteral("qt_") + locale, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_qtTranslator);
 }
 
 void Session::loadStyleSheet(const QString &name) const

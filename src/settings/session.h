@@ -24,7 +24,9 @@ public:
     // A path beside the executable, in native separators.
     QString appDirFile(const QString &name) const;
 
-    // Replaces the installed translator by the one of the language code.
+    // Replaces the installed translator by the one of the language code, and
+    // Qt's own catalogue of that language (the file dialog's texts) when the
+    // system has one.
     void loadTranslator(const QString &code);
     QTranslator *translator() const { return m_translator; }
     static QString translationFileName(const QString &code);
@@ -37,4 +39,5 @@ private:
     ~Session() override;
 
     QTranslator *m_translator = nullptr;
+    QTranslator *m_qtTranslator = nullptr;
 };

@@ -32,19 +32,23 @@ void TestTranslator::languageAtEachStart_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("removed"); // a catalogue taken away before the start
     QTest::addColumn<QString>("home");
-    const char *const rows[][3] = {{"us", "", "Home"}, {"cn", "", "首页"}, {"jp", "", "ホーム"}, {"ko", "", "홈"},
-        {"th", "", "หน้าหลัก"}, {"ru", "", "Главная"}, {"de", "", "Start"}, {"it", "", "Home"}, {"es", "", "Inicio"},
-        {"pt-PT", "", "Início"}, {"zh-TW", "", "首頁"}, {"zh-HK", "", "主頁"}, {"US", "", "首页"},
-        {"pt-PT", "corvane_pt-PT.qm", "home   "}};
+    QTest::addColumn<QString>("qtText"); // Qt's own file dialog, from the system's Qt catalogue
+    const char *const rows[][4] = {{"us", "", "Home", "File &name:"}, {"cn", "", "首页", "文件名称(&N)："},
+        {"jp", "", "ホーム", "ファイル名(&N):"}, {"ko", "", "홈", "파일 이름(&N):"}, {"th", "", "หน้าหลัก", "File &name:"},
+        {"ru", "", "Главная", "&Имя файла:"}, {"de", "", "Start", "Datei&name:"}, {"it", "", "Home", "&Nome del file:"},
+        {"es", "", "Inicio", "&Nombre de fichero:"}, {"pt-PT", "", "Início", "&Nome do Ficheiro:"},
+        {"zh-TW", "", "首頁", "檔名(&N)："}, {"zh-HK", "", "主頁", "檔名(&N)："}, {"US", "", "首页", "文件名称(&N)："},
+        {"pt-PT", "corvane_pt-PT.qm", "home   ", "File &name:"}};
     for (const auto &row : rows)
         QTest::newRow(qPrintable(QString::fromUtf8(row[0]) + QLatin1String(row[1])))
-            << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2]);
+            << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2])
+            << QString::fromUtf8(row[3]);
 }
 
 void TestTranslator::languageAtEachStart()
 {
     REQUIRE_NETLAB();
-    QFETCH(QString, code); QFETCH(QString, removed); QFETCH(QString, home);
+    QFETCH(QString, code); QFETCH(QString, removed); QFETCH(QString, home); QFETCH(QString, qtText);
     QDir mine(QCoreApplication::applicationDirPath() + QStringLiteral("/translation"));
     const QDir built(QStringLiteral(CORVANE_APP_DIR "/translation"));
     QVERIFY(mine != built && mine.removeRecursively() && QDir().mkpath(mine.path()));
@@ -58,6 +62,7 @@ void TestTranslator::languageAtEachStart()
         Corvane window;
         MainWidget *pages = window.findChild<MainWidget *>();
         QCOMPARE(window.findChild<QToolButton *>(QStringLiteral("tB_home"))->text(), home);
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), qtText);
         // The fixed-size texts, shown: as wide (wrapped: as tall) as Qt says they need.
         pages->homePage()->slotDelVideoFile();
         for (QWidget *top : std::initializer_list<QWidget *>{&window, pages->exitDialog(), pages->confirmDelete()})
