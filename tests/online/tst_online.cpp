@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QNetworkReply>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSysInfo>
 #include <QTextBrowser>
 #include <QtTest>
@@ -109,6 +110,22 @@ private slots:
         QCoreApplication::installTranslator(&keys);
     }
     void cleanup() { api.stop(); }
+
+    void releaseNotesScrollInTheirPlace()
+    {
+        NuvoHomeUpdateDesc dialog;
+        QStringList lines;
+        for (int i = 1; i <= 30; ++i)
+            lines << QStringLiteral("Change %1").arg(i);
+        dialog.fillOffer(QStringLiteral("t"), QString(), lines.join(QLatin1String("\\n")));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *notes = child<QLabel>(&dialog, "label_2");
+        auto *area = qobject_cast<QAbstractScrollArea *>(notes->parentWidget()->parentWidget());
+        QVERIFY(notes->isVisible() && area && notes->text().endsWith(QLatin1String("Change 30\n")));
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
+        QVERIFY(area->geometry().bottom() < button(&dialog, "BNUpdate")->mapTo(&dialog, QPoint()).y());
+    }
 
     void versionCheck_data()
     {

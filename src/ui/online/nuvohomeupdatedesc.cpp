@@ -18,6 +18,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <climits>
@@ -57,6 +59,17 @@ NuvoHomeUpdateDesc::NuvoHomeUpdateDesc(QWidget *parent)
         w->setFont(font);
     }
     TextFit::keep({ui->labeltitle, ui->label_3, ui->lbNewVersion, ui->BNUpdate, ui->BNCancel});
+    // The server decides how long the notes are: in their fixed place they
+    // scroll rather than run under the buttons.
+    m_notesArea = new QScrollArea(this);
+    m_notesArea->setObjectName(QStringLiteral("notesArea"));
+    m_notesArea->setGeometry(ui->label_2->geometry());
+    m_notesArea->setFrameShape(QFrame::NoFrame);
+    m_notesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_notesArea->setWidgetResizable(true);
+    m_notesArea->setStyleSheet(QStringLiteral("QScrollArea#notesArea,QScrollArea#notesArea>QWidget>QWidget{background:transparent;}"));
+    m_notesArea->setWidget(ui->label_2);
+    m_notesArea->stackUnder(ui->BNUpdate);
     connect(ui->pushButtonClose, &QPushButton::clicked, this, &NuvoHomeUpdateDesc::slotBNClose_Clicked);
     connect(ui->BNCancel, &QPushButton::clicked, this, &NuvoHomeUpdateDesc::slotBNClose_Clicked);
     connect(ui->BNUpdate, &QPushButton::clicked, this, &NuvoHomeUpdateDesc::slotBNUpdate_Clicked);
@@ -78,9 +91,10 @@ void NuvoHomeUpdateDesc::fillOffer(const QString &title, const QString &cancelTe
     ui->label_2->setTextFormat(Qt::PlainText);
     ui->label_2->setText(UpdateFiles::notesText(notes));
     for (QWidget *w : {static_cast<QWidget *>(ui->BNCancel), static_cast<QWidget *>(ui->BNUpdate),
-                       static_cast<QWidget *>(ui->label_2), static_cast<QWidget *>(ui->labeltitle),
+                       static_cast<QWidget *>(m_notesArea), static_cast<QWidget *>(ui->labeltitle),
                        static_cast<QWidget *>(ui->label_3)})
         w->show();
+    m_notesArea->verticalScrollBar()->setValue(0);
     ui->lbNewVersion->hide();
 }
 
@@ -196,7 +210,7 @@ void NuvoHomeUpdateDesc::slotBNUpdate_Clicked()
 void NuvoHomeUpdateDesc::startDownload(const QString &folder)
 {
     ui->label_3->hide();
-    ui->label_2->hide();
+    m_notesArea->hide();
     ui->lbNewVersion->setText(tr("Updating"));
     ui->lbNewVersion->setStyleSheet(QStringLiteral("QLabel#lbNewVersion{font:20px \"Microsoft YaHei\";color:#6d6d6d;}"));
     ui->lbNewVersion->show();
@@ -297,7 +311,7 @@ void NuvoHomeUpdateDesc::showUpdateFailed()
     ui->lbNewVersion->setStyleSheet(QStringLiteral("QLabel#lbNewVersion{font:20px \"Microsoft YaHei\";color:red;}"));
     ui->lbNewVersion->show();
     ui->label_3->hide();
-    ui->label_2->hide();
+    m_notesArea->hide();
     setProgressStyle(true);
     ui->progressBar->setValue(int(qMin<qint64>(f_bytesReadNow, ui->progressBar->maximum())));
     ui->progressBar->show();

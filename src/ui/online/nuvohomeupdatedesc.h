@@ -7,6 +7,7 @@ class QFile;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QTimer;
+class QScrollArea;
 struct VersionInfo;
 
 namespace Ui {
@@ -67,6 +68,7 @@ private:
     qint64 f_bytesReadNow = 0;
     qint64 m_totalBytes = 0;
     QTimer *m_stallTimer = nullptr;
+    QScrollArea *m_notesArea = nullptr; // holds label_2
     int m_stallInterval = 10000;
     const VersionInfo *m_record = nullptr;
 };
