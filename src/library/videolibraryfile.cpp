@@ -144,10 +144,12 @@ bool VideoLibraryFile::load(QStringList *itemTexts, QList<CorvaneVideoInfo *> *r
     for (const QString &text : qAsConst(stored)) {
         bool isObject = false;
         const QJsonObject object = VideoListText::getJsonObjectFromString(text, &isObject);
-        if (!isObject) {
+        if (!isObject || object.isEmpty()) {
             // Kept out of the published list, which would otherwise stop
-            // being JSON and hide every other video from the headset.
-            qWarning() << "library file: record is not a JSON object, left out:" << text.left(200);
+            // being JSON and hide every other video from the headset; an
+            // empty object names no video and would stand in the list
+            // without a record behind it.
+            qWarning() << "library file: record is not a video's JSON object, left out:" << text.left(200);
             continue;
         }
         itemTexts->append(text);

@@ -484,6 +484,7 @@ void TestLibraryFiles::nonJsonRecordIsLeftOut()
     const QString tb = VideoListText::videoInfoToJsonText(b.get());
     QVERIFY(TestSupport::writeFile(file.filePath(), VideoLibraryFile::encodeRecord(ta)
                                           + VideoLibraryFile::encodeRecord(QStringLiteral("not json at all"))
+                                          + VideoLibraryFile::encodeRecord(QStringLiteral("{}"))
                                           + VideoLibraryFile::encodeRecord(tb)));
 
     QTest::ignoreMessage(QtDebugMsg, "===> please check the string not json at all");
