@@ -114,15 +114,12 @@ private slots:
     void releaseNotesScrollInTheirPlace()
     {
         NuvoHomeUpdateDesc dialog;
-        QStringList lines;
-        for (int i = 1; i <= 30; ++i)
-            lines << QStringLiteral("Change %1").arg(i);
-        dialog.fillOffer(QStringLiteral("t"), QString(), lines.join(QLatin1String("\\n")));
+        dialog.fillOffer(QStringLiteral("t"), QString(), QStringLiteral("Change\\n").repeated(29) + QStringLiteral("Last"));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *notes = child<QLabel>(&dialog, "label_2");
         auto *area = qobject_cast<QAbstractScrollArea *>(notes->parentWidget()->parentWidget());
-        QVERIFY(notes->isVisible() && area && notes->text().endsWith(QLatin1String("Change 30\n")));
+        QVERIFY(notes->isVisible() && area && notes->text().endsWith(QLatin1String("Change\nLast\n")));
         QVERIFY(area->verticalScrollBar()->maximum() > 0);
         QVERIFY(area->geometry().bottom() < button(&dialog, "BNUpdate")->mapTo(&dialog, QPoint()).y());
     }
