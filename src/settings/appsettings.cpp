@@ -64,7 +64,25 @@ int AppSettings::UDPPort() const { return read(QStringLiteral("UDPPort"), 9090).
 int AppSettings::HandleMax() const { return read(QStringLiteral("HandleMax"), 5).toInt(); }
 QString AppSettings::localVersion() const { return read(QStringLiteral("localVersion"), QStringLiteral("2.3.0.0")).toString(); }
 int AppSettings::localVersionflg() const { return read(QStringLiteral("localVersionflg"), 0).toInt(); }
-int AppSettings::outTime() const { return read(QStringLiteral("outTime"), 10).toInt(); }
+int AppSettings::outTime() const
+{
+    // Seconds for the web API's time-outs: zero or less would fail every
+    // check at once, a huge value overflow the millisecond timer.
+    constexpr int kDefault = 10, kMin = 1, kMax = 120;
+    const QVariant stored = read(QStringLiteral("outTime"), kDefault);
+    bool readable = false;
+    const qlonglong seconds = stored.toLongLong(&readable);
+    if (!readable) {
+        qWarning() << "AppSettings: outTime unreadable, using" << kDefault << ":" << stored.toString().left(64);
+        return kDefault;
+    }
+    if (seconds < kMin || seconds > kMax) {
+        const int clamped = int(qBound<qlonglong>(kMin, seconds, kMax));
+        qWarning() << "AppSettings: outTime" << seconds << "out of range, using" << clamped;
+        return clamped;
+    }
+    return int(seconds);
+}
 QString AppSettings::serverIp() const { return read(QStringLiteral("serverIp"), defaultServerIp()).toString(); }
 
 QString AppSettings::language() const

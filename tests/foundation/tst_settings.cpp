@@ -13,6 +13,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "logcapture.h"
 #include "processes.h"
 
 #include <memory>
@@ -80,7 +81,9 @@ private slots:
     void defaultsWithoutFile();
     void valuesFromFile_data();
     void valuesFromFile();
-    void nonNumericOutTimeReadsZero();
+    void nonNumericHandleMaxReadsZero();
+    void outTimeClamped_data();
+    void outTimeClamped();
     void languageSkipsExistenceTest();
     void editedValueTakesEffectAtNextRead();
     void serverPortWrite();
@@ -202,12 +205,37 @@ void TestSettings::valuesFromFile()
     QCOMPARE(readKey(key), expected);
 }
 
-void TestSettings::nonNumericOutTimeReadsZero()
+void TestSettings::nonNumericHandleMaxReadsZero()
 {
     QVERIFY(QDir().mkpath(dataPath()));
-    QVERIFY(TestSupport::writeFile(iniPath(), "[General]\noutTime=ten\nHandleMax=5x\n"));
-    QCOMPARE(AppSettings::instance()->outTime(), 0);
+    QVERIFY(TestSupport::writeFile(iniPath(), "[General]\nHandleMax=5x\n"));
     QCOMPARE(AppSettings::instance()->HandleMax(), 0);
+}
+
+void TestSettings::outTimeClamped_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("logged");
+    QTest::newRow("lowest") << QByteArray("1") << 1 << false;
+    QTest::newRow("highest") << QByteArray("120") << 120 << false;
+    QTest::newRow("zero") << QByteArray("0") << 1 << true;
+    QTest::newRow("negative") << QByteArray("-5") << 1 << true;
+    QTest::newRow("above the range") << QByteArray("121") << 120 << true;
+    QTest::newRow("overflows milliseconds") << QByteArray("2147484") << 120 << true;
+    QTest::newRow("beyond int") << QByteArray("4294967297") << 120 << true;
+    QTest::newRow("not a number") << QByteArray("ten") << 10 << true;
+}
+
+void TestSettings::outTimeClamped()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, logged);
+    QVERIFY(QDir().mkpath(dataPath()));
+    QVERIFY(TestSupport::writeFile(iniPath(), "[General]\noutTime=" + text + "\n"));
+    LogCapture log(LogCapture::Echo::None);
+    QTEST(AppSettings::instance()->outTime(), "expected");
+    QCOMPARE(log.count(QtWarningMsg, QStringLiteral("outTime")), logged ? 1 : 0);
 }
 
 void TestSettings::languageSkipsExistenceTest()
