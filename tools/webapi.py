@@ -3,7 +3,8 @@
 update flow by hand. Standard library only.
 
   POST /driftview/checkupdate   the update check (answer chosen by --checkupdate)
-  GET  /download/<name>         the installer (behaviour chosen by --installer-mode)
+  GET  /download/<name>         the installer (behaviour chosen by --installer-mode;
+                                "redirect" modes answer 302 to /download/moved/<name>)
   GET  /faq/<lang>.html         an FAQ page per language (--faq)
   GET  /sync/<n>                answers "ok"; lets a client know every earlier
                                 request line has been printed
@@ -13,6 +14,7 @@ Every request is printed on standard output as one line:
 Point Corvane.ini's serverIp at http://127.0.0.1:<port> to use it.
 """
 import argparse
+import hashlib
 import json
 import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
@@ -23,7 +25,9 @@ DEFAULT_INSTALLER = b"#!/bin/sh\necho \"NuvoUpdate stand-in installer, folder: $
 def checkupdate_answer(args, host):
     """(status, body) for the update check."""
     offer = {"version": args.version, "notes": args.notes,
-             "url": args.url or "http://%s/download/NuvoUpdate%s" % (host, args.version)}
+             "url": args.url.replace("{host}", host).replace("{port}", host.rsplit(":", 1)[-1]) or "http://%s/download/NuvoUpdate%s" % (host, args.version)}
+    if args.sha256:
+        offer["sha256"] = args.sha256
     if args.forced is not None:
         offer["forced"] = args.forced
     answers = {
@@ -96,6 +100,16 @@ class Handler(BaseHTTPRequestHandler):
             # The installer's own bytes under an error status: only the
             # status tells this answer from a good one.
             return self.reply(int(mode), data, "application/octet-stream")
+        if mode in ("redirect", "redirect-away") and not self.path.startswith("/download/moved/"):
+            # "redirect-away" names the same server under another host name.
+            host = self.headers.get("Host", "127.0.0.1")
+            if mode == "redirect-away":
+                host = "localhost:%d" % self.server.server_address[1]
+            self.send_response(302)
+            self.send_header("Location", "http://%s/download/moved/%s" % (host, self.path[len("/download/"):]))
+            self.send_header("Content-Length", "0")
+            self.end_headers()
+            return
         if mode == "stall":
             self.send_response(200)
             self.send_header("Content-Length", str(len(data)))
@@ -119,12 +133,14 @@ def main():
                         choices=["offer", "none", "error", "both", "empty", "invalid", "404", "hang"])
     parser.add_argument("--version", default="2.4.0.0")
     parser.add_argument("--notes", default="\\nFaster start\\n\\nFixes\\n")
-    parser.add_argument("--url", default="", help="installer address in the offer (default: this server)")
+    parser.add_argument("--url", default="",
+                        help="installer address in the offer; {host} and {port} name this server's (default: this server)")
+    parser.add_argument("--sha256", default="", help="the offer's sha256; \"good\": the served installer's")
     parser.add_argument("--forced", type=int, default=0, help="-1 leaves \"forced\" out of the offer")
     parser.add_argument("--installer", default="", help="file served as the installer")
     parser.add_argument("--record", default="", help="the stand-in installer writes its argument into this file")
     parser.add_argument("--installer-mode", default="ok",
-                        choices=["ok", "stall", "halfway", "wrongsize", "500", "404"])
+                        choices=["ok", "stall", "halfway", "wrongsize", "500", "404", "redirect", "redirect-away"])
     parser.add_argument("--faq", default="ok", choices=["ok", "empty", "500", "hang"])
     args = parser.parse_args()
     if args.forced == -1:
@@ -138,6 +154,8 @@ def main():
     if args.installer:
         with open(args.installer, "rb") as f:
             server.installer = f.read()
+    if args.sha256 == "good":
+        args.sha256 = hashlib.sha256(server.installer).hexdigest()
     print("listening %d" % server.server_address[1], flush=True)
     try:
         server.serve_forever()

@@ -267,6 +267,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. Schnellerer Start&lt;br/&gt;2. Fehlerbehebungen&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>Diese Kopie wurde über die Paketverwaltung des Systems installiert: Installieren Sie das Update darüber.</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

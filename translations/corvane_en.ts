@@ -268,6 +268,10 @@ Please wait a moment.</translation>
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>This copy was installed by the system&apos;s package manager: install the update through it.</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

@@ -267,6 +267,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. Inicio más rápido&lt;br/&gt;2. Correcciones&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>Esta copia se instaló con el gestor de paquetes del sistema: instale la actualización a través de él.</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

@@ -267,6 +267,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. Démarrage plus rapide&lt;br/&gt;2. Corrections&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>Cette copie a été installée par le gestionnaire de paquets du système : installez la mise à jour avec celui-ci.</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

@@ -267,6 +267,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. Avvio più rapido&lt;br/&gt;2. Correzioni&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>Questa copia è stata installata dal gestore dei pacchetti del sistema: installa l’aggiornamento tramite esso.</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

@@ -268,6 +268,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. 起動の高速化&lt;br/&gt;2. 不具合の修正&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>このコピーはシステムのパッケージマネージャーでインストールされています。更新はパッケージマネージャーから行ってください。</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

@@ -268,6 +268,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. 더 빠른 시작&lt;br/&gt;2. 오류 수정&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>이 사본은 시스템의 패키지 관리자로 설치되었습니다. 업데이트는 패키지 관리자를 통해 설치하세요.</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

@@ -267,6 +267,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. Arranque mais rápido&lt;br/&gt;2. Correções&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>Esta cópia foi instalada pelo gestor de pacotes do sistema: instale a atualização através dele.</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

@@ -267,6 +267,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. Более быстрый запуск&lt;br/&gt;2. Исправления&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>Эта копия установлена системным менеджером пакетов: установите обновление через него.</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

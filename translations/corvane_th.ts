@@ -267,6 +267,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. เริ่มทำงานเร็วขึ้น&lt;br/&gt;2. แก้ไขข้อบกพร่อง&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>สำเนานี้ติดตั้งโดยตัวจัดการแพ็กเกจของระบบ: โปรดติดตั้งการอัปเดตผ่านตัวจัดการแพ็กเกจ</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

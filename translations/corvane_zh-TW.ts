@@ -267,6 +267,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. 啟動更快速&lt;br/&gt;2. 錯誤修正&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>此副本由系統的套件管理程式安裝：請透過它安裝更新。</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

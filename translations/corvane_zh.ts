@@ -267,6 +267,10 @@
         <source>&lt;p&gt;1. Faster start&lt;br/&gt;2. Fixes&lt;/p&gt;</source>
         <translation>&lt;p&gt;1. 启动更快&lt;br/&gt;2. 问题修复&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>This copy was installed by the system&apos;s package manager: install the update through it.</source>
+        <translation>此副本由系统的软件包管理器安装：请通过它安装更新。</translation>
+    </message>
 </context>
 <context>
     <name>ParseProcess</name>

@@ -1,9 +1,9 @@
 #include "ccorvanedataprocresourceguide.h"
 
 #include "settings/appsettings.h"
+#include "syncexchange.h"
 
 #include <QDebug>
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -107,25 +107,16 @@ QString CCorvaneDataProcResourceGuide::GetFaqHtml()
 QString CCorvaneDataProcResourceGuide::SyncHttpGetHtml(const QString &url, int attempts)
 {
     QString text;
-    QNetworkAccessManager manager;
-    QNetworkReply *reply = manager.get(QNetworkRequest(QUrl(url, QUrl::TolerantMode)));
-    if (!reply)
-        return text;
-    QEventLoop loop;
-    QTimer::singleShot(m_outTime * 1000, &loop, &QEventLoop::quit);
-    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!reply->isFinished())
-        loop.exec();
-    qDebug() << "get" << url << ", status_code:" << reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (goodReply(reply)) {
-        text = htmlFromBody(reply->readAll());
+    const QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
+    SyncExchange::run(request, nullptr, m_outTime, attempts, [&](const SyncExchange::Attempt &attempt) {
+        qDebug() << "get" << url << ", status_code:" << attempt.status;
+        if (!attempt.isOk()) {
+            qDebug() << "get guide html error:" << (attempt.finished ? attempt.errorText : QStringLiteral("time-out"));
+            return false;
+        }
+        text = htmlFromBody(attempt.body);
         qDebug() << "got guide html" << text;
-    } else {
-        qDebug() << "get guide html error:" << (reply->isFinished() ? reply->errorString() : QStringLiteral("time-out"));
-    }
-    reply->abort();
-    reply->deleteLater();
-    if (text.isEmpty() && attempts - 1 > 0)
-        return SyncHttpGetHtml(url, attempts - 1);
+        return !text.isEmpty();
+    });
     return text;
 }

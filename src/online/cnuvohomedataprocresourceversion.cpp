@@ -1,15 +1,12 @@
 #include "cnuvohomedataprocresourceversion.h"
 
 #include "settings/appsettings.h"
+#include "syncexchange.h"
 
 #include <QDebug>
-#include <QEventLoop>
 #include <QJsonParseError>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSslConfiguration>
-#include <QTimer>
 #include <QUrl>
 
 CNuvoHomeDataProcResourceVersion::CNuvoHomeDataProcResourceVersion(QObject *parent)
@@ -65,36 +62,22 @@ QJsonDocument CNuvoHomeDataProcResourceVersion::SyncHttpDownloadJsonDataFromHttp
     request.setSslConfiguration(QSslConfiguration::defaultConfiguration());
     // The type Qt would pick anyway; named so Qt does not warn on every check.
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
-    QNetworkAccessManager manager;
-    QNetworkReply *reply = manager.post(request, body.toUtf8());
-    if (!reply)
-        return document;
-
-    QEventLoop loop;
-    QTimer::singleShot(m_outTime * 1000, &loop, &QEventLoop::quit);
-    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!reply->isFinished())
-        loop.exec();
-
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    qDebug() << "status_code:" << status;
-    if (reply->isFinished() && reply->error() == QNetworkReply::NoError && status.toInt() == 200) {
-        const QByteArray bytes = reply->readAll();
+    const QByteArray bytes = body.toUtf8();
+    SyncExchange::run(request, &bytes, m_outTime, attempts, [&document](const SyncExchange::Attempt &attempt) {
+        qDebug() << "status_code:" << attempt.status;
+        document = QJsonDocument();
+        if (!attempt.isOk()) {
+            qDebug() << "error:" << attempt.errorText;
+            return false;
+        }
         QJsonParseError parseError{};
-        document = QJsonDocument::fromJson(bytes, &parseError);
+        document = QJsonDocument::fromJson(attempt.body, &parseError);
         if (parseError.error != QJsonParseError::NoError) {
             qDebug() << "Unable to read json data" << parseError.errorString();
             document = QJsonDocument();
         }
-    } else {
-        qDebug() << "error:" << (reply->isFinished() ? reply->errorString() : QStringLiteral("no answer in time"));
-    }
-    // An unfinished reply is abandoned; the manager going out of scope ends it.
-    reply->abort();
-    reply->deleteLater();
-
-    if (document.isEmpty() && attempts - 1 > 0)
-        return SyncHttpDownloadJsonDataFromHttp(url, body, attempts - 1);
+        return !document.isEmpty();
+    });
     return document;
 }
 
@@ -128,6 +111,7 @@ void CNuvoHomeDataProcResourceVersion::ParseVersionJson(const QJsonObject &answe
         slot->notes = o.value(QStringLiteral("notes")).toString();
         slot->url = o.value(QStringLiteral("url")).toString();
         slot->forced = o.value(QStringLiteral("forced")).toInt(0);
+        slot->sha256 = o.value(QStringLiteral("sha256")).toString();
     } else if (refusal.isObject()) {
         const QJsonValue code = refusal.toObject().value(QStringLiteral("errorcode"));
         slot->hasNewVersion = false;
@@ -136,5 +120,6 @@ void CNuvoHomeDataProcResourceVersion::ParseVersionJson(const QJsonObject &answe
         slot->version.clear();
         slot->url.clear();
         slot->forced = 0;
+        slot->sha256.clear();
     }
 }

@@ -2,12 +2,14 @@
 
 #include "settings/session.h"
 
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace UpdateFiles {
 
@@ -38,6 +40,44 @@ bool isGoodDownload(QNetworkReply::NetworkError error, int httpStatus, qint64 fi
 {
     return error == QNetworkReply::NoError && httpStatus == 200 && fileExists && fileSize > 0
            && fileSize == announcedTotal;
+}
+
+namespace {
+int effectivePort(const QUrl &url)
+{
+    return url.port(url.scheme() == QLatin1String("https") ? 443 : url.scheme() == QLatin1String("http") ? 80 : -1);
+}
+} // namespace
+
+bool isAllowedInstallerUrl(const QUrl &url, const QUrl &api)
+{
+    if (!url.isValid() || url.host().isEmpty())
+        return false;
+    if (url.scheme() == QLatin1String("https"))
+        return true;
+    return api.isValid() && !api.host().isEmpty() && url.scheme() == api.scheme() && url.host() == api.host()
+           && effectivePort(url) == effectivePort(api);
+}
+
+bool hasSha256(const QString &path, const QString &sha256Hex)
+{
+    const QByteArray expected = QByteArray::fromHex(sha256Hex.toLatin1());
+    if (sha256Hex.size() != 64 || expected.size() != 32 || expected.toHex() != sha256Hex.toLatin1().toLower()) {
+        qWarning() << "update: the offered sha256 is not one:" << sha256Hex.left(80);
+        return false;
+    }
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
+        qWarning() << "update: cannot read the installer to verify it:" << path << file.errorString();
+        return false;
+    }
+    return hash.result() == expected;
+}
+
+bool isPackaged(const QString &programFolder)
+{
+    return QDir::cleanPath(QDir(programFolder).absolutePath()).startsWith(QLatin1String("/usr/"));
 }
 
 QString notesText(const QString &notes)

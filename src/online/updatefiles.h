@@ -3,6 +3,8 @@
 #include <QNetworkReply>
 #include <QString>
 
+class QUrl;
+
 // The file side of an update: where the installer goes, what a finished
 // download must be to be started, and the start itself. Pure functions but
 // the last two, which touch the disk or start a process.
@@ -23,6 +25,19 @@ QString installerPath(const QString &folder, const QString &version);
 // an error page is never started as an installer.
 bool isGoodDownload(QNetworkReply::NetworkError error, int httpStatus, qint64 fileSize, bool fileExists,
                     qint64 announcedTotal);
+
+// An installer is taken over https from anywhere, otherwise only from the
+// web API's own scheme, host and port: a plain download from elsewhere could
+// be replaced on its way.
+bool isAllowedInstallerUrl(const QUrl &url, const QUrl &api);
+
+// True when the file's SHA-256 is sha256Hex (hex, either case); false for an
+// unreadable file or a value that is no SHA-256 at all.
+bool hasSha256(const QString &path, const QString &sha256Hex);
+
+// A program folder under /usr belongs to the system's package manager: the
+// user cannot replace it, so a downloaded installer is never run there.
+bool isPackaged(const QString &programFolder);
 
 // Release notes as shown: split at each backslash + "n", empty parts
 // dropped, each part followed by a line feed.

@@ -12,4 +12,5 @@ struct VersionInfo
     QString notes;   // lines separated by backslash + "n"; the error code on an error answer
     QString url;     // where the installer is downloaded from
     int forced = 0;  // 1: mandatory update
+    QString sha256;  // the installer's SHA-256 in hex when the answer names one
 };

@@ -87,6 +87,13 @@ int runChild(int argc, char **argv)
             QTest::keyClick(dialog, Qt::Key_Escape);
         else
             button(dialog, action == "update" ? "BNUpdate" : action == "close" ? "pushButtonClose" : "BNCancel")->click();
+        // A failed update ("Update again" back, nothing running) is cancelled.
+        auto *failed = new QTimer(dialog);
+        QObject::connect(failed, &QTimer::timeout, dialog, [dialog] {
+            if (button(dialog, "BNUpdate")->isVisible() && !dialog->isDownloading())
+                button(dialog, "BNCancel")->click();
+        });
+        failed->start(20);
     };
     Corvane window;
     return 3; // the program went on past the dialog
@@ -246,6 +253,17 @@ private slots:
 
         Answerer answer;
         QPushButton *check = button(&page, "pushButtonVersionDetect");
+        // A second check asked for while the first waits on a stalled API starts nothing.
+        QVERIFY(api.start({QStringLiteral("--checkupdate"), QStringLiteral("hang")}));
+        bool disabledMeanwhile = false;
+        QTimer::singleShot(0, check, [&] {
+            disabledMeanwhile = !check->isEnabled();
+            page.slotVersionDetect();
+        });
+        check->click();
+        QVERIFY(disabledMeanwhile && check->isEnabled());
+        QCOMPARE(api.requests(QStringLiteral("checkupdate")).size(), 1);
+        api.stop();
         check->click();
         QVERIFY(api.start());
         check->click();
@@ -253,7 +271,7 @@ private slots:
         check->click();
         QCOMPARE(page.updateDialog(), dialog);
         const QString offer = QStringLiteral("latest version: 2.4.0.0|cancel|Faster start\nFixes\n");
-        QCOMPARE(answer.shown, (QStringList{QStringLiteral("net error"), offer, offer}));
+        QCOMPARE(answer.shown, (QStringList{QStringLiteral("net error"), QStringLiteral("net error"), offer, offer}));
         QCOMPARE(api.requests(QStringLiteral("checkupdate")).size(), 1);
 
         QTest::mouseClick(child<QLabel>(&page, "lb_openSource"), Qt::LeftButton);
@@ -300,7 +318,7 @@ private slots:
         // Folders an unchecked version would write through.
         QDir(folder).removeRecursively();
         QVERIFY(QDir().mkpath(folder + QStringLiteral("/NuvoUpdate1")) && QDir().mkpath(folder + QStringLiteral("/NuvoUpdate")));
-        const VersionInfo record{true, version, QString(), api.base() + QStringLiteral("/download/NuvoUpdate") + version, 0};
+        const VersionInfo record{true, version, QString(), api.base() + QStringLiteral("/download/NuvoUpdate") + version, 0, QString()};
         NuvoHomeUpdateDesc dialog;
         dialog.setVersionRecord(&record);
         dialog.setStallInterval(200);
@@ -333,41 +351,89 @@ private slots:
         QVERIFY(QFile::exists(folder + QStringLiteral("/stray")) != safe && dialog.isDownloading() == safe);
     }
 
+    void packagedInstall_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("packaged");
+        QTest::newRow("Debian package") << "/usr/lib/corvane" << true;
+        QTest::newRow("under /usr/local") << "/usr/local/lib/corvane" << true;
+        QTest::newRow("dotted into /usr") << "/opt/../usr/lib/corvane" << true;
+        QTest::newRow("own folder") << "/opt/corvane" << false;
+        QTest::newRow("like /usr") << "/usrdata/corvane" << false;
+        QTest::newRow("its build") << QCoreApplication::applicationDirPath() << false;
+    }
+    void packagedInstall()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, packaged);
+        QCOMPARE(UpdateFiles::isPackaged(folder), packaged);
+        QVERIFY(api.start({QStringLiteral("--installer-mode"), QStringLiteral("stall")}));
+        const VersionInfo record{true, QStringLiteral("2.4.0.0"), QString(), api.base() + QStringLiteral("/download/NuvoUpdate2.4.0.0"),
+                                 0, QString()};
+        NuvoHomeUpdateDesc dialog;
+        dialog.setVersionRecord(&record);
+        dialog.setProgramFolder(folder);
+        dialog.fillOffer(QStringLiteral("latest version: 2.4.0.0"), QStringLiteral("cancel"), QStringLiteral("Faster start\\nFixes"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(child<QLabel>(&dialog, "label_2")->isVisible() && child<QLabel>(&dialog, "labeltitle")->isVisible());
+        QLabel *note = child<QLabel>(&dialog, "packageNote");
+        QCOMPARE(note->isVisible(), packaged);
+        QVERIFY(!note->text().isEmpty());
+        QCOMPARE(button(&dialog, "BNUpdate")->isVisible(), !packaged);
+        dialog.slotBNUpdate_Clicked();
+        QCOMPARE(dialog.isDownloading(), !packaged);
+    }
+
     void programEnds_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("forced");
+        QTest::addColumn<QStringList>("server"); // more options of the web API
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("good download") << "update" << "0" << 0;
-        QTest::newRow("forced, close button") << "close" << "1" << 0;
-        QTest::newRow("forced, cancel button") << "cancel" << "1" << 0;
-        QTest::newRow("forced, Escape") << "escape" << "1" << 3;
-        QTest::newRow("optional, close button") << "close" << "0" << 3;
+        QTest::addColumn<int>("downloads");
+        const QString zeros = QString(64, QLatin1Char('0'));
+        QTest::newRow("good download from the API") << "update" << "0" << QStringList() << 0 << 1;
+        QTest::newRow("sha256 matches") << "update" << "0" << QStringList{"--sha256", "good"} << 0 << 1;
+        QTest::newRow("sha256 differs") << "update" << "0" << QStringList{"--sha256", zeros} << 3 << 1;
+        QTest::newRow("redirect on the API's host") << "update" << "0" << QStringList{"--installer-mode", "redirect"} << 0 << 2;
+        QTest::newRow("redirect to another host") << "update" << "0" << QStringList{"--installer-mode", "redirect-away"} << 3 << 1;
+        QTest::newRow("plain http, another host")
+            << "update" << "0" << QStringList{"--url", "http://localhost:{port}/download/NuvoUpdate2.4.0.0"} << 3 << 0;
+        QTest::newRow("plain http, another port")
+            << "update" << "0" << QStringList{"--url", "http://127.0.0.1:1/download/NuvoUpdate2.4.0.0"} << 3 << 0;
+        QTest::newRow("forced, close button") << "close" << "1" << QStringList() << 0 << 0;
+        QTest::newRow("forced, cancel button") << "cancel" << "1" << QStringList() << 0 << 0;
+        QTest::newRow("forced, Escape") << "escape" << "1" << QStringList() << 3 << 0;
+        QTest::newRow("optional, close button") << "close" << "0" << QStringList() << 3 << 0;
     }
     void programEnds()
     {
         QFETCH(QString, action);
         QFETCH(QString, forced);
+        QFETCH(QStringList, server);
+        QFETCH(int, exitCode);
         QTemporaryDir home;
         const QString record = home.filePath(QStringLiteral("installer-argument"));
-        QVERIFY(api.start({QStringLiteral("--forced"), forced, QStringLiteral("--record"), record}));
+        QVERIFY(api.start(QStringList{QStringLiteral("--forced"), forced, QStringLiteral("--record"), record} + server));
         qputenv("XDG_DATA_HOME", home.path().toUtf8());
         writeOnlineSettings(api.base(), 5);
         QProcess program;
         program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), action});
         qputenv("XDG_DATA_HOME", data.path().toUtf8());
         QVERIFY(program.waitForFinished(60000) && program.exitStatus() == QProcess::NormalExit);
-        QTEST(program.exitCode(), "exitCode");
+        QCOMPARE(program.exitCode(), exitCode);
         QVERIFY(QString::fromUtf8(program.readAllStandardError())
                     .contains(forced == QLatin1String("1") ? QLatin1String("|quit|") : QLatin1String("|cancel|"), Qt::CaseInsensitive));
+        QTEST(int(api.requests(QStringLiteral("/download/")).size()), "downloads");
         const QString folder = home.path() + QStringLiteral("/NuvoVR/Brindlecast/update");
-        if (action == QLatin1String("update")) {
+        if (action == QLatin1String("update") && exitCode == 0) {
             QVERIFY(QFileInfo(folder + QStringLiteral("/NuvoUpdate2.4.0.0")).isExecutable());
             QTRY_VERIFY(QFileInfo(record).size() > 0);
             QFile argument(record);
             QVERIFY(argument.open(QIODevice::ReadOnly) && argument.readAll() == folder.toUtf8());
         } else {
-            QCOMPARE(api.requests(QStringLiteral("/download/")).size(), 0);
+            QVERIFY(!QFileInfo::exists(record));
         }
     }
 };

@@ -68,6 +68,21 @@ void AboutUs::showOpenSource()
 
 void AboutUs::slotVersionDetect()
 {
+    // The check waits in nested loops (the network, then a dialog): a click
+    // arriving meanwhile must not start a second one.
+    if (m_checking) {
+        qDebug() << "AboutUs::slotVersionDetect: a check is already running";
+        return;
+    }
+    m_checking = true;
+    ui->pushButtonVersionDetect->setEnabled(false);
+    runVersionCheck();
+    ui->pushButtonVersionDetect->setEnabled(true);
+    m_checking = false;
+}
+
+void AboutUs::runVersionCheck()
+{
     if (!m_updateDialog)
         m_updateDialog = new NuvoHomeUpdateDesc;
     if (!m_record) {

@@ -33,7 +33,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void runVersionCheck();
+
     Ui::AboutUs *ui;
+    bool m_checking = false;
     const VersionInfo *m_record = nullptr;
     QString m_localVersion;
     NuvoHomeUpdateDesc *m_updateDialog = nullptr;

@@ -6,6 +6,7 @@
 #include "online/cnuvohomedataproc.h"
 #include "online/updatefiles.h"
 #include "online/versioninfo.h"
+#include "settings/appsettings.h"
 #include "shell/textfit.h"
 #include "shell/utils.h"
 
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -26,6 +28,8 @@
 #include <cstdlib>
 
 namespace {
+// A mirror may forward once or twice; more is a loop.
+constexpr int kMaxRedirects = 3;
 const char kBarStyle[] =
     "QProgressBar{border-radius:4px;border-image:url(:/Corvane/Skin/new/Download-progress_background.png);}"
     "QProgressBar::chunk{border-radius:4px;background-image:url(:/Corvane/Skin/new/%1);}";
@@ -64,12 +68,22 @@ NuvoHomeUpdateDesc::NuvoHomeUpdateDesc(QWidget *parent)
     m_notesArea = new QScrollArea(this);
     m_notesArea->setObjectName(QStringLiteral("notesArea"));
     m_notesArea->setGeometry(ui->label_2->geometry());
+    m_notesRect = m_notesArea->geometry();
     m_notesArea->setFrameShape(QFrame::NoFrame);
     m_notesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_notesArea->setWidgetResizable(true);
     m_notesArea->setStyleSheet(QStringLiteral("QScrollArea#notesArea,QScrollArea#notesArea>QWidget>QWidget{background:transparent;}"));
     m_notesArea->setWidget(ui->label_2);
     m_notesArea->stackUnder(ui->BNUpdate);
+    // Shown instead of "Update" where the system's package manager owns the program.
+    m_packageNote = new QLabel(this);
+    m_packageNote->setObjectName(QStringLiteral("packageNote"));
+    m_packageNote->setGeometry(30, 196, 450, 48);
+    m_packageNote->setWordWrap(true);
+    m_packageNote->setAlignment(Qt::AlignCenter);
+    m_packageNote->setStyleSheet(QStringLiteral("QLabel#packageNote{font:14px \"Microsoft YaHei\";color:#6d6d6d;}"));
+    m_packageNote->hide();
+    m_programFolder = QCoreApplication::applicationDirPath();
     connect(ui->pushButtonClose, &QPushButton::clicked, this, &NuvoHomeUpdateDesc::slotBNClose_Clicked);
     connect(ui->BNCancel, &QPushButton::clicked, this, &NuvoHomeUpdateDesc::slotBNClose_Clicked);
     connect(ui->BNUpdate, &QPushButton::clicked, this, &NuvoHomeUpdateDesc::slotBNUpdate_Clicked);
@@ -96,6 +110,20 @@ void NuvoHomeUpdateDesc::fillOffer(const QString &title, const QString &cancelTe
         w->show();
     m_notesArea->verticalScrollBar()->setValue(0);
     ui->lbNewVersion->hide();
+    const bool packaged = UpdateFiles::isPackaged(m_programFolder);
+    QRect notesRect = m_notesRect;
+    if (packaged)
+        notesRect.setBottom(m_packageNote->y() - 4);
+    m_notesArea->setGeometry(notesRect);
+    m_packageNote->setText(tr("This copy was installed by the system's package manager: "
+                              "install the update through it."));
+    m_packageNote->setVisible(packaged);
+    ui->BNUpdate->setVisible(!packaged);
+}
+
+void NuvoHomeUpdateDesc::setProgramFolder(const QString &folder)
+{
+    m_programFolder = folder;
 }
 
 void NuvoHomeUpdateDesc::setUpdateButtonNormal(const QString &text)
@@ -107,6 +135,11 @@ void NuvoHomeUpdateDesc::setUpdateButtonNormal(const QString &text)
 void NuvoHomeUpdateDesc::setStallInterval(int ms)
 {
     m_stallInterval = ms;
+}
+
+QUrl NuvoHomeUpdateDesc::apiUrl()
+{
+    return QUrl(AppSettings::instance()->serverIp(), QUrl::TolerantMode);
 }
 
 const VersionInfo *NuvoHomeUpdateDesc::versionRecord() const
@@ -186,9 +219,18 @@ void NuvoHomeUpdateDesc::slotBNUpdate_Clicked()
     ui->progressBar->setValue(0);
     setProgressStyle(false);
 
+    if (UpdateFiles::isPackaged(m_programFolder)) {
+        qWarning() << "NuvoHomeUpdateDesc: installed under" << m_programFolder << "- the package manager updates it";
+        return;
+    }
     const VersionInfo *record = versionRecord();
     if (!record || !UpdateFiles::isSafeVersion(record->version)) {
         qWarning() << "NuvoHomeUpdateDesc: refused the offered version" << (record ? record->version : QString());
+        showUpdateFailed();
+        return;
+    }
+    if (!UpdateFiles::isAllowedInstallerUrl(QUrl(record->url), apiUrl())) {
+        qWarning() << "NuvoHomeUpdateDesc: refused the installer address" << QUrl(record->url).toDisplayString();
         showUpdateFailed();
         return;
     }
@@ -233,7 +275,16 @@ void NuvoHomeUpdateDesc::startDownload(const QString &folder)
     if (!m_manager)
         m_manager = new QNetworkAccessManager(this);
     m_totalBytes = 0;
-    m_reply = m_manager->get(QNetworkRequest(QUrl(record->url)));
+    QNetworkRequest request{QUrl(record->url)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    m_reply = m_manager->get(request);
+    connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl &target) {
+        if (!UpdateFiles::isAllowedInstallerUrl(target, apiUrl())) {
+            qWarning() << "NuvoHomeUpdateDesc: refused the redirect to" << target.toDisplayString();
+            showUpdateFailed();
+        }
+    });
     connect(m_reply, &QNetworkReply::readyRead, this, &NuvoHomeUpdateDesc::httpReadyRead);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &NuvoHomeUpdateDesc::updateDataReadProgress);
     connect(m_manager, &QNetworkAccessManager::finished, this, &NuvoHomeUpdateDesc::UpdateFinished,
@@ -278,6 +329,7 @@ void NuvoHomeUpdateDesc::UpdateFinished(QNetworkReply *reply)
     m_stallTimer->stop();
     if (!m_file)
         return;
+    const QUrl finalUrl = reply->url();
     const QNetworkReply::NetworkError error = reply->error();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (m_file->isOpen())
@@ -294,6 +346,17 @@ void NuvoHomeUpdateDesc::UpdateFinished(QNetworkReply *reply)
     if (!UpdateFiles::isGoodDownload(error, status, info.size(), info.exists(), m_totalBytes)) {
         qWarning() << "NuvoHomeUpdateDesc: download not usable; error" << error << "status" << status << "size"
                    << info.size() << "announced" << m_totalBytes;
+        showUpdateFailed();
+        return;
+    }
+    if (!UpdateFiles::isAllowedInstallerUrl(finalUrl, apiUrl())) {
+        qWarning() << "NuvoHomeUpdateDesc: refused the installer from" << finalUrl.toDisplayString();
+        showUpdateFailed();
+        return;
+    }
+    const VersionInfo *record = versionRecord();
+    if (record && !record->sha256.isEmpty() && !UpdateFiles::hasSha256(path, record->sha256)) {
+        qWarning() << "NuvoHomeUpdateDesc: the installer does not match the offered sha256" << record->sha256;
         showUpdateFailed();
         return;
     }

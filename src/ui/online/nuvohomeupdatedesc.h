@@ -2,12 +2,15 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QRect>
 
 class QFile;
+class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QTimer;
 class QScrollArea;
+class QUrl;
 struct VersionInfo;
 
 namespace Ui {
@@ -18,7 +21,10 @@ class NuvoHomeUpdateDesc;
 // downloads the installer into the update folder with progress and a stall
 // check, then starts it and ends the program. A mandatory update leaves only
 // updating or quitting. Opened by the start-up check and the about page,
-// which fill its texts first.
+// which fill its texts first. An installer comes only from an allowed
+// address and, when the offer names its SHA-256, only when it matches; a
+// copy installed by the package manager shows the offer and points to that
+// instead of downloading.
 class NuvoHomeUpdateDesc : public QDialog
 {
     Q_OBJECT
@@ -40,6 +46,9 @@ public:
     // Reads this record instead of the online facade's (tests).
     void setVersionRecord(const VersionInfo *record) { m_record = record; }
 
+    // The folder the packaged-install test looks at: the executable's, unless a test names one.
+    void setProgramFolder(const QString &folder);
+
     bool isDownloading() const { return m_reply != nullptr; }
 
 public slots:
@@ -52,6 +61,8 @@ public slots:
 
 private:
     const VersionInfo *versionRecord() const;
+    // The configured web API, whose own scheme, host and port may serve an installer.
+    static QUrl apiUrl();
     void startDownload(const QString &folder);
     void showUpdateFailed();
     // Detaches and cancels the running download, so a reply that reports
@@ -71,4 +82,7 @@ private:
     QScrollArea *m_notesArea = nullptr; // holds label_2
     int m_stallInterval = 10000;
     const VersionInfo *m_record = nullptr;
+    QLabel *m_packageNote = nullptr;
+    QRect m_notesRect;
+    QString m_programFolder;
 };
