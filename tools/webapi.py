@@ -100,16 +100,13 @@ class Handler(BaseHTTPRequestHandler):
             # The installer's own bytes under an error status: only the
             # status tells this answer from a good one.
             return self.reply(int(mode), data, "application/octet-stream")
-        if mode in ("redirect", "redirect-away") and not self.path.startswith("/download/moved/"):
+        if mode.startswith("redirect") and not self.path.startswith("/download/moved/"):
             # "redirect-away" names the same server under another host name.
-            host = self.headers.get("Host", "127.0.0.1")
-            if mode == "redirect-away":
-                host = "localhost:%d" % self.server.server_address[1]
+            host = "localhost:%d" % self.server.server_address[1] if mode == "redirect-away" else self.headers["Host"]
             self.send_response(302)
             self.send_header("Location", "http://%s/download/moved/%s" % (host, self.path[len("/download/"):]))
             self.send_header("Content-Length", "0")
-            self.end_headers()
-            return
+            return self.end_headers()
         if mode == "stall":
             self.send_response(200)
             self.send_header("Content-Length", str(len(data)))
@@ -133,8 +130,7 @@ def main():
                         choices=["offer", "none", "error", "both", "empty", "invalid", "404", "hang"])
     parser.add_argument("--version", default="2.4.0.0")
     parser.add_argument("--notes", default="\\nFaster start\\n\\nFixes\\n")
-    parser.add_argument("--url", default="",
-                        help="installer address in the offer; {host} and {port} name this server's (default: this server)")
+    parser.add_argument("--url", default="", help="installer address in the offer ({host}, {port}: this server's)")
     parser.add_argument("--sha256", default="", help="the offer's sha256; \"good\": the served installer's")
     parser.add_argument("--forced", type=int, default=0, help="-1 leaves \"forced\" out of the offer")
     parser.add_argument("--installer", default="", help="file served as the installer")
