@@ -74,6 +74,7 @@ QString VideoProjection::lens() const
 QString VideoProjection::kindTitle(Kind kind)
 {
     switch (kind) {
+    //: A video that is not VR: menu entry and badge.
     case Kind::Flat: return tr("Flat");
     case Kind::Equirect180: return tr("180°");
     case Kind::Equirect360: return tr("360°");
@@ -87,10 +88,10 @@ QString VideoProjection::badge() const
 {
     QString kindText;
     switch (kind) {
-    //: Badge of a flat (not VR) video.
-    case Kind::Flat: kindText = tr("Flat"); break;
+    case Kind::Flat: kindText = kindTitle(kind); break;
     case Kind::Equirect180: kindText = QStringLiteral("180"); break;
     case Kind::Equirect360: kindText = QStringLiteral("360"); break;
+    //: Badge of a fisheye video; %1 is its field of view in degrees.
     case Kind::Fisheye: kindText = tr("Fisheye %1").arg(fieldOfView()); break;
     default: kindText = kindTitle(kind); break;
     }
