@@ -34,6 +34,11 @@ QJsonObject readObject(const QString &path)
 
 void writeObject(const QString &path, const QJsonObject &object)
 {
+    if (path.isEmpty()) {
+        // No data folder: kept in memory only, never a file at the root.
+        qDebug() << "projection: no data folder, not saved";
+        return;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(object).toJson(QJsonDocument::Compact)) < 0
         || !file.commit())
@@ -44,8 +49,8 @@ void writeObject(const QString &path, const QJsonObject &object)
 
 ProjectionStore::ProjectionStore(const QString &dataFolder, QObject *parent)
     : QObject(parent),
-      cachePath(dataFolder + QStringLiteral("/videoProjection.json")),
-      overridePath(dataFolder + QStringLiteral("/projectionOverride.json"))
+      cachePath(dataFolder.isEmpty() ? QString() : dataFolder + QStringLiteral("/videoProjection.json")),
+      overridePath(dataFolder.isEmpty() ? QString() : dataFolder + QStringLiteral("/projectionOverride.json"))
 {
     load();
 }

@@ -4,6 +4,7 @@
 #include "library/videolisttext.h"
 #include "server/libraryindex.h"
 #include "server/playerapis.h"
+#include "logcapture.h"
 #include "processes.h"
 #include "testvideos.h"
 
@@ -243,6 +244,25 @@ private slots:
         QVERIFY(QFile::remove(renamed));
         QVERIFY(TestVideos::clip(renamed, 1, QStringLiteral("96x48")));
         QCOMPARE(store.info(QStringLiteral("b"), renamed).width, 96);
+    }
+
+    void storeSurvivesBadFiles()
+    {
+        QTemporaryDir data;
+        QVERIFY(TestSupport::writeFile(data.filePath(QStringLiteral("videoProjection.json")), "{\"a\":"));
+        QVERIFY(TestSupport::writeFile(data.filePath(QStringLiteral("projectionOverride.json")),
+                                       "{\"a\":{\"projection\":\"sideways\",\"stereo\":\"tb\"},\"b\":7}"));
+        LogCapture log;
+        ProjectionStore store(data.path());
+        QCOMPARE(log.count(QtWarningMsg, QStringLiteral("ignoring unreadable")), 1);
+        ProjectionStore::Info info;
+        QVERIFY(!store.cachedInfo(QStringLiteral("a"), info));
+        QVERIFY(!store.hasOverride(QStringLiteral("b")));
+        // Without a data folder nothing is written anywhere, and it still works.
+        ProjectionStore nowhere{QString()};
+        nowhere.setOverride(QStringLiteral("a"), {Kind::Cubemap, Stereo::Mono, 0, Source::None});
+        QVERIFY(nowhere.hasOverride(QStringLiteral("a")));
+        QVERIFY(!QFile::exists(QStringLiteral("/projectionOverride.json")));
     }
 
     void playerAnswers()
