@@ -2,6 +2,7 @@
 
 #include "settings/session.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
@@ -58,6 +59,11 @@ ProjectionStore::ProjectionStore(const QString &dataFolder, QObject *parent)
 ProjectionStore *ProjectionStore::shared()
 {
     static ProjectionStore store(Session::instance()->getDataPath());
+    // A handler thread may be the first to ask; the store belongs to the
+    // program's main thread all the same.
+    static const bool moved = QCoreApplication::instance()
+        && (store.moveToThread(QCoreApplication::instance()->thread()), true);
+    Q_UNUSED(moved)
     return &store;
 }
 

@@ -426,8 +426,9 @@ void TestHomeSub::projectionBadgeAndMenu()
     QCOMPARE(badge->text(), QStringLiteral("360"));
     QVERIFY(store->hasOverride(info->videoPath));
     menu.reset(tile.projectionMenu(nullptr));
-    QVERIFY(!menu->findChild<QAction *>(QStringLiteral("projectionAuto"))->isChecked());
-    menu->findChild<QAction *>(QStringLiteral("projectionAuto"))->trigger();
+    QAction *automatic = menu->findChild<QAction *>(QStringLiteral("projectionAuto"));
+    QVERIFY(!automatic->isChecked());
+    automatic->trigger();
     QCOMPARE(badge->text(), QStringLiteral("180 3D"));
     QVERIFY(!store->hasOverride(info->videoPath));
 }

@@ -82,8 +82,7 @@ bool remuxWithSideData(const QString &in, const QString &out, int projection, do
         av_packet_unref(packet);
     }
     av_packet_free(&packet);
-    if (ok)
-        ok = av_write_trailer(output) >= 0;
+    ok = ok && av_write_trailer(output) >= 0;
     if (output && output->pb)
         avio_closep(&output->pb);
     avformat_free_context(output);
@@ -136,8 +135,7 @@ private slots:
         QVERIFY(remuxWithSideData(dir.filePath(QStringLiteral("source.mp4")), path, projection, crop, crop, stereo));
         const ProjectionDetector::Result found = ProjectionDetector::probe(path);
         QVERIFY(found.ok);
-        QCOMPARE(found.width, 64);
-        QCOMPARE(found.height, 36);
+        QCOMPARE(QSize(found.width, found.height), QSize(64, 36));
         QTEST(found.projection.kind, "kind");
         QTEST(found.projection.stereo, "layout");
         QTEST(found.projection.source, "source");
@@ -329,10 +327,9 @@ private slots:
             const QJsonObject h = parse(hsAnswer);
             QCOMPARE(h.value("media").toArray().at(0).toObject().value("sources").toArray().at(0).toObject(), source);
             QCOMPARE(source.value("url").toString(), base + "video/" + id);
-            QCOMPARE(source.value("width").toInt(), 64);
-            QCOMPARE(source.value("height").toInt(), 36);
-            QCOMPARE(source.value("resolution").toInt(), 36);
-            QCOMPARE(qint64(source.value("size").toDouble()), bytes);
+            const QVector<int> sizes{source.value("width").toInt(), source.value("height").toInt(),
+                                     source.value("resolution").toInt(), int(source.value("size").toDouble())};
+            QCOMPARE(sizes, QVector<int>({64, 36, 36, int(bytes)}));
             QCOMPARE(h.value("title").toString(), names[i]);
             QCOMPARE(h.value("thumbnailImage").toString(), base + "post/" + id);
             QCOMPARE(h.value("duration").toInt(), 2000);
@@ -365,7 +362,6 @@ private slots:
         QTest::newRow("ipv6") << QByteArray("[fe80::1]:80") << "[fe80::1]:80";
         QTest::newRow("missing") << QByteArray() << "fallback:1";
         QTest::newRow("path") << QByteArray("evil/x") << "fallback:1";
-        QTest::newRow("quote") << QByteArray("a\"b") << "fallback:1";
         QTest::newRow("user info") << QByteArray("u@h") << "fallback:1";
     }
     void host()
