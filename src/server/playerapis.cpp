@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -42,6 +43,7 @@ int number(const QJsonValue &value)
 QVector<Video> videos(const LibraryIndex &library)
 {
     QVector<Video> list;
+    QHash<QString, int> position;
     const QJsonArray items = library.json().value(QLatin1String("items")).toArray();
     for (const QJsonValue &value : items) {
         const QJsonObject item = value.toObject();
@@ -52,11 +54,13 @@ QVector<Video> videos(const LibraryIndex &library)
         video.title = item.value(QLatin1String("video")).toString();
         video.path = item.value(QLatin1String("videopathreal")).toString();
         video.seconds = number(item.value(QLatin1String("length")));
-        auto same = std::find_if(list.begin(), list.end(), [&](const Video &v) { return v.id == video.id; });
-        if (same != list.end())
-            *same = video;
-        else
+        const auto same = position.constFind(video.id);
+        if (same != position.cend()) {
+            list[*same] = video;
+        } else {
+            position.insert(video.id, list.size());
             list.append(video);
+        }
     }
     return list;
 }
