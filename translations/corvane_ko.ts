@@ -213,6 +213,30 @@
         <source>Video file missing</source>
         <translation>동영상 파일이 없습니다</translation>
     </message>
+    <message>
+        <source>Detect automatically</source>
+        <translation>자동 감지</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>투영 방식</translation>
+    </message>
+    <message>
+        <source>Stereo layout</source>
+        <translation>입체 배치</translation>
+    </message>
+    <message>
+        <source>Mono (2D)</source>
+        <translation>모노 (2D)</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>좌우 배치</translation>
+    </message>
+    <message>
+        <source>Top-bottom</source>
+        <translation>상하 배치</translation>
+    </message>
 </context>
 <context>
     <name>MainWidget</name>
@@ -326,6 +350,40 @@
     <message>
         <source>no net</source>
         <translation>네트워크에 연결되어 있지 않습니다</translation>
+    </message>
+</context>
+<context>
+    <name>VideoProjection</name>
+    <message>
+        <source>Flat</source>
+        <extracomment>A video that is not VR: menu entry and badge.</extracomment>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>360°</source>
+        <translation>360°</translation>
+    </message>
+    <message>
+        <source>Fisheye</source>
+        <translation>어안</translation>
+    </message>
+    <message>
+        <source>Cubemap</source>
+        <translation>큐브맵</translation>
+    </message>
+    <message>
+        <source>Fisheye %1</source>
+        <extracomment>Badge of a fisheye video; %1 is its field of view in degrees.</extracomment>
+        <translation>어안 %1</translation>
+    </message>
+    <message>
+        <source>%1 3D</source>
+        <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
+        <translation>%1 3D</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,30 @@
         <source>Video file missing</source>
         <translation>ไม่พบไฟล์วิดีโอ</translation>
     </message>
+    <message>
+        <source>Detect automatically</source>
+        <translation>ตรวจหาอัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>รูปแบบการฉาย</translation>
+    </message>
+    <message>
+        <source>Stereo layout</source>
+        <translation>รูปแบบภาพสามมิติ</translation>
+    </message>
+    <message>
+        <source>Mono (2D)</source>
+        <translation>โมโน (2D)</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>ซ้าย-ขวา</translation>
+    </message>
+    <message>
+        <source>Top-bottom</source>
+        <translation>บน-ล่าง</translation>
+    </message>
 </context>
 <context>
     <name>MainWidget</name>
@@ -325,6 +349,40 @@
     <message>
         <source>no net</source>
         <translation>ไม่มีการเชื่อมต่อเครือข่าย</translation>
+    </message>
+</context>
+<context>
+    <name>VideoProjection</name>
+    <message>
+        <source>Flat</source>
+        <extracomment>A video that is not VR: menu entry and badge.</extracomment>
+        <translation>ภาพปกติ</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>360°</source>
+        <translation>360°</translation>
+    </message>
+    <message>
+        <source>Fisheye</source>
+        <translation>ฟิชอาย</translation>
+    </message>
+    <message>
+        <source>Cubemap</source>
+        <translation>คิวบ์แมป</translation>
+    </message>
+    <message>
+        <source>Fisheye %1</source>
+        <extracomment>Badge of a fisheye video; %1 is its field of view in degrees.</extracomment>
+        <translation>ฟิชอาย %1</translation>
+    </message>
+    <message>
+        <source>%1 3D</source>
+        <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
+        <translation>%1 3D</translation>
     </message>
 </context>
 <context>

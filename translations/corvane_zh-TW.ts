@@ -213,6 +213,30 @@
         <source>Video file missing</source>
         <translation>找不到影片檔案</translation>
     </message>
+    <message>
+        <source>Detect automatically</source>
+        <translation>自動偵測</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>投影方式</translation>
+    </message>
+    <message>
+        <source>Stereo layout</source>
+        <translation>立體排列</translation>
+    </message>
+    <message>
+        <source>Mono (2D)</source>
+        <translation>單眼 (2D)</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>左右並排</translation>
+    </message>
+    <message>
+        <source>Top-bottom</source>
+        <translation>上下排列</translation>
+    </message>
 </context>
 <context>
     <name>MainWidget</name>
@@ -325,6 +349,40 @@
     <message>
         <source>no net</source>
         <translation>沒有網路連線</translation>
+    </message>
+</context>
+<context>
+    <name>VideoProjection</name>
+    <message>
+        <source>Flat</source>
+        <extracomment>A video that is not VR: menu entry and badge.</extracomment>
+        <translation>平面</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>360°</source>
+        <translation>360°</translation>
+    </message>
+    <message>
+        <source>Fisheye</source>
+        <translation>魚眼</translation>
+    </message>
+    <message>
+        <source>Cubemap</source>
+        <translation>立方體貼圖</translation>
+    </message>
+    <message>
+        <source>Fisheye %1</source>
+        <extracomment>Badge of a fisheye video; %1 is its field of view in degrees.</extracomment>
+        <translation>魚眼 %1</translation>
+    </message>
+    <message>
+        <source>%1 3D</source>
+        <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
+        <translation>%1 3D</translation>
     </message>
 </context>
 <context>

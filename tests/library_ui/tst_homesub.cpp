@@ -5,6 +5,7 @@
 #include "testvideos.h"
 
 #include "library/corvanevideoinfo.h"
+#include "library/projectionstore.h"
 #include "settings/session.h"
 #include "ui/library/confirmdelete.h"
 #include "ui/library/homesub.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -54,6 +56,7 @@ private slots:
     void captionScrolling();
 
     void checkButtonAndSelection();
+    void projectionBadgeAndMenu();
 
     void confirmDeleteButtons_data();
     void confirmDeleteButtons();
@@ -399,6 +402,35 @@ void TestHomeSub::checkButtonAndSelection()
     QCOMPARE(spy.at(2).at(1).toBool(), true);
     tile.setDeleteMode(false);
     QVERIFY(!check->isVisible());
+}
+
+void TestHomeSub::projectionBadgeAndMenu()
+{
+    auto info = makeRecord(QStringLiteral("beach_180_sbs.mp4"), false, true);
+    QVERIFY(TestVideos::clip(info->videoPathReal));
+    HomeSub tile;
+    tile.setVideoInfo(info.get());
+    auto *badge = tile.findChild<QLabel *>(QStringLiteral("labelProjection"));
+    QVERIFY(badge);
+    QVERIFY(badge->isHidden()); // nothing read yet: no guess shown
+    ProjectionStore *store = ProjectionStore::shared();
+    store->info(info->videoPath, info->videoPathReal);
+    QCOMPARE(badge->text(), QStringLiteral("180 3D"));
+
+    std::unique_ptr<QMenu> menu(tile.projectionMenu(nullptr));
+    QVERIFY(menu->findChild<QAction *>(QStringLiteral("projection_equirect180"))->isChecked());
+    menu->findChild<QAction *>(QStringLiteral("layout_mono"))->trigger();
+    QCOMPARE(badge->text(), QStringLiteral("180"));
+    menu.reset(tile.projectionMenu(nullptr));
+    menu->findChild<QAction *>(QStringLiteral("projection_equirect360"))->trigger();
+    QCOMPARE(badge->text(), QStringLiteral("360"));
+    QVERIFY(store->hasOverride(info->videoPath));
+    menu.reset(tile.projectionMenu(nullptr));
+    QAction *automatic = menu->findChild<QAction *>(QStringLiteral("projectionAuto"));
+    QVERIFY(!automatic->isChecked());
+    automatic->trigger();
+    QCOMPARE(badge->text(), QStringLiteral("180 3D"));
+    QVERIFY(!store->hasOverride(info->videoPath));
 }
 
 void TestHomeSub::confirmDeleteButtons_data()

@@ -2,14 +2,18 @@
 #include "ui_homesub.h"
 
 #include "library/corvanevideoinfo.h"
+#include "library/projectionstore.h"
 #include "settings/appsettings.h"
 #include "settings/session.h"
 
+#include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QDebug>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QPixmap>
 #include <QTimer>
 
@@ -73,6 +77,14 @@ HomeSub::HomeSub(QWidget *parent) : QWidget(parent), ui(new Ui::HomeSub)
     m_banner->setAccessibleName(m_banner->toolTip());
     m_banner->hide();
 
+    m_badge = new QLabel(ui->widget);
+    m_badge->setObjectName(QStringLiteral("labelProjection"));
+    m_badge->setStyleSheet(QStringLiteral(
+        "QLabel{background-color:rgba(0,0,0,150);color:#ffffff;border-radius:3px;padding:1px 5px;font-size:11px;}"));
+    m_badge->move(6, 6);
+    m_badge->hide();
+    connect(ProjectionStore::shared(), &ProjectionStore::changed, this, &HomeSub::updateBadge);
+
     ui->tb_check->hide();
     applyCheckImages();
 
@@ -120,6 +132,7 @@ void HomeSub::setVideoInfo(CorvaneVideoInfo *info)
     ui->labelTime->setText(info->length > 0 ? formatDuration(info->length) : QString());
 
     updateBanner();
+    updateBadge(info->videoPath);
 
     if (info->posterPathReal.isEmpty()) {
         ui->pushButtonPic->setStyleSheet(QLatin1String(kDefaultPosterStyle));
@@ -191,6 +204,88 @@ void HomeSub::leaveEvent(QEvent *event)
     QWidget::leaveEvent(event);
     m_scrollTimer->stop();
     ui->labelName->setText(m_fullName);
+}
+
+void HomeSub::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!m_videoInfo)
+        return;
+    QMenu *menu = projectionMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+QMenu *HomeSub::projectionMenu(QWidget *parent)
+{
+    using Kind = VideoProjection::Kind;
+    using Stereo = VideoProjection::Stereo;
+    auto *menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("projectionMenu"));
+    if (!m_videoInfo)
+        return menu;
+    ProjectionStore *store = ProjectionStore::shared();
+    const QString id = m_videoInfo->videoPath;
+    ProjectionStore::Info info;
+    const bool known = store->cachedInfo(id, info);
+    const VideoProjection current = info.projection;
+
+    QAction *automatic = menu->addAction(tr("Detect automatically"));
+    automatic->setObjectName(QStringLiteral("projectionAuto"));
+    automatic->setCheckable(true);
+    automatic->setChecked(!store->hasOverride(id));
+    connect(automatic, &QAction::triggered, this, [store, id] { store->clearOverride(id); });
+
+    auto choose = [store, id, current](const VideoProjection &chosen) {
+        VideoProjection corrected = chosen;
+        // A fisheye keeps the field of view that was found for it.
+        if (corrected.kind == current.kind)
+            corrected.fov = current.fov;
+        store->setOverride(id, corrected);
+    };
+    QMenu *kinds = menu->addMenu(tr("Projection"));
+    auto *kindGroup = new QActionGroup(kinds);
+    for (Kind kind : {Kind::Flat, Kind::Equirect180, Kind::Equirect360, Kind::Fisheye, Kind::Cubemap,
+                      Kind::MKX200, Kind::MKX220, Kind::VRCA220, Kind::RF52}) {
+        QAction *action = kinds->addAction(VideoProjection::kindTitle(kind));
+        action->setObjectName(QStringLiteral("projection_") + VideoProjection::kindName(kind));
+        action->setCheckable(true);
+        action->setChecked(known && current.kind == kind);
+        kindGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [choose, current, kind] {
+            choose({kind, current.stereo, 0, VideoProjection::Source::User});
+        });
+    }
+    QMenu *layouts = menu->addMenu(tr("Stereo layout"));
+    auto *layoutGroup = new QActionGroup(layouts);
+    const struct { Stereo stereo; QString title; } layoutRows[] = {
+        {Stereo::Mono, tr("Mono (2D)")}, {Stereo::SideBySide, tr("Side by side")}, {Stereo::TopBottom, tr("Top-bottom")}};
+    for (const auto &row : layoutRows) {
+        QAction *action = layouts->addAction(row.title);
+        action->setObjectName(QStringLiteral("layout_") + VideoProjection::stereoName(row.stereo));
+        action->setCheckable(true);
+        action->setChecked(known && current.stereo == row.stereo);
+        layoutGroup->addAction(action);
+        const Stereo stereo = row.stereo;
+        connect(action, &QAction::triggered, this, [choose, current, stereo] {
+            choose({current.kind, stereo, 0, VideoProjection::Source::User});
+        });
+    }
+    return menu;
+}
+
+void HomeSub::updateBadge(const QString &id)
+{
+    if (!m_videoInfo || id != m_videoInfo->videoPath)
+        return;
+    ProjectionStore::Info info;
+    if (!ProjectionStore::shared()->cachedInfo(id, info)) {
+        m_badge->hide();
+        return;
+    }
+    m_badge->setText(info.projection.badge());
+    m_badge->adjustSize();
+    m_badge->show();
+    m_badge->raise();
 }
 
 void HomeSub::applyCheckImages()

@@ -5,6 +5,7 @@
 
 class CorvaneVideoInfo;
 class QLabel;
+class QMenu;
 class QTimer;
 
 namespace Ui {
@@ -14,7 +15,8 @@ class HomeSub;
 // One tile of the library grid: poster, name, size, duration, the check
 // button of delete mode and the banner of a vanished video file. It repairs
 // a missing poster file with a copy of the default poster, so the headset's
-// poster request still finds a file.
+// poster request still finds a file. A badge on the poster names the
+// video's projection ("180 3D", "Flat"); the context menu corrects it.
 class HomeSub : public QWidget
 {
     Q_OBJECT
@@ -34,6 +36,10 @@ public:
     // Looks again at the bound record's video and poster files.
     void ChangeState();
 
+    // The projection and layout choices for the bound video, checked as the
+    // store has them; choosing one keeps it as the user's correction.
+    QMenu *projectionMenu(QWidget *parent);
+
     // "hh:mm:ss", each part at least two digits.
     static QString formatDuration(int seconds);
     // KiB as "x.xxMB" below 1024 MiB, "x.xxGB" from there.
@@ -49,17 +55,20 @@ public slots:
 protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void applyCheckImages();
     void showPosterImage();
     void copyDefaultPoster();
     void updateBanner();
+    void updateBadge(const QString &id);
 
     Ui::HomeSub *ui;
     CorvaneVideoInfo *m_videoInfo = nullptr;
     bool selected = false;
     QLabel *m_banner = nullptr;
+    QLabel *m_badge = nullptr;
     QTimer *m_scrollTimer = nullptr;
     int scrollPos = 0;
     int scrollMax = 0;

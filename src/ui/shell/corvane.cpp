@@ -8,6 +8,7 @@
 #include "utils.h"
 
 #include "library/libraryglobals.h"
+#include "library/projectionstore.h"
 #include "online/cnuvohomedataproc.h"
 #include "online/versioninfo.h"
 #include "server/mediaroutes.h"
@@ -307,6 +308,8 @@ void Corvane::slotToAboutUs()
 void Corvane::slotSendJson(const QJsonObject o)
 {
     libraryJson = o;
+    // Projections of videos not seen before are read off the GUI thread.
+    ProjectionStore::shared()->detectLibrary(o);
     // The handler threads read their own copy, replaced under a lock.
     if (routes)
         routes->setLibraryJson(o);
