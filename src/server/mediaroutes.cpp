@@ -136,8 +136,11 @@ bool MediaRoutes::readRange(const QString &value, qint64 &s, qint64 &e)
 
 bool MediaRoutes::isServableSubtitle(const QString &videoPath, const QString &name)
 {
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
-        || name.contains(QLatin1String("..")) || name.contains(QChar(0)))
+    // A plain name in the video's folder: no separator or NUL, and not a
+    // path component of its own ("." or ".."). Dots inside a name are
+    // ordinary ("a..b.srt").
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+        || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar(0)))
         return false;
     return listSubtitles(videoPath).contains(QJsonValue(name));
 }
@@ -153,7 +156,9 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     }
     const QString url = session->requestUrl();
     qDebug().noquote() << "******* start *******";
-    qDebug().noquote() << url;
+    // Every text the client chose is logged shortened, the URL once.
+    using HttpServer::Session;
+    qDebug().noquote() << Session::forLog(url);
     qDebug().noquote() << "clientip:" << session->clientAddress().toString();
 
     const QStringList parts = url.split(QLatin1Char('/'), Qt::KeepEmptyParts);
@@ -168,15 +173,17 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     qint64 e = 0;
     const QMap<QString, QString> headers = session->requestHeaders();
     for (auto it = headers.cbegin(); it != headers.cend(); ++it) {
-        qDebug().noquote() << it.key() << "   " << it.value();
+        const QString name = Session::forLog(it.key());
+        const QString value = Session::forLog(it.value());
+        qDebug().noquote() << name << "   " << value;
         if (it.key() == QLatin1String("User-Agent"))
-            qDebug().noquote() << it.key() << "   " << it.value();
+            qDebug().noquote() << name << "   " << value;
         if (it.key() == QLatin1String("Range")) {
             if (!readRange(it.value(), s, e))
-                qDebug().noquote() << "unreadable Range ignored:" << it.value();
+                qDebug().noquote() << "unreadable Range ignored:" << value;
         }
     }
-    qDebug().noquote() << cmd << "   " << arg;
+    qDebug().noquote() << Session::forLog(cmd) << "   " << Session::forLog(arg);
 
     // Every lookup of this request sees one and the same library.
     const QSharedPointer<const LibraryIndex> library = snapshot();
@@ -235,20 +242,20 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     } else if (cmd == QLatin1String("subtitle")) {
         const QStringList pieces = arg.split(QLatin1Char('/'), Qt::KeepEmptyParts);
         if (pieces.size() != 2) {
-            qDebug().noquote() << "wrong parmaeter when get subtitle file. url = " << url;
+            qDebug().noquote() << "wrong parmaeter when get subtitle file. url = " << Session::forLog(url);
             if (session)
                 session->replyError(404);
         } else {
             const QString id = pieces.at(0);
             const QString name = QUrl::fromPercentEncoding(pieces.at(1).toUtf8());
             if (!library->findItemPath(QStringLiteral("video"), id, path)) {
-                qDebug().noquote() << "file path acquiration error when handle subtitle file. url = " << url;
+                qDebug().noquote() << "file path acquiration error when handle subtitle file. url = " << Session::forLog(url);
                 if (session)
                     session->replyError(404);
             } else if (!isServableSubtitle(path, name)) {
                 // Only a subtitle listed beside the video is served: no way out
                 // of its folder, no other file of it.
-                qDebug().noquote() << "subtitle name refused:" << name;
+                qDebug().noquote() << "subtitle name refused:" << Session::forLog(name);
                 if (session)
                     session->replyError(404);
             } else {

@@ -19,6 +19,7 @@
 #include <QThread>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 
@@ -78,6 +79,7 @@ private slots:
     void clientAddressIsPlainIPv4();
     void managerLifecycle();
     void connectionAndHandlerBounds();
+    void onePeerCannotTakeEveryPlace();
 
 private:
     void setHandler(std::function<void(const QPointer<Session> &)> handler);
@@ -752,7 +754,9 @@ void TestHttpServer::connectionAndHandlerBounds()
     QCOMPARE(refused.raw, QByteArray());
     QCOMPARE(log->count("too many connections"), 1);
     delete idle.takeFirst();
-    QTRY_COMPARE(RawClient::get(port, "/again").body, fileBytes(100, 100));
+    // Served again once the server has seen the place freed.
+    QTRY_COMPARE_WITH_TIMEOUT(server->openConnections(), 3, 120000);
+    QCOMPARE(RawClient::get(port, "/again").body, fileBytes(100, 100));
     qDeleteAll(idle);
     server->setMaxConnections(HttpServer::AbstractManage::kDefaultMaxConnections);
 
@@ -783,6 +787,42 @@ void TestHttpServer::connectionAndHandlerBounds()
     QCOMPARE(answered, 2);
     qDeleteAll(waiting);
     server->setMaxPendingHandlers(HttpServer::AbstractManage::kDefaultMaxPendingHandlers);
+    server->setIdleTimeout(1000);
+}
+
+void TestHttpServer::onePeerCannotTakeEveryPlace()
+{
+    // 127.0.0.2 is a peer of its own on the loopback. It opens more
+    // connections than it may hold: the extra ones are closed at once
+    // (logged without a line each), and 127.0.0.1 is still served.
+    const QString path = file1000;
+    setHandler([path](const QPointer<Session> &s) { s->replyFile(path, 100, 199); });
+    server->setIdleTimeout(120000);
+    server->setMaxConnections(10);
+    server->setMaxConnectionsPerPeer(8);
+    log->clear();
+    QList<QTcpSocket *> peer;
+    for (int i = 0; i < 20; ++i) {
+        peer << new QTcpSocket;
+        QVERIFY(peer.last()->bind(QHostAddress(QStringLiteral("127.0.0.2"))));
+        peer.last()->connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(peer.last()->waitForConnected(5000));
+    }
+    const auto closedCount = [&peer] {
+        return int(std::count_if(peer.cbegin(), peer.cend(), [](QTcpSocket *socket) {
+            return socket->state() == QAbstractSocket::UnconnectedState;
+        }));
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(closedCount(), 12, 120000);
+    QCOMPARE(server->openConnections(), 8);
+    const int lines = log->count("too many connections from 127.0.0.2");
+    QVERIFY2(lines >= 1 && lines < 12, qPrintable(QString::number(lines)));
+    QCOMPARE(RawClient::get(port, "/video/x", {"Range: bytes=100-199"}).body, fileBytes(100, 100));
+
+    qDeleteAll(peer);
+    QTRY_COMPARE_WITH_TIMEOUT(server->openConnections(), 0, 120000);
+    server->setMaxConnections(HttpServer::AbstractManage::kDefaultMaxConnections);
+    server->setMaxConnectionsPerPeer(HttpServer::AbstractManage::kDefaultMaxConnectionsPerPeer);
     server->setIdleTimeout(1000);
 }
 

@@ -6,6 +6,7 @@
 #include "processes.h"
 #include "testvideos.h"
 
+#include "server/libraryindex.h"
 #include "server/mediaroutes.h"
 #include "server/tcpservermanage.h"
 
@@ -66,6 +67,9 @@ private slots:
     void subtitleFile_data();
     void subtitleFile();
     void faviconUnanswered();
+    void longRequestsLoggedShort_data();
+    void longRequestsLoggedShort();
+    void missingIdsCostLittleMemory();
     void ffprobeThroughServer_data();
     void ffprobeThroughServer();
     void seekingFfmpegThroughServer_data();
@@ -163,6 +167,8 @@ void TestMediaRoutes::initTestCase()
         {"Other.srt", "1\n00:00:00,000 --> 00:00:01,000\nOther\n"},
         {"My Movie.srt", "1\n00:00:00,000 --> 00:00:02,000\nMy movie \xe2\x9c\x93\n"},
         {"My Movie.notes.txt", "not a subtitle"},
+        {"My Movie.a..b.srt", "1\n00:00:00,000 --> 00:00:01,000\nDots inside\n"},
+        {"My Movie...srt", "1\n00:00:00,000 --> 00:00:01,000\nDots before the suffix\n"},
     };
     for (auto it = sidecars.cbegin(); it != sidecars.cend(); ++it) {
         QFile f(media + "/" + it.key());
@@ -386,7 +392,7 @@ void TestMediaRoutes::subtitleList_data()
     QTest::addColumn<int>("video");
     QTest::addColumn<QStringList>("names");
     QTest::newRow("two of three beside Trip.2019") << 0 << QStringList{"Trip.2019.en.ass", "Trip.2019.srt"};
-    QTest::newRow("My Movie") << 1 << QStringList{"My Movie.srt"};
+    QTest::newRow("My Movie") << 1 << QStringList{"My Movie...srt", "My Movie.a..b.srt", "My Movie.srt"};
     QTest::newRow("none: 404") << 2 << QStringList{};
     QTest::newRow("unknown id: 404") << -1 << QStringList{};
 }
@@ -419,6 +425,10 @@ void TestMediaRoutes::subtitleFile_data()
     const QString mine = "1607300000043";
     QTest::newRow("My%20Movie.srt") << "/subtitle/" + mine + "/My%20Movie.srt" << "My Movie.srt" << QString();
     QTest::newRow("Trip.2019.en.ass") << "/subtitle/" + trip + "/Trip.2019.en.ass" << "Trip.2019.en.ass" << QString();
+    QTest::newRow("dots inside a name") << "/subtitle/" + mine + "/My%20Movie.a..b.srt" << "My Movie.a..b.srt" << QString();
+    QTest::newRow("dots before the suffix") << "/subtitle/" + mine + "/My%20Movie...srt" << "My Movie...srt" << QString();
+    QTest::newRow("parent folder") << "/subtitle/" + mine + "/%2E%2E" << QString() << "subtitle name refused";
+    QTest::newRow("this folder") << "/subtitle/" + mine + "/%2E" << QString() << "subtitle name refused";
     QTest::newRow("encoded traversal") << "/subtitle/" + mine + "/..%2Fsecret.srt" << QString() << "subtitle name refused";
     QTest::newRow("encoded dots") << "/subtitle/" + mine + "/%2E%2E%2Fsecret.srt" << QString() << "subtitle name refused";
     QTest::newRow("backslash") << "/subtitle/" + mine + "/..%5Csecret.srt" << QString() << "subtitle name refused";
@@ -458,6 +468,46 @@ void TestMediaRoutes::faviconUnanswered()
     QCOMPARE(r.exitCode, 52); // curl: empty reply from server
     QCOMPARE(r.head, QByteArray());
     QTRY_VERIFY(log->contains("idle time-out"));
+}
+
+void TestMediaRoutes::longRequestsLoggedShort_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    const QByteArray longText(60000, 'x');
+    QTest::newRow("unknown video") << "GET /video/" + longText + " HTTP/1.1\r\n\r\n";
+    QTest::newRow("subtitle of an unknown id") << "GET /subtitle/" + longText + "/a.srt HTTP/1.1\r\n\r\n";
+    QTest::newRow("unreadable range") << "GET /list HTTP/1.1\r\nRange: " + longText + "\r\n\r\n";
+    QTest::newRow("no route, idle time-out") << "GET /" + longText + " HTTP/1.1\r\n\r\n";
+}
+
+void TestMediaRoutes::longRequestsLoggedShort()
+{
+    // A client cannot push the log away with long requests: what one
+    // request logs stays small, and the logged text tells the full length.
+    QFETCH(QByteArray, request);
+    const RawClient::Reply reply = RawClient::exchange(port, {request});
+    QVERIFY(reply.closedByServer);
+    QTRY_VERIFY(log->contains("******* end *******"));
+    qint64 logged = 0;
+    for (const QString &line : log->lines())
+        logged += line.size();
+    QVERIFY2(logged < 8 * 1024, qPrintable(QString::number(logged)));
+    QVERIFY(log->contains(QString(256, 'x') + "... ("));
+}
+
+void TestMediaRoutes::missingIdsCostLittleMemory()
+{
+    // Hostile ids are answered without being kept; the answers kept stay
+    // within their byte bound however many ids are asked for.
+    const LibraryIndex index(library);
+    QString path;
+    for (int i = 0; i < 300; ++i) {
+        QVERIFY(!index.findItemPath("video", QString(64 * 1024, QChar('a' + i % 26)) + QString::number(i), path));
+        QVERIFY(!index.findItemPath("post", QString::number(9000000000000LL + i), path));
+    }
+    QVERIFY2(index.memoBytes() < 64 * 1024, qPrintable(QString::number(index.memoBytes())));
+    QVERIFY(index.findItemPath("video", videos.at(1).id, path));
+    QCOMPARE(path, videos.at(1).path);
 }
 
 void TestMediaRoutes::ffprobeThroughServer_data()
