@@ -755,7 +755,7 @@ void TestHttpServer::connectionAndHandlerBounds()
     QCOMPARE(log->count("too many connections"), 1);
     delete idle.takeFirst();
     // Served again once the server has seen the place freed.
-    QTRY_COMPARE_WITH_TIMEOUT(server->openConnections(), 3, 120000);
+    QTRY_COMPARE_WITH_TIMEOUT(server->openConnections(), 3, 60000);
     QCOMPARE(RawClient::get(port, "/again").body, fileBytes(100, 100));
     qDeleteAll(idle);
     server->setMaxConnections(HttpServer::AbstractManage::kDefaultMaxConnections);
@@ -813,14 +813,14 @@ void TestHttpServer::onePeerCannotTakeEveryPlace()
             return socket->state() == QAbstractSocket::UnconnectedState;
         }));
     };
-    QTRY_COMPARE_WITH_TIMEOUT(closedCount(), 12, 120000);
+    QTRY_COMPARE_WITH_TIMEOUT(closedCount(), 12, 60000);
     QCOMPARE(server->openConnections(), 8);
     const int lines = log->count("too many connections from 127.0.0.2");
     QVERIFY2(lines >= 1 && lines < 12, qPrintable(QString::number(lines)));
     QCOMPARE(RawClient::get(port, "/video/x", {"Range: bytes=100-199"}).body, fileBytes(100, 100));
 
     qDeleteAll(peer);
-    QTRY_COMPARE_WITH_TIMEOUT(server->openConnections(), 0, 120000);
+    QTRY_COMPARE_WITH_TIMEOUT(server->openConnections(), 0, 60000);
     server->setMaxConnections(HttpServer::AbstractManage::kDefaultMaxConnections);
     server->setMaxConnectionsPerPeer(HttpServer::AbstractManage::kDefaultMaxConnectionsPerPeer);
     server->setIdleTimeout(1000);
