@@ -139,6 +139,14 @@ void Session::inspectionBufferSetup1()
     if (finishing)
         return;
     if (headerComplete) {
+        if (declaredBodyBytes == kBodyHandedOver)
+            return;
+        if (declaredBodyBytes >= 0) {
+            // The buffer holds all of the body so far.
+            if (receiveBuffer.size() >= declaredBodyBytes)
+                handOverDeclaredBody();
+            return;
+        }
         bodyBytes += receiveBuffer.size();
         if (bodyBytes > kMaxBodyBytes) {
             qDebug().noquote() << "HttpServer::Session::inspectionBuffer: body too large" << bodyBytes;
@@ -214,12 +222,51 @@ void Session::inspectionBufferSetup1()
                 return;
             }
             const QString method = requestMethod_.toUpper();
+            if (method == QLatin1String("POST") && readDeclaredBodyBytes()) {
+                if (receiveBuffer.size() >= declaredBodyBytes)
+                    handOverDeclaredBody();
+                return;
+            }
             if (method == QLatin1String("GET")
                 || (method == QLatin1String("POST") && !receiveBuffer.isEmpty()))
                 inspectionBufferSetup2();
             return;
         }
     }
+}
+
+bool Session::readDeclaredBodyBytes()
+{
+    QString value;
+    bool present = false;
+    {
+        QMutexLocker l(&requestLock);
+        for (auto it = requestHeaders_.cbegin(); it != requestHeaders_.cend(); ++it) {
+            if (it.key().compare(QLatin1String("Content-Length"), Qt::CaseInsensitive) == 0) {
+                value = it.value();
+                present = true;
+            }
+        }
+    }
+    if (!present)
+        return false;
+    bool ok = false;
+    const qint64 declared = value.trimmed().toLongLong(&ok);
+    if (!ok || declared < 0 || declared > kMaxBodyBytes) {
+        qDebug().noquote() << "HttpServer::Session::inspectionBuffer: unusable Content-Length" << forLog(value);
+        finish();
+        return true;
+    }
+    declaredBodyBytes = declared;
+    return true;
+}
+
+void Session::handOverDeclaredBody()
+{
+    // Bytes past the declared body belong to no request and are dropped.
+    receiveBuffer.truncate(int(declaredBodyBytes));
+    declaredBodyBytes = kBodyHandedOver;
+    inspectionBufferSetup2();
 }
 
 void Session::inspectionBufferSetup2()

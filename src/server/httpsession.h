@@ -98,6 +98,11 @@ private:
     void touch();
     void inspectionBufferSetup1();
     void inspectionBufferSetup2();
+    // A POST with Content-Length is handed over once that many body bytes
+    // are in (at once for 0); without the header, at the first body bytes.
+    // True when the header was there (and, if unusable, the session ends).
+    bool readDeclaredBodyBytes();
+    void handOverDeclaredBody();
     void writeTextMessage(const char *contentType, const QByteArray &body);
     bool beginReply(const char *alreadyMessage, const char *goneMessage);
     void writeHead(const QByteArray &head, qint64 bodyBytes);
@@ -115,6 +120,8 @@ private:
     QByteArray receiveBuffer;
     qint64 headBytes = 0;
     qint64 bodyBytes = 0;
+    static constexpr qint64 kBodyHandedOver = -2;
+    qint64 declaredBodyBytes = -1;
 
     mutable QMutex requestLock;
     QString requestMethod_;

@@ -71,6 +71,7 @@ private slots:
     void headCap_data();
     void headCap();
     void bodyCap();
+    void postBody_data();
     void postBody();
     void rangeNearEndOfFileOver4GiB();
     void largeFileStreamedInChunks_data();
@@ -512,27 +513,38 @@ void TestHttpServer::bodyCap()
     QTRY_VERIFY(log->contains("body too large"));
 }
 
+void TestHttpServer::postBody_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QList<QByteArray>>("packets");
+    QTest::addColumn<QByteArray>("body");
+    QTest::newRow("body in a packet of its own") << "/upload-body" << QList<QByteArray>{"POST /upload-body HTTP/1.1\r\nContent-Length: 1000\r\n\r\n", QByteArray(1000, 'p')} << QByteArray(1000, 'p');
+    QTest::newRow("body split over two packets") << "/upload-split" << QList<QByteArray>{"POST /upload-split HTTP/1.1\r\ncontent-length: 10\r\n\r\nhello", "world"} << QByteArray("helloworld");
+    QTest::newRow("empty body") << "/upload-empty" << QList<QByteArray>{"POST /upload-empty HTTP/1.1\r\nContent-Length: 0\r\n\r\n"} << QByteArray();
+}
+
 void TestHttpServer::postBody()
 {
+    QFETCH(QString, url);
+    QFETCH(QList<QByteArray>, packets);
+    QFETCH(QByteArray, body);
     setHandler([](const QPointer<Session> &s) {
         s->replyText(QString::number(s->requestBody().size()));
     });
-    // The body comes in a packet of its own after the blank line.
-    const RawClient::Reply reply = RawClient::exchange(
-        port, {"POST /upload-body HTTP/1.1\r\nContent-Length: 1000\r\n\r\n", QByteArray(1000, 'p')});
+    const RawClient::Reply reply = RawClient::exchange(port, packets);
     QVERIFY(reply.closedByServer);
-    QCOMPARE(reply.body, QByteArray("1000"));
+    QCOMPARE(reply.body, QByteArray::number(body.size()));
     // Only this request's calls count: a handler call of the body-cap test
     // before may still be on its way through the pool on a loaded machine.
     QMutexLocker l(&handlerLock);
     QList<SeenRequest> mine;
     for (const SeenRequest &r : qAsConst(seen)) {
-        if (r.url == QLatin1String("/upload-body"))
+        if (r.url == url)
             mine.append(r);
     }
     QCOMPARE(mine.size(), 1);
     QCOMPARE(mine.at(0).method, QStringLiteral("POST"));
-    QCOMPARE(mine.at(0).body, QByteArray(1000, 'p'));
+    QCOMPARE(mine.at(0).body, body);
 }
 
 void TestHttpServer::rangeNearEndOfFileOver4GiB()
