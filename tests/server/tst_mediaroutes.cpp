@@ -70,6 +70,8 @@ private slots:
     void longRequestsLoggedShort_data();
     void longRequestsLoggedShort();
     void missingIdsCostLittleMemory();
+    void routeTable_data();
+    void routeTable();
     void ffprobeThroughServer_data();
     void ffprobeThroughServer();
     void seekingFfmpegThroughServer_data();
@@ -508,6 +510,39 @@ void TestMediaRoutes::missingIdsCostLittleMemory()
     QVERIFY2(index.memoBytes() < 64 * 1024, qPrintable(QString::number(index.memoBytes())));
     QVERIFY(index.findItemPath("video", videos.at(1).id, path));
     QCOMPARE(path, videos.at(1).path);
+}
+
+void TestMediaRoutes::routeTable_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("id"); // as the added route's handler saw it
+    QTest::newRow("page") << "GET /" << "/" << "";
+    QTest::newRow("list, more segments") << "POST /list/a/b" << "/list/**" << "";
+    QTest::newRow("video without id") << "GET /video" << "/video/**" << "";
+    QTest::newRow("query inside the segment") << "GET /list?x=1" << "" << "";
+    QTest::newRow("added route") << "GET /deovr/42" << "/deovr/{id}" << "42";
+    QTest::newRow("added route, other method") << "POST /deovr/42" << "" << "";
+    QTest::newRow("added route, more segments") << "GET /deovr/42/x" << "" << "";
+}
+
+void TestMediaRoutes::routeTable()
+{
+    // A route added later is taken like the designed ones, and its handler
+    // runs with the request, no socket needed.
+    QFETCH(QString, request);
+    QFETCH(QString, route);
+    QFETCH(QString, id);
+    MediaRoutes table;
+    QString seen;
+    table.addRoute({"GET"}, "/deovr/{id}", [&seen](const MediaRoutes::Request &r) { seen = r.params.value("id"); });
+    const QStringList parts = request.split(' ');
+    QCOMPARE(table.routeFor(parts.at(0), parts.at(1)), route);
+    auto *session = new HttpServer::Session(nullptr, QHostAddress::LocalHost);
+    session->setRequestCompleteCallback(table.handler());
+    session->feed(request.toUtf8() + " HTTP/1.1\r\nContent-Length: 0\r\n\r\n");
+    QCOMPARE(seen, id);
+    delete session;
 }
 
 void TestMediaRoutes::ffprobeThroughServer_data()
