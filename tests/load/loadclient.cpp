@@ -5,21 +5,16 @@
 //   loadclient mixed <port> <requests> <parallel> <seed> <list body file>
 //              <poster id> <poster file> <video id> <video file>
 //   loadclient idle <port> <idle connections> <requests> <same files as mixed>
-//   loadclient flood <port> <connections> <requests> <same files as mixed>
-//       as idle, but the idle connections come from 127.0.0.2, a peer of
-//       its own, while the requests come from 127.0.0.1; the server's
-//       descriptors (the parent process) are counted meanwhile.
+//   loadclient flood ...: as idle, the idle connections from 127.0.0.2
 //
 // Prints "requests=<n> wrong=<n>" (mixed), plus "idle_closed=<n>" (idle),
-// (flood: also "server_fds_max=<n> server_fd_limit=<n>"), and the first
-// wrong answer, if any, on standard error.
+// and "server_fds=<most descriptors the parent, the server, had open>", and
+// the first wrong answer, if any, on standard error.
 
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
-#include <dirent.h>
 #include <poll.h>
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -28,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -96,39 +92,19 @@ struct Connection
     std::string received;
 };
 
-// Open descriptors of the server process (the test that started us).
-int serverDescriptors()
-{
-    const std::string folder = "/proc/" + std::to_string(::getppid()) + "/fd";
-    DIR *dir = ::opendir(folder.c_str());
-    if (!dir)
-        return -1;
-    int count = 0;
-    while (const dirent *entry = ::readdir(dir))
-        count += entry->d_name[0] != '.';
-    ::closedir(dir);
-    return count;
-}
+long serverDescriptors = 0;
 
-int maxServerDescriptors = 0;
-
-int connectTo(int port, uint32_t source = 0)
+int connectTo(int port, uint32_t source = INADDR_LOOPBACK)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(uint16_t(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (source != 0 && fd >= 0) {
-        sockaddr_in from{};
-        from.sin_family = AF_INET;
-        from.sin_addr.s_addr = htonl(source);
-        if (::bind(fd, reinterpret_cast<sockaddr *>(&from), sizeof from) != 0) {
-            std::perror("bind");
-            std::exit(3);
-        }
-    }
-    if (fd < 0 || (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 && errno != EINPROGRESS)) {
+    sockaddr_in from{};
+    from.sin_family = AF_INET;
+    from.sin_addr.s_addr = htonl(source);
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&from), sizeof from) != 0 || (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 && errno != EINPROGRESS)) {
         std::perror("connect");
         std::exit(3);
     }
@@ -194,7 +170,8 @@ long runMix(int port, long total, int parallel, const Library &lib, std::mt19937
             }
         }
         open.swap(still);
-        maxServerDescriptors = std::max(maxServerDescriptors, serverDescriptors());
+        const std::filesystem::directory_iterator server("/proc/" + std::to_string(::getppid()) + "/fd");
+        serverDescriptors = std::max(serverDescriptors, long(std::distance(server, std::filesystem::directory_iterator())));
         if (idle) {
             const size_t base = fds.size() - idle->size();
             std::vector<int> keep;
@@ -225,13 +202,6 @@ int main(int argc, char **argv)
     const bool mixed = mode == "mixed";
     if ((mixed && argc != 11) || (!mixed && argc != 10))
         return 2;
-    const bool flood = mode == "flood";
-    // A flood holds more sockets than the usual soft limit allows.
-    rlimit limit{};
-    if (flood && ::getrlimit(RLIMIT_NOFILE, &limit) == 0) {
-        limit.rlim_cur = limit.rlim_max;
-        ::setrlimit(RLIMIT_NOFILE, &limit);
-    }
     const int port = std::atoi(argv[2]);
     const int files = mixed ? 6 : 5;
     Library lib{readFile(argv[files]), argv[files + 1], readFile(argv[files + 2]), argv[files + 3], readFile(argv[files + 4])};
@@ -250,23 +220,13 @@ int main(int argc, char **argv)
     // In groups, so the burst of handshakes stays well inside the
     // listener's accept queue even on a machine that is busy elsewhere.
     for (int i = 0; i < idleCount; ++i) {
-        idle.push_back(connectTo(port, flood ? INADDR_LOOPBACK + 1 : 0));
+        idle.push_back(connectTo(port, mode == "flood" ? INADDR_LOOPBACK + 1 : INADDR_LOOPBACK));
         if (i % 25 == 24)
             ::usleep(20000);
     }
     const long total = std::atol(argv[4]);
     long idleClosed = 0;
     const long wrong = runMix(port, total, 20, lib, random, &idle, &idleClosed);
-    std::printf("requests=%ld wrong=%ld idle_closed=%ld", total, wrong, idleClosed);
-    if (flood) {
-        std::ifstream limits("/proc/" + std::to_string(::getppid()) + "/limits");
-        std::string line;
-        long serverLimit = -1;
-        while (std::getline(limits, line))
-            if (line.rfind("Max open files", 0) == 0)
-                serverLimit = std::atol(line.c_str() + 26);
-        std::printf(" server_fds_max=%d server_fd_limit=%ld", maxServerDescriptors, serverLimit);
-    }
-    std::printf("\n");
+    std::printf("requests=%ld wrong=%ld idle_closed=%ld server_fds=%ld\n", total, wrong, idleClosed, serverDescriptors);
     return 0;
 }
