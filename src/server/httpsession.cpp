@@ -223,7 +223,7 @@ void Session::inspectionBufferSetup1()
             }
             const QString method = requestMethod_.toUpper();
             if (method == QLatin1String("POST") && readDeclaredBodyBytes()) {
-                if (receiveBuffer.size() >= declaredBodyBytes)
+                if (!finishing && receiveBuffer.size() >= declaredBodyBytes)
                     handOverDeclaredBody();
                 return;
             }
