@@ -30,6 +30,12 @@ QList<quint16> tcpLocalPorts(bool *ok = nullptr);
 // one endpoint per line); lines it cannot read are skipped.
 QList<quint16> tcpLocalPortsFromTable(const QByteArray &table);
 
+// Raises the soft limit on open descriptors to the hard limit (a server
+// holds one per connection and one per file it is sending) and returns the
+// soft limit in force afterwards; -1 when it cannot be read. Logs once per
+// process what it did.
+long raiseDescriptorLimit();
+
 // True when some interface is up, running, not loopback and carries an address.
 bool isNetworkAlive();
 

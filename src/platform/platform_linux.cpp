@@ -8,6 +8,10 @@
 #include <QStandardPaths>
 
 #include <sys/auxv.h>
+#include <sys/resource.h>
+
+#include <limits>
+#include <mutex>
 
 namespace Platform {
 
@@ -178,6 +182,35 @@ bool isNetworkAlive()
         }
     }
     return false;
+}
+
+long raiseDescriptorLimit()
+{
+    static std::once_flag logged;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0) {
+        std::call_once(logged, [] { qWarning() << "raiseDescriptorLimit: the descriptor limit cannot be read"; });
+        return -1;
+    }
+    const rlim_t before = limit.rlim_cur;
+    if (limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
+            limit.rlim_cur = before;
+    }
+    const auto shown = [](rlim_t value) {
+        return value == RLIM_INFINITY ? QStringLiteral("unlimited") : QString::number(quint64(value));
+    };
+    std::call_once(logged, [&] {
+        if (limit.rlim_cur == before && before < limit.rlim_max)
+            qWarning().noquote() << "raiseDescriptorLimit: cannot raise the descriptor limit from" << shown(before);
+        else
+            qDebug().noquote() << "raiseDescriptorLimit: descriptor limit" << shown(before) << "->"
+                               << shown(limit.rlim_cur);
+    });
+    if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > rlim_t(std::numeric_limits<long>::max()))
+        return std::numeric_limits<long>::max();
+    return long(limit.rlim_cur);
 }
 
 } // namespace Platform

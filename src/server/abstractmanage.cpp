@@ -1,5 +1,6 @@
 #include "server/abstractmanage.h"
 
+#include "platform/platform.h"
 #include "server/httpsession.h"
 
 #include <QDebug>
@@ -16,6 +17,15 @@ AbstractManage::AbstractManage(int handleMaxThreadCount)
 {
     handlerPool->setMaxThreadCount(qMax(1, handleMaxThreadCount));
     serverPool->setMaxThreadCount(1);
+    maxConnections_ = connectionCapFor(Platform::raiseDescriptorLimit());
+}
+
+int AbstractManage::connectionCapFor(long descriptorLimit)
+{
+    if (descriptorLimit < 0)
+        return kDefaultMaxConnections;
+    const long usable = (descriptorLimit - kReservedDescriptors) / 2;
+    return int(qBound(1L, usable, long(kDefaultMaxConnections)));
 }
 
 AbstractManage::~AbstractManage()
@@ -39,6 +49,11 @@ void AbstractManage::setIdleTimeout(int milliseconds)
 void AbstractManage::setMaxConnections(int count)
 {
     maxConnections_ = qMax(1, count);
+}
+
+void AbstractManage::setMaxConnectionsPerPeer(int count)
+{
+    maxConnectionsPerPeer_ = qMax(1, count);
 }
 
 void AbstractManage::setMaxPendingHandlers(int count)

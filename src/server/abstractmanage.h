@@ -36,10 +36,22 @@ public:
     // for a handler thread. Past a bound the new connection (or request) is
     // closed at once with one log line. A headset reads a video with a few
     // parallel ranges, far below either bound.
+    //
+    // The connection bound follows the descriptor limit (raised to the hard
+    // limit when the server is made): each connection holds a socket and,
+    // while a file is sent, the file; a reserve stays for the log, Qt and
+    // the rest of the program. kDefaultMaxConnections is its upper end.
     static constexpr int kDefaultMaxConnections = 1000;
+    static constexpr int kReservedDescriptors = 128;
     static constexpr int kDefaultMaxPendingHandlers = 256;
+    // One peer address may hold this many connections at once, so a single
+    // peer cannot take every place from the others.
+    static constexpr int kDefaultMaxConnectionsPerPeer = 64;
+    static int connectionCapFor(long descriptorLimit);
     void setMaxConnections(int count);
+    void setMaxConnectionsPerPeer(int count);
     void setMaxPendingHandlers(int count);
+    int maxConnections() const { return maxConnections_; }
     int openConnections() const { return openConnections_; }
 
 public slots:
@@ -67,6 +79,7 @@ protected:
     HttpAcceptedCallback httpAcceptedCallback_;
 
     std::atomic<int> maxConnections_{kDefaultMaxConnections};
+    std::atomic<int> maxConnectionsPerPeer_{kDefaultMaxConnectionsPerPeer};
     std::atomic<int> openConnections_{0};
 
 private:

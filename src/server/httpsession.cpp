@@ -57,6 +57,13 @@ Session::~Session()
     }
 }
 
+QString Session::forLog(const QString &text)
+{
+    if (text.size() <= kLoggedTextChars)
+        return text;
+    return text.left(kLoggedTextChars) + QStringLiteral("... (%1 characters)").arg(text.size());
+}
+
 void Session::setRequestCompleteCallback(const Callback &callback)
 {
     requestCompleteCallback = callback;
@@ -107,7 +114,7 @@ void Session::onIdleTimeout()
         idleTimer->start(int(idleTimeoutMs - quiet));
         return;
     }
-    qDebug().noquote() << "HttpServer::Session: idle time-out, closing" << requestUrl_;
+    qDebug().noquote() << "HttpServer::Session: idle time-out, closing" << forLog(requestUrl_);
     finish();
 }
 
@@ -132,6 +139,14 @@ void Session::inspectionBufferSetup1()
     if (finishing)
         return;
     if (headerComplete) {
+        if (declaredBodyBytes == kBodyHandedOver)
+            return;
+        if (declaredBodyBytes >= 0) {
+            // The buffer holds all of the body so far.
+            if (receiveBuffer.size() >= declaredBodyBytes)
+                handOverDeclaredBody();
+            return;
+        }
         bodyBytes += receiveBuffer.size();
         if (bodyBytes > kMaxBodyBytes) {
             qDebug().noquote() << "HttpServer::Session::inspectionBuffer: body too large" << bodyBytes;
@@ -177,7 +192,7 @@ void Session::inspectionBufferSetup1()
                 requestVersion_ = QString::fromUtf8(parts.at(2));
             }
             if (requestMethod_ != QLatin1String("GET") && requestMethod_ != QLatin1String("POST")) {
-                qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error3:" << requestMethod_;
+                qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error3:" << forLog(requestMethod_);
                 finish();
                 return;
             }
@@ -207,12 +222,51 @@ void Session::inspectionBufferSetup1()
                 return;
             }
             const QString method = requestMethod_.toUpper();
+            if (method == QLatin1String("POST") && readDeclaredBodyBytes()) {
+                if (!finishing && receiveBuffer.size() >= declaredBodyBytes)
+                    handOverDeclaredBody();
+                return;
+            }
             if (method == QLatin1String("GET")
                 || (method == QLatin1String("POST") && !receiveBuffer.isEmpty()))
                 inspectionBufferSetup2();
             return;
         }
     }
+}
+
+bool Session::readDeclaredBodyBytes()
+{
+    QString value;
+    bool present = false;
+    {
+        QMutexLocker l(&requestLock);
+        for (auto it = requestHeaders_.cbegin(); it != requestHeaders_.cend(); ++it) {
+            if (it.key().compare(QLatin1String("Content-Length"), Qt::CaseInsensitive) == 0) {
+                value = it.value();
+                present = true;
+            }
+        }
+    }
+    if (!present)
+        return false;
+    bool ok = false;
+    const qint64 declared = value.trimmed().toLongLong(&ok);
+    if (!ok || declared < 0 || declared > kMaxBodyBytes) {
+        qDebug().noquote() << "HttpServer::Session::inspectionBuffer: unusable Content-Length" << forLog(value);
+        finish();
+        return true;
+    }
+    declaredBodyBytes = declared;
+    return true;
+}
+
+void Session::handOverDeclaredBody()
+{
+    // Bytes past the declared body belong to no request and are dropped.
+    receiveBuffer.truncate(int(declaredBodyBytes));
+    declaredBodyBytes = kBodyHandedOver;
+    inspectionBufferSetup2();
 }
 
 void Session::inspectionBufferSetup2()
@@ -268,7 +322,7 @@ void Session::writeStatusHead(qint64 errorcode, const QByteArray &extraLines)
 void Session::replyText(const QString &replyData)
 {
     if (!onOwnThread()) {
-        QMetaObject::invokeMethod(this, "replyText", Qt::QueuedConnection, Q_ARG(QString, replyData));
+        QMetaObject::invokeMethod(this, [this, replyData] { replyText(replyData); }, Qt::QueuedConnection);
         return;
     }
     if (!beginReply("HttpServer::Session::replyText: already reply",
@@ -280,8 +334,7 @@ void Session::replyText(const QString &replyData)
 void Session::replyJsonObject(const QJsonObject &jsonObject)
 {
     if (!onOwnThread()) {
-        QMetaObject::invokeMethod(this, "replyJsonObject", Qt::QueuedConnection,
-                                  Q_ARG(QJsonObject, jsonObject));
+        QMetaObject::invokeMethod(this, [this, jsonObject] { replyJsonObject(jsonObject); }, Qt::QueuedConnection);
         return;
     }
     if (!beginReply("HttpServer::Session::replyJsonObject: already reply",
@@ -293,8 +346,7 @@ void Session::replyJsonObject(const QJsonObject &jsonObject)
 void Session::replyJsonBytes(const QByteArray &compactJson)
 {
     if (!onOwnThread()) {
-        QMetaObject::invokeMethod(this, "replyJsonBytes", Qt::QueuedConnection,
-                                  Q_ARG(QByteArray, compactJson));
+        QMetaObject::invokeMethod(this, [this, compactJson] { replyJsonBytes(compactJson); }, Qt::QueuedConnection);
         return;
     }
     if (!beginReply("HttpServer::Session::replyJsonObject: already reply",
@@ -306,7 +358,7 @@ void Session::replyJsonBytes(const QByteArray &compactJson)
 void Session::replyHtml(const QByteArray &html)
 {
     if (!onOwnThread()) {
-        QMetaObject::invokeMethod(this, "replyHtml", Qt::QueuedConnection, Q_ARG(QByteArray, html));
+        QMetaObject::invokeMethod(this, [this, html] { replyHtml(html); }, Qt::QueuedConnection);
         return;
     }
     if (!beginReply("HttpServer::Session::replyHtml: already reply", "HttpServer::Session::replyHtml: error1"))
@@ -328,8 +380,7 @@ void Session::writeTextMessage(const char *contentType, const QByteArray &body)
 void Session::replyJsonArray(const QJsonArray &jsonArray)
 {
     if (!onOwnThread()) {
-        QMetaObject::invokeMethod(this, "replyJsonArray", Qt::QueuedConnection,
-                                  Q_ARG(QJsonArray, jsonArray));
+        QMetaObject::invokeMethod(this, [this, jsonArray] { replyJsonArray(jsonArray); }, Qt::QueuedConnection);
         return;
     }
     if (!beginReply("HttpServer::Session::replyJsonArray: already reply",
@@ -341,8 +392,7 @@ void Session::replyJsonArray(const QJsonArray &jsonArray)
 void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
 {
     if (!onOwnThread()) {
-        QMetaObject::invokeMethod(this, "replyFile", Qt::QueuedConnection, Q_ARG(QString, filePath),
-                                  Q_ARG(qint64, s), Q_ARG(qint64, e));
+        QMetaObject::invokeMethod(this, [this, filePath, s, e] { replyFile(filePath, s, e); }, Qt::QueuedConnection);
         return;
     }
     if (!beginReply("HttpServer::Session::replyFile: already reply",
@@ -388,7 +438,7 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
 void Session::replyImage(const QImage &image)
 {
     if (!onOwnThread()) {
-        QMetaObject::invokeMethod(this, "replyImage", Qt::QueuedConnection, Q_ARG(QImage, image));
+        QMetaObject::invokeMethod(this, [this, image] { replyImage(image); }, Qt::QueuedConnection);
         return;
     }
     if (!beginReply("HttpServer::Session::replyImage: already reply",
@@ -414,8 +464,7 @@ void Session::replyImage(const QImage &image)
 void Session::replyImageFile(const QString &filePath)
 {
     if (!onOwnThread()) {
-        QMetaObject::invokeMethod(this, "replyImageFile", Qt::QueuedConnection,
-                                  Q_ARG(QString, filePath));
+        QMetaObject::invokeMethod(this, [this, filePath] { replyImageFile(filePath); }, Qt::QueuedConnection);
         return;
     }
     if (!beginReply("HttpServer::Session::replyImageFile: already reply",
@@ -436,8 +485,7 @@ void Session::replyImageFile(const QString &filePath)
 void Session::replyError(qint64 errorcode)
 {
     if (!onOwnThread()) {
-        QMetaObject::invokeMethod(this, "replyError", Qt::QueuedConnection,
-                                  Q_ARG(qint64, errorcode));
+        QMetaObject::invokeMethod(this, [this, errorcode] { replyError(errorcode); }, Qt::QueuedConnection);
         return;
     }
     if (!beginReply("HttpServer::Session::replyError: already reply",

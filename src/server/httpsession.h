@@ -41,6 +41,12 @@ public:
     // 32 chunks: a larger window gains little (measured in bench/server).
     static constexpr qint64 kSendWindowBytes = 32 * kChunkBytes;
 
+    // Client-chosen text (URL, header value) as it goes into the log: its
+    // first kLoggedTextChars characters and its full length, so no client
+    // can fill the log folder with a few long requests.
+    static constexpr int kLoggedTextChars = 256;
+    static QString forLog(const QString &text);
+
     Session(QTcpSocket *socket, const QHostAddress &clientAddress,
             int idleTimeoutMs = kDefaultIdleTimeoutMs, QObject *parent = nullptr);
     ~Session() override;
@@ -67,20 +73,20 @@ public:
     void closeWithoutReply() { finish(); }
 
 public slots:
-    Q_INVOKABLE void replyText(const QString &replyData);
-    Q_INVOKABLE void replyJsonObject(const QJsonObject &jsonObject);
-    Q_INVOKABLE void replyJsonArray(const QJsonArray &jsonArray);
+    void replyText(const QString &replyData);
+    void replyJsonObject(const QJsonObject &jsonObject);
+    void replyJsonArray(const QJsonArray &jsonArray);
     // As replyJsonObject, for JSON already serialised compactly.
-    Q_INVOKABLE void replyJsonBytes(const QByteArray &compactJson);
+    void replyJsonBytes(const QByteArray &compactJson);
     // A web page, for browsers (the headset's routes never use it).
-    Q_INVOKABLE void replyHtml(const QByteArray &html);
+    void replyHtml(const QByteArray &html);
     // Serves bytes s to e of the file in a 206 reply. e <= s means "to the
     // end"; an end past the file is clamped; a negative s asks for the last
     // -s bytes; a start past the end is answered 416.
-    Q_INVOKABLE void replyFile(const QString &filePath, qint64 s, qint64 e);
-    Q_INVOKABLE void replyImage(const QImage &image);
-    Q_INVOKABLE void replyImageFile(const QString &filePath);
-    Q_INVOKABLE void replyError(qint64 errorcode);
+    void replyFile(const QString &filePath, qint64 s, qint64 e);
+    void replyImage(const QImage &image);
+    void replyImageFile(const QString &filePath);
+    void replyError(qint64 errorcode);
 
 signals:
     void sglErrorcode(qint64 errorcode);
@@ -92,6 +98,11 @@ private:
     void touch();
     void inspectionBufferSetup1();
     void inspectionBufferSetup2();
+    // A POST with Content-Length is handed over once that many body bytes
+    // are in (at once for 0); without the header, at the first body bytes.
+    // True when the header was there (and, if unusable, the session ends).
+    bool readDeclaredBodyBytes();
+    void handOverDeclaredBody();
     void writeTextMessage(const char *contentType, const QByteArray &body);
     bool beginReply(const char *alreadyMessage, const char *goneMessage);
     void writeHead(const QByteArray &head, qint64 bodyBytes);
@@ -109,6 +120,8 @@ private:
     QByteArray receiveBuffer;
     qint64 headBytes = 0;
     qint64 bodyBytes = 0;
+    static constexpr qint64 kBodyHandedOver = -2;
+    qint64 declaredBodyBytes = -1;
 
     mutable QMutex requestLock;
     QString requestMethod_;

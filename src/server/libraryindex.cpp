@@ -6,9 +6,16 @@
 #include <QMutexLocker>
 
 namespace {
-// Bounds the remembered answers, whatever the clients ask for.
-const int kMemoLimit = 4096;
+// Bounds the remembered answers, whatever the clients ask for: ids longer
+// than any public path are never remembered, and the rest stay under this.
+const qint64 kMemoByteLimit = 512 * 1024;
+
+qint64 answerBytes(const QString &id, const QString &path)
+{
+    // The strings' characters plus the hash node and string headers.
+    return qint64(id.size() + path.size()) * qint64(sizeof(QChar)) + 64;
 }
+} // namespace
 
 LibraryIndex::LibraryIndex(const QJsonObject &json)
     : library(json), compact(QJsonDocument(json).toJson(QJsonDocument::Compact))
@@ -22,6 +29,8 @@ LibraryIndex::LibraryIndex(const QJsonObject &json)
                         item.value(QLatin1String("posterpathreal")).toString()});
         videos.append({item.value(QLatin1String("videopath")).toString(),
                        item.value(QLatin1String("videopathreal")).toString()});
+        longestPoster = qMax(longestPoster, posters.constLast().publicPath.size());
+        longestVideo = qMax(longestVideo, videos.constLast().publicPath.size());
     }
 }
 
@@ -42,6 +51,9 @@ bool LibraryIndex::findItemPath(const QString &kind, const QString &id, QString 
     const bool poster = kind == QLatin1String("post");
     if (!poster && kind != QLatin1String("video"))
         return false;
+    // Too long to be contained in any public path: no match, nothing to remember.
+    if (id.size() > (poster ? longestPoster : longestVideo))
+        return false;
     QHash<QString, Answer> &memo = poster ? posterMemo : videoMemo;
     {
         QMutexLocker lock(&memoLock);
@@ -56,9 +68,22 @@ bool LibraryIndex::findItemPath(const QString &kind, const QString &id, QString 
     const bool ok = scan(poster ? posters : videos, id, found);
     if (ok)
         path = found;
+    const qint64 bytes = answerBytes(id, found);
     QMutexLocker lock(&memoLock);
-    if (memo.size() >= kMemoLimit)
-        memo.clear();
+    if (memo.contains(id))
+        return ok;
+    if (memoBytes_ + bytes > kMemoByteLimit) {
+        videoMemo.clear();
+        posterMemo.clear();
+        memoBytes_ = 0;
+    }
     memo.insert(id, {ok, found});
+    memoBytes_ += bytes;
     return ok;
+}
+
+qint64 LibraryIndex::memoBytes() const
+{
+    QMutexLocker lock(&memoLock);
+    return memoBytes_;
 }

@@ -23,6 +23,9 @@ public:
     // "video") contains id, giving its "posterpathreal" or "videopathreal".
     bool findItemPath(const QString &kind, const QString &id, QString &path) const;
 
+    // Bytes the remembered answers take (keys and paths), for the tests.
+    qint64 memoBytes() const;
+
 private:
     struct Entry
     {
@@ -35,6 +38,9 @@ private:
     QByteArray compact;
     QVector<Entry> posters;
     QVector<Entry> videos;
+    // No id longer than the longest public path can match one.
+    int longestPoster = 0;
+    int longestVideo = 0;
 
     // Remembered answers: the headset asks for the same video again at every seek.
     struct Answer
@@ -45,4 +51,5 @@ private:
     mutable QMutex memoLock;
     mutable QHash<QString, Answer> videoMemo;
     mutable QHash<QString, Answer> posterMemo;
+    mutable qint64 memoBytes_ = 0;
 };

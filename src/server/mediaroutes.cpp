@@ -15,6 +15,7 @@
 MediaRoutes::MediaRoutes(QObject *parent)
     : QObject(parent), library(new LibraryIndex(QJsonObject())), clients(new RecentClients)
 {
+    addDesignedRoutes();
 }
 
 void MediaRoutes::setWebPage(const QByteArray &page)
@@ -136,8 +137,11 @@ bool MediaRoutes::readRange(const QString &value, qint64 &s, qint64 &e)
 
 bool MediaRoutes::isServableSubtitle(const QString &videoPath, const QString &name)
 {
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
-        || name.contains(QLatin1String("..")) || name.contains(QChar(0)))
+    // A plain name in the video's folder: no separator or NUL, and not a
+    // path component of its own ("." or ".."). Dots inside a name are
+    // ordinary ("a..b.srt").
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+        || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar(0)))
         return false;
     return listSubtitles(videoPath).contains(QJsonValue(name));
 }
@@ -153,7 +157,9 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     }
     const QString url = session->requestUrl();
     qDebug().noquote() << "******* start *******";
-    qDebug().noquote() << url;
+    // Every text the client chose is logged shortened, the URL once.
+    using HttpServer::Session;
+    qDebug().noquote() << Session::forLog(url);
     qDebug().noquote() << "clientip:" << session->clientAddress().toString();
 
     const QStringList parts = url.split(QLatin1Char('/'), Qt::KeepEmptyParts);
@@ -168,15 +174,17 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     qint64 e = 0;
     const QMap<QString, QString> headers = session->requestHeaders();
     for (auto it = headers.cbegin(); it != headers.cend(); ++it) {
-        qDebug().noquote() << it.key() << "   " << it.value();
+        const QString name = Session::forLog(it.key());
+        const QString value = Session::forLog(it.value());
+        qDebug().noquote() << name << "   " << value;
         if (it.key() == QLatin1String("User-Agent"))
-            qDebug().noquote() << it.key() << "   " << it.value();
+            qDebug().noquote() << name << "   " << value;
         if (it.key() == QLatin1String("Range")) {
             if (!readRange(it.value(), s, e))
-                qDebug().noquote() << "unreadable Range ignored:" << it.value();
+                qDebug().noquote() << "unreadable Range ignored:" << value;
         }
     }
-    qDebug().noquote() << cmd << "   " << arg;
+    qDebug().noquote() << Session::forLog(cmd) << "   " << Session::forLog(arg);
 
     // Every lookup of this request sees one and the same library.
     const QSharedPointer<const LibraryIndex> library = snapshot();
@@ -186,85 +194,163 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     noteClient(session->clientAddress().toString(), cmd, path, s);
     path.clear();
 
-    if (url == QLatin1String("/")) {
-        // The browser page: not a route of the headset, which never asks for it.
-        const QByteArray html = page();
-        if (!html.isEmpty() && session)
-            session->replyHtml(html);
-    } else if (cmd == QLatin1String("list")) {
-        qDebug().noquote() << QString::fromUtf8(library->compactJson());
-        // The same bytes as replyJsonObject would send, serialised once per publication.
-        if (session)
-            session->replyJsonBytes(library->compactJson());
-    } else if (cmd == QLatin1String("post")) {
-        if (library->findItemPath(QStringLiteral("post"), arg, path)) {
-            qDebug().noquote() << arg << "     " << path;
-            if (!session)
-                return;
-            if (!path.isEmpty())
-                session->replyImageFile(path);
-            else
-                session->replyError(404);
-        } else if (session) {
-            session->replyError(404);
-        }
-    } else if (cmd == QLatin1String("video")) {
-        if (library->findItemPath(QStringLiteral("video"), arg, path)) {
-            qDebug().noquote() << arg << " " << path << " s=" << s << " e=" << e;
-            if (!session)
-                return;
-            if (!path.isEmpty())
-                session->replyFile(path, s, e);
-            else
-                session->replyError(404);
-        } else if (session) {
-            session->replyError(404);
-        }
-    } else if (cmd == QLatin1String("subtitle_list")) {
-        if (library->findItemPath(QStringLiteral("video"), arg, path)) {
-            const QJsonArray names = listSubtitles(path);
-            if (!session)
-                return;
-            if (names.isEmpty())
-                session->replyError(404);
-            else
-                session->replyJsonArray(names);
-        } else if (session) {
-            session->replyError(404);
-        }
-    } else if (cmd == QLatin1String("subtitle")) {
-        const QStringList pieces = arg.split(QLatin1Char('/'), Qt::KeepEmptyParts);
-        if (pieces.size() != 2) {
-            qDebug().noquote() << "wrong parmaeter when get subtitle file. url = " << url;
-            if (session)
-                session->replyError(404);
-        } else {
-            const QString id = pieces.at(0);
-            const QString name = QUrl::fromPercentEncoding(pieces.at(1).toUtf8());
-            if (!library->findItemPath(QStringLiteral("video"), id, path)) {
-                qDebug().noquote() << "file path acquiration error when handle subtitle file. url = " << url;
-                if (session)
-                    session->replyError(404);
-            } else if (!isServableSubtitle(path, name)) {
-                // Only a subtitle listed beside the video is served: no way out
-                // of its folder, no other file of it.
-                qDebug().noquote() << "subtitle name refused:" << name;
-                if (session)
-                    session->replyError(404);
-            } else {
-                const QString subtitlePath =
-                    QFileInfo(path).absolutePath() + QLatin1Char('/') + name;
-                QFile file(subtitlePath);
-                if (!file.open(QIODevice::ReadOnly)) {
-                    if (session)
-                        session->replyError(404);
-                } else {
-                    if (session)
-                        session->replyFile(subtitlePath, 0, file.size() - 1);
-                    file.close();
-                }
+    const Request request{session, session->requestMethod().toUpper(), url, cmd, arg, {}, s, e, library};
+    RouteHandler handler;
+    {
+        QMutexLocker lock(&routesLock);
+        for (const Route &route : qAsConst(routes)) {
+            if (route.methods.contains(request.method) && matchRoute(route.pattern, url, &request.params)) {
+                handler = route.handler;
+                break;
             }
         }
     }
+    // No route: no answer, as for any request the headset never makes.
+    if (handler)
+        handler(request);
     qDebug().noquote() << "******* end *******";
+}
+
+void MediaRoutes::addRoute(const QStringList &methods, const QString &pattern, const RouteHandler &handler)
+{
+    QMutexLocker lock(&routesLock);
+    routes.append({methods, pattern, handler});
+}
+
+bool MediaRoutes::matchRoute(const QString &pattern, const QString &url, QMap<QString, QString> *params)
+{
+    // The path is matched whole, query included; "/" only matches "/".
+    const QStringList want = pattern.split(QLatin1Char('/'));
+    const QStringList got = url.split(QLatin1Char('/'));
+    QMap<QString, QString> found;
+    for (int i = 0; i < want.size(); ++i) {
+        const QString &piece = want.at(i);
+        if (piece == QLatin1String("**")) {
+            if (params)
+                *params = found;
+            return true;
+        }
+        if (i >= got.size())
+            return false;
+        if (piece.startsWith(QLatin1Char('{')) && piece.endsWith(QLatin1Char('}')))
+            found.insert(piece.mid(1, piece.size() - 2), got.at(i));
+        else if (piece != got.at(i))
+            return false;
+    }
+    if (want.size() != got.size())
+        return false;
+    if (params)
+        *params = found;
+    return true;
+}
+
+QString MediaRoutes::routeFor(const QString &method, const QString &url) const
+{
+    QMutexLocker lock(&routesLock);
+    for (const Route &route : routes) {
+        if (route.methods.contains(method.toUpper()) && matchRoute(route.pattern, url))
+            return route.pattern;
+    }
+    return QString();
+}
+
+void MediaRoutes::addDesignedRoutes()
+{
+    // The headset's routes take whatever follows their first segment as the
+    // id (and ask with either method); the browser page is "/" alone.
+    const QStringList either{QStringLiteral("GET"), QStringLiteral("POST")};
+    addRoute(either, QStringLiteral("/"), [this](const Request &r) { servePage(r); });
+    addRoute(either, QStringLiteral("/list/**"), [](const Request &r) { serveList(r); });
+    addRoute(either, QStringLiteral("/post/**"), [](const Request &r) { servePoster(r); });
+    addRoute(either, QStringLiteral("/video/**"), [](const Request &r) { serveVideo(r); });
+    addRoute(either, QStringLiteral("/subtitle_list/**"), [](const Request &r) { serveSubtitleList(r); });
+    addRoute(either, QStringLiteral("/subtitle/**"), [](const Request &r) { serveSubtitle(r); });
+}
+
+void MediaRoutes::servePage(const Request &r) const
+{
+    // The browser page: not a route of the headset, which never asks for it.
+    const QByteArray html = page();
+    if (!html.isEmpty())
+        r.session->replyHtml(html);
+}
+
+void MediaRoutes::serveList(const Request &r)
+{
+    qDebug().noquote() << QString::fromUtf8(r.library->compactJson());
+    // The same bytes as replyJsonObject would send, serialised once per publication.
+    r.session->replyJsonBytes(r.library->compactJson());
+}
+
+void MediaRoutes::servePoster(const Request &r)
+{
+    QString path;
+    if (!r.library->findItemPath(QStringLiteral("post"), r.arg, path)) {
+        r.session->replyError(404);
+        return;
+    }
+    qDebug().noquote() << r.arg << "     " << path;
+    if (!path.isEmpty())
+        r.session->replyImageFile(path);
+    else
+        r.session->replyError(404);
+}
+
+void MediaRoutes::serveVideo(const Request &r)
+{
+    QString path;
+    if (!r.library->findItemPath(QStringLiteral("video"), r.arg, path)) {
+        r.session->replyError(404);
+        return;
+    }
+    qDebug().noquote() << r.arg << " " << path << " s=" << r.s << " e=" << r.e;
+    if (!path.isEmpty())
+        r.session->replyFile(path, r.s, r.e);
+    else
+        r.session->replyError(404);
+}
+
+void MediaRoutes::serveSubtitleList(const Request &r)
+{
+    QString path;
+    if (!r.library->findItemPath(QStringLiteral("video"), r.arg, path)) {
+        r.session->replyError(404);
+        return;
+    }
+    const QJsonArray names = listSubtitles(path);
+    if (names.isEmpty())
+        r.session->replyError(404);
+    else
+        r.session->replyJsonArray(names);
+}
+
+void MediaRoutes::serveSubtitle(const Request &r)
+{
+    using HttpServer::Session;
+    const QStringList pieces = r.arg.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    if (pieces.size() != 2) {
+        qDebug().noquote() << "wrong parmaeter when get subtitle file. url = " << Session::forLog(r.url);
+        r.session->replyError(404);
+        return;
+    }
+    const QString name = QUrl::fromPercentEncoding(pieces.at(1).toUtf8());
+    QString path;
+    if (!r.library->findItemPath(QStringLiteral("video"), pieces.at(0), path)) {
+        qDebug().noquote() << "file path acquiration error when handle subtitle file. url = " << Session::forLog(r.url);
+        r.session->replyError(404);
+        return;
+    }
+    if (!isServableSubtitle(path, name)) {
+        // Only a subtitle listed beside the video is served: no way out
+        // of its folder, no other file of it.
+        qDebug().noquote() << "subtitle name refused:" << Session::forLog(name);
+        r.session->replyError(404);
+        return;
+    }
+    const QString subtitlePath = QFileInfo(path).absolutePath() + QLatin1Char('/') + name;
+    QFile file(subtitlePath);
+    if (!file.open(QIODevice::ReadOnly))
+        r.session->replyError(404);
+    else
+        r.session->replyFile(subtitlePath, 0, file.size() - 1);
 }

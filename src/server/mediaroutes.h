@@ -2,11 +2,14 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QMap>
 #include <QMutex>
 #include <QObject>
 #include <QPointer>
 #include <QSharedPointer>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 #include <functional>
 
@@ -51,6 +54,32 @@ public:
         };
     }
 
+    // One request as a route handler sees it: read once from the session,
+    // with the library snapshot every look-up of the request uses.
+    struct Request
+    {
+        QPointer<HttpServer::Session> session;
+        QString method; // upper case
+        QString url;
+        QString cmd;    // the first path segment
+        QString arg;    // everything after it
+        mutable QMap<QString, QString> params; // the pattern's {name} segments
+        qint64 s = 0;   // the Range, as readRange gives it
+        qint64 e = 0;
+        QSharedPointer<const LibraryIndex> library;
+    };
+    using RouteHandler = std::function<void(const Request &)>;
+
+    // Routes are tried in the order added; the first whose method and
+    // pattern match handles the request. A pattern is a path of segments:
+    // literal, "{name}" for any one segment, and a last "**" for any rest
+    // (none included). A request no route takes is not answered.
+    void addRoute(const QStringList &methods, const QString &pattern, const RouteHandler &handler);
+    static bool matchRoute(const QString &pattern, const QString &url,
+                           QMap<QString, QString> *params = nullptr);
+    // The pattern of the route that takes the request; empty for none.
+    QString routeFor(const QString &method, const QString &url) const;
+
     // The handler, for AbstractManage::setHttpAcceptedCallback.
     std::function<void(const QPointer<HttpServer::Session> &)> handler();
     void handle(const QPointer<HttpServer::Session> &session);
@@ -73,6 +102,20 @@ public:
     static bool isServableSubtitle(const QString &videoPath, const QString &name);
 
 private:
+    struct Route
+    {
+        QStringList methods;
+        QString pattern;
+        RouteHandler handler;
+    };
+    void addDesignedRoutes();
+    void servePage(const Request &r) const;
+    static void serveList(const Request &r);
+    static void servePoster(const Request &r);
+    static void serveVideo(const Request &r);
+    static void serveSubtitleList(const Request &r);
+    static void serveSubtitle(const Request &r);
+
     template <typename Receiver>
     static void connectSessionErrorcode(HttpServer::Session *session, Receiver *receiver,
                                         void (Receiver::*slot)(qint64));
@@ -85,6 +128,8 @@ private:
     QSharedPointer<const LibraryIndex> library;
     QByteArray webPage;
     const QSharedPointer<RecentClients> clients;
+    mutable QMutex routesLock;
+    QVector<Route> routes;
     QMutex receiverLock;
     std::function<void(HttpServer::Session *)> connectErrorcode;
 };

@@ -89,19 +89,27 @@ void TcpServerManage::onFinish()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void TcpServerManage::RefusalLog::note(const QString &line)
+{
+    constexpr qint64 kIntervalMs = 10000;
+    if (sinceLine.isValid() && sinceLine.elapsed() < kIntervalMs) {
+        ++unlogged;
+        return;
+    }
+    if (unlogged > 0)
+        qWarning().noquote() << line << QStringLiteral("(%1 more since the last line)").arg(unlogged);
+    else
+        qWarning().noquote() << line;
+    unlogged = 0;
+    sinceLine.start();
+}
+
 void TcpServerManage::acceptConnections()
 {
     QTcpServer *server = tcpServer_.data();
     if (!server)
         return;
     while (QTcpSocket *socket = server->nextPendingConnection()) {
-        if (openConnections_ >= maxConnections_) {
-            qWarning().noquote() << "HttpServer::Manage: too many connections (" << int(openConnections_)
-                                 << "), closing a new one";
-            socket->abort();
-            delete socket;
-            continue;
-        }
         // A dual-stack listener shows an IPv4 client as ::ffff:a.b.c.d; the
         // client address is the plain IPv4 form then.
         QHostAddress address = socket->peerAddress();
@@ -109,13 +117,43 @@ void TcpServerManage::acceptConnections()
         const quint32 v4 = address.toIPv4Address(&isV4);
         if (isV4)
             address = QHostAddress(v4);
+        QString refusal;
+        RefusalLog *refusalLog = nullptr;
+        if (openConnections_ >= maxConnections_) {
+            refusal = QStringLiteral("HttpServer::Manage: too many connections ( %1 ), closing a new one")
+                          .arg(int(openConnections_));
+            refusalLog = &tooManyLog;
+        } else if (connectionsByPeer.value(address) >= maxConnectionsPerPeer_) {
+            refusal = QStringLiteral("HttpServer::Manage: too many connections from %1 ( %2 ), closing a new one")
+                          .arg(address.toString())
+                          .arg(connectionsByPeer.value(address));
+            refusalLog = &perPeerLog;
+        }
+        if (refusalLog) {
+            refusalLog->note(refusal);
+            socket->abort();
+            delete socket;
+            continue;
+        }
         auto *session = new Session(socket, address, idleTimeout(), sessionRoot);
         socket->setParent(session);
         ++openConnections_;
-        connect(session, &QObject::destroyed, this, [this] { --openConnections_; }, Qt::DirectConnection);
+        ++connectionsByPeer[address];
+        // Sessions end on the server thread (deleteLater there, or with the
+        // session root in onFinish), so the count needs no lock.
+        connect(session, &QObject::destroyed, this, [this, address] { connectionEnded(address); },
+                Qt::DirectConnection);
         session->setRequestCompleteCallback(
             [this](const QPointer<Session> &s) { handleAccepted(s); });
     }
+}
+
+void TcpServerManage::connectionEnded(const QHostAddress &peer)
+{
+    --openConnections_;
+    const auto it = connectionsByPeer.find(peer);
+    if (it != connectionsByPeer.end() && --it.value() <= 0)
+        connectionsByPeer.erase(it);
 }
 
 } // namespace HttpServer

@@ -2,6 +2,8 @@
 
 #include "server/abstractmanage.h"
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
 #include <QPointer>
 
@@ -31,13 +33,27 @@ protected:
     void onFinish() override;
 
 private:
+    // A refusal logs one line, then at most one per interval with the count
+    // of those not logged, so a flood of connections does not flood the log.
+    struct RefusalLog
+    {
+        QElapsedTimer sinceLine;
+        int unlogged = 0;
+        void note(const QString &line);
+    };
+
     void acceptConnections();
+    void connectionEnded(const QHostAddress &peer);
 
     QPointer<QTcpServer> tcpServer_;
     // Parent of every live session, so that stopping the server ends them.
     QObject *sessionRoot = nullptr;
     QHostAddress listenAddress;
     quint16 listenPort = 0;
+    // Server thread only: open connections by peer address.
+    QHash<QHostAddress, int> connectionsByPeer;
+    RefusalLog tooManyLog;
+    RefusalLog perPeerLog;
 };
 
 } // namespace HttpServer

@@ -5,9 +5,11 @@
 //   loadclient mixed <port> <requests> <parallel> <seed> <list body file>
 //              <poster id> <poster file> <video id> <video file>
 //   loadclient idle <port> <idle connections> <requests> <same files as mixed>
+//   loadclient flood ...: as idle, the idle connections from 127.0.0.2
 //
 // Prints "requests=<n> wrong=<n>" (mixed), plus "idle_closed=<n>" (idle),
-// and the first wrong answer, if any, on standard error.
+// and "server_fds=<most descriptors the parent, the server, had open>", and
+// the first wrong answer, if any, on standard error.
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -16,10 +18,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -88,14 +92,19 @@ struct Connection
     std::string received;
 };
 
-int connectTo(int port)
+long serverDescriptors = 0;
+
+int connectTo(int port, uint32_t source = INADDR_LOOPBACK)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(uint16_t(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (fd < 0 || (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 && errno != EINPROGRESS)) {
+    sockaddr_in from{};
+    from.sin_family = AF_INET;
+    from.sin_addr.s_addr = htonl(source);
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&from), sizeof from) != 0 || (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 && errno != EINPROGRESS)) {
         std::perror("connect");
         std::exit(3);
     }
@@ -161,6 +170,8 @@ long runMix(int port, long total, int parallel, const Library &lib, std::mt19937
             }
         }
         open.swap(still);
+        const std::filesystem::directory_iterator server("/proc/" + std::to_string(::getppid()) + "/fd");
+        serverDescriptors = std::max(serverDescriptors, long(std::distance(server, std::filesystem::directory_iterator())));
         if (idle) {
             const size_t base = fds.size() - idle->size();
             std::vector<int> keep;
@@ -209,13 +220,13 @@ int main(int argc, char **argv)
     // In groups, so the burst of handshakes stays well inside the
     // listener's accept queue even on a machine that is busy elsewhere.
     for (int i = 0; i < idleCount; ++i) {
-        idle.push_back(connectTo(port));
+        idle.push_back(connectTo(port, mode == "flood" ? INADDR_LOOPBACK + 1 : INADDR_LOOPBACK));
         if (i % 25 == 24)
             ::usleep(20000);
     }
     const long total = std::atol(argv[4]);
     long idleClosed = 0;
     const long wrong = runMix(port, total, 20, lib, random, &idle, &idleClosed);
-    std::printf("requests=%ld wrong=%ld idle_closed=%ld\n", total, wrong, idleClosed);
+    std::printf("requests=%ld wrong=%ld idle_closed=%ld server_fds=%ld\n", total, wrong, idleClosed, serverDescriptors);
     return 0;
 }

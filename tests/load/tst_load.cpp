@@ -3,8 +3,8 @@
 // offsets, unknown videos, bad requests), every answer compared byte for
 // byte; afterwards no descriptor, thread or connection is left behind and
 // the memory stays put. Then 500 connections that send nothing are closed
-// after the idle time while the server answers others. The figures are
-// printed for the record.
+// after the idle time while the server answers others, also when one peer
+// (127.0.0.2) opens 1 500. The figures are printed for the record.
 
 #include "logcapture.h"
 #include "processes.h"
@@ -21,6 +21,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -105,14 +107,19 @@ void TestLoad::load_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("idle");
-    QTest::newRow("200 at once, 20 000 mixed requests") << QStringList{QStringLiteral("mixed"), QStringLiteral("20000"), QStringLiteral("200"), QStringLiteral("7")} << 0;
-    QTest::newRow("500 idle connections while 2 000 are served") << QStringList{QStringLiteral("idle"), QStringLiteral("500"), QStringLiteral("2000")} << 500;
+    QTest::addColumn<int>("perPeer"); // the first two come from one address, as many peers would
+    const int onePeerAsMany = HttpServer::AbstractManage::kDefaultMaxConnections;
+    QTest::newRow("200 at once, 20 000 mixed requests") << QStringList{QStringLiteral("mixed"), QStringLiteral("20000"), QStringLiteral("200"), QStringLiteral("7")} << 0 << onePeerAsMany;
+    QTest::newRow("500 idle connections while 2 000 are served") << QStringList{QStringLiteral("idle"), QStringLiteral("500"), QStringLiteral("2000")} << 500 << onePeerAsMany;
+    QTest::newRow("one peer opens 1 500 while 2 000 are served") << QStringList{QStringLiteral("flood"), QStringLiteral("1500"), QStringLiteral("2000")} << 1500 << int(HttpServer::AbstractManage::kDefaultMaxConnectionsPerPeer);
 }
 
 void TestLoad::load()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, idle);
+    QFETCH(int, perPeer);
+    m_server->setMaxConnectionsPerPeer(perPeer);
     // Short idle time for the idle case; the mix never waits that long.
     m_server->setIdleTimeout(idle ? 3000 : 30000);
     const Usage before = usage();
@@ -122,11 +129,13 @@ void TestLoad::load()
     const QByteArray out = TestSupport::run(QStringLiteral(LOAD_CLIENT), args + m_files, &code, 600000);
     QCOMPARE(code, 0);
     const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("requests=(\\d+) wrong=(\\d+)(?: idle_closed=(\\d+))?")).match(QString::fromLatin1(out));
+        QRegularExpression(QStringLiteral("requests=(\\d+) wrong=(\\d+)(?: idle_closed=(\\d+))?(?: server_fds=(\\d+))?")).match(QString::fromLatin1(out));
     QVERIFY2(m.hasMatch(), out.constData());
     QCOMPARE(m.captured(2).toInt(), 0);
     if (idle)
         QCOMPARE(m.captured(3).toInt(), idle);
+    rlimit limit{};
+    QVERIFY(idle == 0 || (getrlimit(RLIMIT_NOFILE, &limit) == 0 && m.captured(4).toULongLong() < limit.rlim_cur));
 
     // Every connection ends, its descriptor with it; the handler threads
     // expire after their pool's idle time.

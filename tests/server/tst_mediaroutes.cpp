@@ -6,6 +6,7 @@
 #include "processes.h"
 #include "testvideos.h"
 
+#include "server/libraryindex.h"
 #include "server/mediaroutes.h"
 #include "server/tcpservermanage.h"
 
@@ -66,6 +67,11 @@ private slots:
     void subtitleFile_data();
     void subtitleFile();
     void faviconUnanswered();
+    void longRequestsLoggedShort_data();
+    void longRequestsLoggedShort();
+    void missingIdsCostLittleMemory();
+    void routeTable_data();
+    void routeTable();
     void ffprobeThroughServer_data();
     void ffprobeThroughServer();
     void seekingFfmpegThroughServer_data();
@@ -163,6 +169,8 @@ void TestMediaRoutes::initTestCase()
         {"Other.srt", "1\n00:00:00,000 --> 00:00:01,000\nOther\n"},
         {"My Movie.srt", "1\n00:00:00,000 --> 00:00:02,000\nMy movie \xe2\x9c\x93\n"},
         {"My Movie.notes.txt", "not a subtitle"},
+        {"My Movie.a..b.srt", "1\n00:00:00,000 --> 00:00:01,000\nDots inside\n"},
+        {"My Movie...srt", "1\n00:00:00,000 --> 00:00:01,000\nDots before the suffix\n"},
     };
     for (auto it = sidecars.cbegin(); it != sidecars.cend(); ++it) {
         QFile f(media + "/" + it.key());
@@ -386,7 +394,7 @@ void TestMediaRoutes::subtitleList_data()
     QTest::addColumn<int>("video");
     QTest::addColumn<QStringList>("names");
     QTest::newRow("two of three beside Trip.2019") << 0 << QStringList{"Trip.2019.en.ass", "Trip.2019.srt"};
-    QTest::newRow("My Movie") << 1 << QStringList{"My Movie.srt"};
+    QTest::newRow("My Movie") << 1 << QStringList{"My Movie...srt", "My Movie.a..b.srt", "My Movie.srt"};
     QTest::newRow("none: 404") << 2 << QStringList{};
     QTest::newRow("unknown id: 404") << -1 << QStringList{};
 }
@@ -419,6 +427,10 @@ void TestMediaRoutes::subtitleFile_data()
     const QString mine = "1607300000043";
     QTest::newRow("My%20Movie.srt") << "/subtitle/" + mine + "/My%20Movie.srt" << "My Movie.srt" << QString();
     QTest::newRow("Trip.2019.en.ass") << "/subtitle/" + trip + "/Trip.2019.en.ass" << "Trip.2019.en.ass" << QString();
+    QTest::newRow("dots inside a name") << "/subtitle/" + mine + "/My%20Movie.a..b.srt" << "My Movie.a..b.srt" << QString();
+    QTest::newRow("dots before the suffix") << "/subtitle/" + mine + "/My%20Movie...srt" << "My Movie...srt" << QString();
+    QTest::newRow("parent folder") << "/subtitle/" + mine + "/%2E%2E" << QString() << "subtitle name refused";
+    QTest::newRow("this folder") << "/subtitle/" + mine + "/%2E" << QString() << "subtitle name refused";
     QTest::newRow("encoded traversal") << "/subtitle/" + mine + "/..%2Fsecret.srt" << QString() << "subtitle name refused";
     QTest::newRow("encoded dots") << "/subtitle/" + mine + "/%2E%2E%2Fsecret.srt" << QString() << "subtitle name refused";
     QTest::newRow("backslash") << "/subtitle/" + mine + "/..%5Csecret.srt" << QString() << "subtitle name refused";
@@ -458,6 +470,68 @@ void TestMediaRoutes::faviconUnanswered()
     QCOMPARE(r.exitCode, 52); // curl: empty reply from server
     QCOMPARE(r.head, QByteArray());
     QTRY_VERIFY(log->contains("idle time-out"));
+}
+
+void TestMediaRoutes::longRequestsLoggedShort_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    const QByteArray longText(60000, 'x');
+    QTest::newRow("unknown video") << "GET /video/" + longText + " HTTP/1.1\r\n\r\n";
+    QTest::newRow("subtitle of an unknown id") << "GET /subtitle/" + longText + "/a.srt HTTP/1.1\r\n\r\n";
+    QTest::newRow("unreadable range") << "GET /list HTTP/1.1\r\nRange: " + longText + "\r\n\r\n";
+    QTest::newRow("no route, idle time-out") << "GET /" + longText + " HTTP/1.1\r\n\r\n";
+}
+
+void TestMediaRoutes::longRequestsLoggedShort()
+{
+    // One long request logs little, and tells the full length.
+    QFETCH(QByteArray, request);
+    QVERIFY(RawClient::exchange(port, {request}).closedByServer);
+    QTRY_VERIFY(log->contains("******* end *******"));
+    QVERIFY(log->lines().join(QString()).size() < 8 * 1024);
+    QVERIFY(log->contains(QString(256, 'x') + "... ("));
+}
+
+void TestMediaRoutes::missingIdsCostLittleMemory()
+{
+    // Hostile ids cost the memo little, however many are asked for.
+    const LibraryIndex index(library);
+    QString path;
+    for (int i = 0; i < 300; ++i) {
+        QVERIFY(!index.findItemPath("video", QString(64 * 1024, QChar('a' + i % 26)) + QString::number(i), path));
+        QVERIFY(!index.findItemPath("post", QString::number(9000000000000LL + i), path));
+    }
+    QVERIFY(index.memoBytes() < 64 * 1024);
+    QVERIFY(index.findItemPath("video", videos.at(1).id, path) && path == videos.at(1).path);
+}
+
+void TestMediaRoutes::routeTable_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("id"); // as the added route's handler saw it
+    QTest::newRow("page") << "GET /" << "/" << "";
+    QTest::newRow("list, more segments") << "POST /list/a/b" << "/list/**" << "";
+    QTest::newRow("query inside the segment") << "GET /list?x=1" << "" << "";
+    QTest::newRow("added route") << "GET /deovr/42" << "/deovr/{id}" << "42";
+    QTest::newRow("added route, other method") << "POST /deovr/42" << "" << "";
+    QTest::newRow("added route, more segments") << "GET /deovr/42/x" << "" << "";
+}
+
+void TestMediaRoutes::routeTable()
+{
+    // An added route is taken like the designed ones; no socket needed.
+    QFETCH(QString, request);
+    QFETCH(QString, route);
+    QFETCH(QString, id);
+    MediaRoutes table;
+    QString seen;
+    table.addRoute({"GET"}, "/deovr/{id}", [&seen](const MediaRoutes::Request &r) { seen = r.params.value("id"); });
+    QCOMPARE(table.routeFor(request.section(' ', 0, 0), request.section(' ', 1)), route);
+    HttpServer::Session session(nullptr, QHostAddress::LocalHost);
+    session.setRequestCompleteCallback(table.handler());
+    session.feed(request.toUtf8() + " HTTP/1.1\r\nContent-Length: 0\r\n\r\n");
+    QCOMPARE(seen, id);
 }
 
 void TestMediaRoutes::ffprobeThroughServer_data()
