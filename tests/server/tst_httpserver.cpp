@@ -82,6 +82,7 @@ private slots:
 private:
     void setHandler(std::function<void(const QPointer<Session> &)> handler);
     QByteArray fileBytes(qint64 from, qint64 count) const;
+    RawClient::Reply bytesReply(const QByteArray &body, qint64 s, qint64 e);
 
     QTemporaryDir dir;
     QString file1000;
@@ -101,6 +102,14 @@ void TestHttpServer::setHandler(std::function<void(const QPointer<Session> &)> h
 {
     QMutexLocker l(&handlerLock);
     handler = std::move(h);
+}
+
+RawClient::Reply TestHttpServer::bytesReply(const QByteArray &body, qint64 s, qint64 e)
+{
+    setHandler([body, s, e](const QPointer<Session> &session) {
+        session->replyBytes(body, "application/octet-stream", s, e);
+    });
+    return RawClient::get(port, "/bytes");
 }
 
 QByteArray TestHttpServer::fileBytes(qint64 from, qint64 count) const
@@ -264,6 +273,8 @@ void TestHttpServer::replyFileRange()
     QCOMPARE(reply.head, head);
     QCOMPARE(qint64(reply.body.size()), length);
     QCOMPARE(reply.body, fileBytes(first, length));
+    // Bytes in memory follow the same rules.
+    QCOMPARE(bytesReply(content1000, s, e).raw, reply.raw);
 }
 
 void TestHttpServer::replyFileUnsatisfiable_data()
@@ -284,6 +295,7 @@ void TestHttpServer::replyFileUnsatisfiable()
     QVERIFY(reply.closedByServer);
     QCOMPARE(reply.raw, QByteArray("HTTP/1.1 416 Partial Content\r\nContent-Range: bytes */1000\r\n\r\n"));
     QTRY_COMPARE(receiver.codes, QList<qint64>{416});
+    QCOMPARE(bytesReply(content1000, s, e).raw, reply.raw);
 }
 
 void TestHttpServer::emptyFile()
@@ -298,6 +310,7 @@ void TestHttpServer::emptyFile()
     QCOMPARE(reply.contentLength(), qint64(0));
     QCOMPARE(reply.headers.value("Content-Range"), QByteArray("bytes 0--1/0"));
     QCOMPARE(reply.body, QByteArray());
+    QCOMPARE(bytesReply(QByteArray(), 0, -1).raw, reply.raw);
 }
 
 void TestHttpServer::secondReplyRefused()
