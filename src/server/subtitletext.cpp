@@ -2,12 +2,14 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QTextCodec>
 
 #include <iconv.h>
 #include <uchardet.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -89,6 +91,13 @@ SubtitleText::Result SubtitleText::toUtf8(const QByteArray &raw, const QString &
         result.outcome = Outcome::Undetected;
         return result;
     }
+    // Bytes 0x80-0x9F are controls in ISO-8859-1/-2 and never text; with them
+    // the file is the Windows charset that short texts get mistaken for.
+    static const QMap<QByteArray, QByteArray> windowsSuperset = {
+        {"ISO-8859-1", "WINDOWS-1252"}, {"ISO-8859-2", "WINDOWS-1250"}, {"ISO-8859-9", "WINDOWS-1254"}};
+    const bool hasC1 = std::any_of(raw.cbegin(), raw.cend(), [](char c) { return uchar(c) >= 0x80 && uchar(c) <= 0x9F; });
+    if (hasC1 && windowsSuperset.contains(result.charset))
+        result.charset = windowsSuperset.value(result.charset);
     QByteArray text;
     if (!convertToUtf8(raw, result.charset, text)) {
         qDebug().noquote() << "SubtitleText: not convertible from" << result.charset

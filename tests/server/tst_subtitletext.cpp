@@ -100,6 +100,15 @@ void TestSubtitleText::charsets_data()
     QTest::newRow("windows-1250 Czech") << QByteArray("windows-1250") << czech << true;
     QTest::newRow("windows-1250 Polish") << QByteArray("windows-1250") << polish << true;
     QTest::newRow("windows-1252 French") << QByteArray("windows-1252") << french << true;
+    // Short texts that uchardet takes for ISO-8859-2 and -1.
+    QTest::newRow("windows-1250 Polish, two cues")
+        << QByteArray("windows-1250") << srt({QStringLiteral("Dzień dobry, jak się masz?"),
+                                             QStringLiteral("Dzisiaj jest naprawdę piękna pogoda, chodźmy na spacer.")})
+        << true;
+    QTest::newRow("windows-1252 French, two cues")
+        << QByteArray("windows-1252") << srt({QStringLiteral("Bonjour, comment ça va ?"),
+                                             QStringLiteral("Aujourd’hui il fait très beau, c’est l’été.")})
+        << true;
     QTest::newRow("UTF-16LE with BOM") << QByteArray("UTF-16LE") << bom + chinese << true;
     QTest::newRow("UTF-16BE with BOM") << QByteArray("UTF-16BE") << bom + russian << true;
     QTest::newRow("UTF-8 untouched") << QByteArray("UTF-8") << japanese << false;
