@@ -1,5 +1,7 @@
 #include "subtitletext.h"
 
+#include "httpsession.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QMap>
@@ -146,4 +148,25 @@ QByteArray SubtitleText::srtToVtt(const QByteArray &utf8)
     if (!leading && text.endsWith('\n'))
         out.chop(1);
     return out;
+}
+
+void SubtitleText::reply(const QPointer<HttpServer::Session> &session, const QString &path, bool asVtt,
+                         qint64 s, qint64 e)
+{
+    const Result text = readAsUtf8(path);
+    if (!session)
+        return;
+    if (text.outcome == Outcome::Unreadable) {
+        session->replyError(404);
+    } else if (asVtt && text.outcome == Outcome::TooLarge) {
+        qDebug().noquote() << "SubtitleText: no WebVTT rendering of a file this large:" << path;
+        session->replyError(404);
+    } else if (asVtt) {
+        // Bytes of an unknown charset still make cues a browser can time.
+        session->replyBytes(srtToVtt(text.bytes), "text/vtt; charset=utf-8", s, e);
+    } else if (text.converted()) {
+        session->replyBytes(text.bytes, "application/octet-stream", s, e);
+    } else {
+        session->replyFile(path, s, e);
+    }
 }

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPointer>
 #include <QString>
+
+namespace HttpServer {
+class Session;
+}
 
 // Subtitle files as the headset and browsers can read them: legacy charsets
 // (GBK, Big5, Shift_JIS, windows-125x, UTF-16...) turned into UTF-8, and SRT
@@ -38,6 +43,12 @@ public:
     // "WEBVTT" then the cues of an SRT text in UTF-8; WebVTT input is passed
     // through as it is.
     static QByteArray srtToVtt(const QByteArray &utf8);
+
+    // The subtitle route's reply: bytes s to e (as Session::replyFile reads
+    // them) of the text in UTF-8, or of its WebVTT rendering; a file that is
+    // not converted is served as it is, from the file.
+    static void reply(const QPointer<HttpServer::Session> &session, const QString &path, bool asVtt,
+                      qint64 s, qint64 e);
 
 private:
     static QByteArray detectCharset(const QByteArray &raw);

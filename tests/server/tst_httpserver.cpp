@@ -5,6 +5,7 @@
 #include "httpclients.h"
 
 #include "server/httpsession.h"
+#include "server/subtitletext.h"
 #include "server/tcpservermanage.h"
 
 #include <QBuffer>
@@ -16,6 +17,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QThread>
 #include <QtTest>
 
@@ -58,6 +60,8 @@ private slots:
     void replyFileUnsatisfiable_data();
     void replyFileUnsatisfiable();
     void emptyFile();
+    void subtitleReply_data();
+    void subtitleReply();
     void secondReplyRefused();
     void errorHeadIsExact_data();
     void errorHeadIsExact();
@@ -311,6 +315,45 @@ void TestHttpServer::emptyFile()
     QCOMPARE(reply.headers.value("Content-Range"), QByteArray("bytes 0--1/0"));
     QCOMPARE(reply.body, QByteArray());
     QCOMPARE(bytesReply(QByteArray(), 0, -1).raw, reply.raw);
+}
+
+void TestHttpServer::subtitleReply_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<bool>("vtt");
+    QTest::addColumn<qint64>("s");
+    QTest::addColumn<qint64>("e");
+    QTest::addColumn<QByteArray>("type");
+    const QByteArray octets("application/octet-stream");
+    QTest::newRow("windows-1251 as UTF-8") << QByteArray("windows-1251") << false << qint64(0) << qint64(-1) << octets;
+    QTest::newRow("converted, middle") << QByteArray("windows-1251") << false << qint64(10) << qint64(19) << octets;
+    QTest::newRow("converted, suffix") << QByteArray("windows-1251") << false << qint64(-7) << qint64(0) << octets;
+    QTest::newRow("UTF-8 from the file") << QByteArray("UTF-8") << false << qint64(0) << qint64(-1) << octets;
+    QTest::newRow("WebVTT") << QByteArray("windows-1251") << true << qint64(0) << qint64(-1) << QByteArray("text/vtt; charset=utf-8");
+}
+
+void TestHttpServer::subtitleReply()
+{
+    QFETCH(QByteArray, codec);
+    QFETCH(bool, vtt);
+    QFETCH(qint64, s);
+    QFETCH(qint64, e);
+    QFETCH(QByteArray, type);
+    const QString text = QStringLiteral("1\r\n00:00:01,000 --> 00:00:03,000\r\nДобрый вечер, друзья! Сегодня мы поговорим о погоде.\r\n\r\n"
+                                        "2\r\n00:00:04,000 --> 00:00:06,000\r\nЗавтра будет холодно, возьмите тёплую одежду.\r\n");
+    const QString path = dir.filePath(QStringLiteral("route.srt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QTextCodec::codecForName(codec)->fromUnicode(text));
+    f.close();
+    setHandler([path, vtt, s, e](const QPointer<Session> &session) { SubtitleText::reply(session, path, vtt, s, e); });
+    const RawClient::Reply reply = RawClient::get(port, "/subtitle");
+    const QByteArray full = vtt ? SubtitleText::srtToVtt(text.toUtf8()) : text.toUtf8();
+    const QByteArray body = s < 0 ? full.right(int(-s)) : full.mid(int(s), e > s ? int(e - s + 1) : -1);
+    QCOMPARE(reply.body, body);
+    QCOMPARE(reply.contentLength(), qint64(body.size()));
+    QVERIFY(reply.headers.value("Content-Range").endsWith('/' + QByteArray::number(full.size())));
+    QCOMPARE(reply.headers.value("Content-Type"), type);
 }
 
 void TestHttpServer::secondReplyRefused()
