@@ -16,6 +16,8 @@
 #include <QMutex>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QThread>
@@ -62,6 +64,8 @@ private slots:
     void emptyFile();
     void subtitleReply_data();
     void subtitleReply();
+    void srtToVtt_data();
+    void srtToVtt();
     void secondReplyRefused();
     void errorHeadIsExact_data();
     void errorHeadIsExact();
@@ -317,43 +321,100 @@ void TestHttpServer::emptyFile()
     QCOMPARE(bytesReply(QByteArray(), 0, -1).raw, reply.raw);
 }
 
+// Numbered SRT cues with CRLF as Windows tools write them, one "|"-separated sentence each.
+static QString srt(const QString &sentences)
+{
+    QString out;
+    const QStringList lines = sentences.split(QLatin1Char('|'));
+    for (int i = 0; i < lines.size(); ++i)
+        out += QStringLiteral("%1\r\n00:00:%2,000 --> 00:00:%3,500\r\n%4\r\n\r\n").arg(i + 1).arg(i * 4 + 10).arg(i * 4 + 12).arg(lines.at(i));
+    return out;
+}
+
 void TestHttpServer::subtitleReply_data()
 {
-    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<QByteArray>("codec"); // how the file is written; empty: random bytes
+    QTest::addColumn<int>("blob");          // how many
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("converted");
     QTest::addColumn<bool>("vtt");
     QTest::addColumn<qint64>("s");
     QTest::addColumn<qint64>("e");
-    QTest::addColumn<QByteArray>("type");
-    const QByteArray octets("application/octet-stream");
-    QTest::newRow("windows-1251 as UTF-8") << QByteArray("windows-1251") << false << qint64(0) << qint64(-1) << octets;
-    QTest::newRow("converted, middle") << QByteArray("windows-1251") << false << qint64(10) << qint64(19) << octets;
-    QTest::newRow("converted, suffix") << QByteArray("windows-1251") << false << qint64(-7) << qint64(0) << octets;
-    QTest::newRow("UTF-8 from the file") << QByteArray("UTF-8") << false << qint64(0) << qint64(-1) << octets;
-    QTest::newRow("WebVTT") << QByteArray("windows-1251") << true << qint64(0) << qint64(-1) << QByteArray("text/vtt; charset=utf-8");
+    const auto row = [](const char *name, const char *codec, const QString &text, bool converted, bool vtt = false, qint64 s = 0, qint64 e = -1, int blob = 4096) {
+        QTest::newRow(name) << QByteArray(codec) << blob << text << converted << vtt << s << e;
+    };
+    const QString zh = srt(QStringLiteral("你好，欢迎来到我们的家。|今天的天气非常好，我们去公园散步吧。|这部电影讲述了一个关于勇气和友谊的故事。"));
+    const QString ru = srt(QStringLiteral("Привет, как у тебя дела?|Сегодня очень хорошая погода, пойдём гулять в парк.|Этот фильм рассказывает историю о дружбе."));
+    const QString ja = srt(QStringLiteral("こんにちは、お元気ですか。|今日はとても良い天気ですね。|この映画は勇気と友情の物語です。"));
+    const QString ko = srt(QStringLiteral("안녕하세요, 만나서 반갑습니다.|오늘 날씨가 정말 좋네요.|이 영화는 용기와 우정에 관한 이야기입니다."));
+    const QString bom(QChar(0xFEFF));
+    row("GBK Chinese", "GBK", zh, true);
+    row("Big5 Chinese", "Big5", srt(QStringLiteral("你好，歡迎來到我們的家。|今天的天氣非常好，我們去公園散步吧。|這部電影講述了一個關於勇氣和友誼的故事。")), true);
+    row("Shift_JIS Japanese", "Shift_JIS", ja, true);
+    row("EUC-KR Korean", "EUC-KR", ko, true);
+    row("windows-1251 Russian", "windows-1251", ru, true);
+    row("windows-1250 Czech", "windows-1250", srt(QStringLiteral("Dobrý den, jak se máte?|Dnes je opravdu krásné počasí, pojďme se projít do parku.|Řekl, že zítra nemůže přijít na schůzi.")), true);
+    // Two cues: uchardet says ISO-8859-2, which has controls where windows-1250 has ź.
+    row("windows-1250 Polish", "windows-1250", srt(QStringLiteral("Dzień dobry, jak się masz?|Dzisiaj jest naprawdę piękna pogoda, chodźmy na spacer.")), true);
+    row("windows-1252 French", "windows-1252", srt(QStringLiteral("Bonjour, comment ça va ?|Aujourd’hui il fait très beau, c’est l’été.|Ce film raconte une histoire de cœur et d'amitié.")), true);
+    row("UTF-16LE with BOM", "UTF-16LE", bom + zh, true);
+    row("UTF-16BE with BOM", "UTF-16BE", bom + ru, true);
+    row("UTF-8 untouched", "UTF-8", ja, false);
+    row("UTF-8 with BOM untouched", "UTF-8", bom + ko, false);
+    row("ASCII untouched", "UTF-8", srt(QStringLiteral("Hello, how are you today?")), false);
+    row("binary blob as it is", "", QString(), false);
+    row("too large, from the file", "", QString(), false, false, 0, -1, int(SubtitleText::kMaxConvertBytes) + 1);
+    row("converted, suffix", "windows-1251", ru, true, false, -7, 0);
+    row("WebVTT of GBK", "GBK", zh, true, true);
+    row("WebVTT of UTF-8 with BOM", "UTF-8", bom + ko, false, true);
 }
 
 void TestHttpServer::subtitleReply()
 {
     QFETCH(QByteArray, codec);
+    QFETCH(int, blob);
+    QFETCH(QString, text);
+    QFETCH(bool, converted);
     QFETCH(bool, vtt);
     QFETCH(qint64, s);
     QFETCH(qint64, e);
-    QFETCH(QByteArray, type);
-    const QString text = QStringLiteral("1\r\n00:00:01,000 --> 00:00:03,000\r\nДобрый вечер, друзья! Сегодня мы поговорим о погоде.\r\n\r\n"
-                                        "2\r\n00:00:04,000 --> 00:00:06,000\r\nЗавтра будет холодно, возьмите тёплую одежду.\r\n");
-    const QString path = dir.filePath(QStringLiteral("route.srt"));
+    QByteArray raw = codec.isEmpty() ? QByteArray() : QTextCodec::codecForName(codec)->fromUnicode(text);
+    for (QRandomGenerator random(16); codec.isEmpty() && raw.size() < blob;)
+        raw += char(random.bounded(256));
+    const QString path = dir.filePath(QStringLiteral("%1.srt").arg(QTest::currentDataTag()));
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(QTextCodec::codecForName(codec)->fromUnicode(text));
-    f.close();
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(raw) == raw.size() && f.flush());
     setHandler([path, vtt, s, e](const QPointer<Session> &session) { SubtitleText::reply(session, path, vtt, s, e); });
     const RawClient::Reply reply = RawClient::get(port, "/subtitle");
-    const QByteArray full = vtt ? SubtitleText::srtToVtt(text.toUtf8()) : text.toUtf8();
+    // Converted text drops the old charset's BOM; anything else is the file's own bytes.
+    const QByteArray served = converted ? text.mid(text.startsWith(QChar(0xFEFF)) ? 1 : 0).toUtf8() : raw;
+    const QByteArray full = !vtt ? served : "WEBVTT\n\n" + QString::fromUtf8(served).remove(QChar(0xFEFF)).remove(QLatin1Char('\r'))
+                                                         .replace(QRegularExpression(QStringLiteral("(\\d\\d),(\\d{3})")), QStringLiteral("\\1.\\2")).toUtf8();
     const QByteArray body = s < 0 ? full.right(int(-s)) : full.mid(int(s), e > s ? int(e - s + 1) : -1);
     QCOMPARE(reply.body, body);
     QCOMPARE(reply.contentLength(), qint64(body.size()));
     QVERIFY(reply.headers.value("Content-Range").endsWith('/' + QByteArray::number(full.size())));
-    QCOMPARE(reply.headers.value("Content-Type"), type);
+    QCOMPARE(reply.headers.value("Content-Type"), vtt ? QByteArray("text/vtt; charset=utf-8") : QByteArray("application/octet-stream"));
+    QCOMPARE(log->count(QStringLiteral("served as it is")), codec.isEmpty() ? 1 : 0);
+}
+
+void TestHttpServer::srtToVtt_data()
+{
+    QTest::addColumn<QByteArray>("srt");
+    QTest::addColumn<QByteArray>("vtt");
+    QTest::newRow("BOM, CR only, leading blank lines") << QByteArray("\xEF\xBB\xBF\r\n\r\n1\r00:00:01,000 --> 00:00:02,000\rA\r\r2\r00:00:03,000 --> 00:00:04,000\rB")
+                                                       << QByteArray("WEBVTT\n\n1\n00:00:01.000 --> 00:00:02.000\nA\n\n2\n00:00:03.000 --> 00:00:04.000\nB\n");
+    QTest::newRow("commas of the text kept") << QByteArray("7\n00:01:02,003 --> 01:02:03,004 X1:10\nYes, no --> 00:00:01,000\n")
+                                             << QByteArray("WEBVTT\n\n7\n00:01:02.003 --> 01:02:03.004 X1:10\nYes, no --> 00:00:01,000\n");
+    QTest::newRow("WebVTT passed through") << QByteArray("WEBVTT\r\n\r\n00:01,000 --> 00:02.000\r\n") << QByteArray("WEBVTT\r\n\r\n00:01,000 --> 00:02.000\r\n");
+    QTest::newRow("empty") << QByteArray() << QByteArray("WEBVTT\n\n");
+}
+
+void TestHttpServer::srtToVtt()
+{
+    QFETCH(QByteArray, srt);
+    QFETCH(QByteArray, vtt);
+    QCOMPARE(SubtitleText::srtToVtt(srt), vtt);
 }
 
 void TestHttpServer::secondReplyRefused()
