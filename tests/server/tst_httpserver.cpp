@@ -64,6 +64,7 @@ private slots:
     void emptyFile();
     void subtitleReply_data();
     void subtitleReply();
+    void subtitleTooLarge();
     void srtToVtt_data();
     void srtToVtt();
     void secondReplyRefused();
@@ -334,14 +335,13 @@ static QString srt(const QString &sentences)
 void TestHttpServer::subtitleReply_data()
 {
     QTest::addColumn<QByteArray>("codec"); // how the file is written; empty: random bytes
-    QTest::addColumn<int>("blob");          // how many
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("converted");
     QTest::addColumn<bool>("vtt");
     QTest::addColumn<qint64>("s");
     QTest::addColumn<qint64>("e");
-    const auto row = [](const char *name, const char *codec, const QString &text, bool converted, bool vtt = false, qint64 s = 0, qint64 e = -1, int blob = 4096) {
-        QTest::newRow(name) << QByteArray(codec) << blob << text << converted << vtt << s << e;
+    const auto row = [](const char *name, const char *codec, const QString &text, bool converted, bool vtt = false, qint64 s = 0, qint64 e = -1) {
+        QTest::newRow(name) << QByteArray(codec) << text << converted << vtt << s << e;
     };
     const QString zh = srt(QStringLiteral("你好，欢迎来到我们的家。|今天的天气非常好，我们去公园散步吧。|这部电影讲述了一个关于勇气和友谊的故事。"));
     const QString ru = srt(QStringLiteral("Привет, как у тебя дела?|Сегодня очень хорошая погода, пойдём гулять в парк.|Этот фильм рассказывает историю о дружбе."));
@@ -363,7 +363,6 @@ void TestHttpServer::subtitleReply_data()
     row("UTF-8 with BOM untouched", "UTF-8", bom + ko, false);
     row("ASCII untouched", "UTF-8", srt(QStringLiteral("Hello, how are you today?")), false);
     row("binary blob as it is", "", QString(), false);
-    row("too large, from the file", "", QString(), false, false, 0, -1, int(SubtitleText::kMaxConvertBytes) + 1);
     row("converted, suffix", "windows-1251", ru, true, false, -7, 0);
     row("WebVTT of GBK", "GBK", zh, true, true);
     row("WebVTT of UTF-8 with BOM", "UTF-8", bom + ko, false, true);
@@ -372,14 +371,13 @@ void TestHttpServer::subtitleReply_data()
 void TestHttpServer::subtitleReply()
 {
     QFETCH(QByteArray, codec);
-    QFETCH(int, blob);
     QFETCH(QString, text);
     QFETCH(bool, converted);
     QFETCH(bool, vtt);
     QFETCH(qint64, s);
     QFETCH(qint64, e);
     QByteArray raw = codec.isEmpty() ? QByteArray() : QTextCodec::codecForName(codec)->fromUnicode(text);
-    for (QRandomGenerator random(16); codec.isEmpty() && raw.size() < blob;)
+    for (QRandomGenerator random(16); codec.isEmpty() && raw.size() < 4096;)
         raw += char(random.bounded(256));
     const QString path = dir.filePath(QStringLiteral("%1.srt").arg(QTest::currentDataTag()));
     QFile f(path);
@@ -396,6 +394,14 @@ void TestHttpServer::subtitleReply()
     QVERIFY(reply.headers.value("Content-Range").endsWith('/' + QByteArray::number(full.size())));
     QCOMPARE(reply.headers.value("Content-Type"), vtt ? QByteArray("text/vtt; charset=utf-8") : QByteArray("application/octet-stream"));
     QCOMPARE(log->count(QStringLiteral("served as it is")), codec.isEmpty() ? 1 : 0);
+}
+
+void TestHttpServer::subtitleTooLarge()
+{
+    QFile big(dir.filePath(QStringLiteral("big.srt")));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(SubtitleText::kMaxConvertBytes + 1));
+    QCOMPARE(SubtitleText::readAsUtf8(big.fileName()).outcome, SubtitleText::Outcome::TooLarge);
+    QCOMPARE(log->count(QStringLiteral("served as it is")), 1);
 }
 
 void TestHttpServer::srtToVtt_data()
