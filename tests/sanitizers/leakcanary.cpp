@@ -6,27 +6,18 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include <cstring>
-
 namespace {
 
-struct OwnedBlock {
-    char bytes[48];
-};
+// A store through it keeps each allocation from being optimised away.
+char *volatile lastBlock = nullptr;
 
-// Writes through a volatile pointer keep the allocations from being
-// optimised away; it is cleared again at once.
-OwnedBlock *volatile lastBlock = nullptr;
-
-// Never inlined, so its name is a frame of every lost block's stack.
+// Never inlined, so its name is a frame of every lost block's stack. The
+// blocks are independent: a stale copy of one pointer in a register or stack
+// slot keeps only that one reachable.
 __attribute__((noinline)) void dropOwnedBlocks()
 {
-    // Independent blocks, not a chain: a stale copy of one pointer left in a
-    // register or stack slot keeps only that one reachable.
     for (int i = 0; i < 16; ++i) {
-        auto *block = new OwnedBlock;
-        std::memset(block->bytes, i, sizeof block->bytes);
-        lastBlock = block;
+        lastBlock = new char[48];
         lastBlock = nullptr;
     }
 }
