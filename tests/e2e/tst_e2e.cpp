@@ -27,7 +27,7 @@
 #include <QUrl>
 #include <QtTest>
 
-#include <memory>
+#include <optional>
 
 namespace {
 const quint16 kUdpPort = 9090;
@@ -70,10 +70,10 @@ void TestEndToEnd::initTestCase()
 CorvaneVideoInfo TestEndToEnd::addToLibrary(const QString &path, bool first)
 {
     Runner runner;
-    std::unique_ptr<CorvaneVideoInfo> info(runner.createVideoInfo(path));
+    std::optional<CorvaneVideoInfo> info = runner.createVideoInfo(path);
     if (!info)
         return {};
-    VideoLibraryFile().appendRecord(info.get(), first);
+    VideoLibraryFile().appendRecord(&*info, first);
     return *info;
 }
 

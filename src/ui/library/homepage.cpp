@@ -459,10 +459,9 @@ void HomePage::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
-void HomePage::slotParse(CorvaneVideoInfo *fCorvaneVideoInfo)
+void HomePage::slotParse(const CorvaneVideoInfo &parsed)
 {
-    if (!fCorvaneVideoInfo)
-        return;
+    auto *fCorvaneVideoInfo = new CorvaneVideoInfo(parsed);
     addVideoTile(fCorvaneVideoInfo);
     appendVideoRecord(fCorvaneVideoInfo, false);
     videoList.append(fCorvaneVideoInfo);
