@@ -18,10 +18,10 @@ public:
     ServingLock(const ServingLock &) = delete;
     ServingLock &operator=(const ServingLock &) = delete;
 
-    // True when this process now holds the lock. False when another process
-    // holds it (holderPid then names it) or when the lock file cannot be
-    // made, which is logged and treated as held: serving a folder twice
-    // would corrupt the library.
+    // False when another living process holds the lock (holderPid then
+    // names it); true when this process now holds it, and also (logged) when
+    // there is no data folder or the lock file cannot be written there, since
+    // nothing is saved then.
     bool acquire();
     qint64 holderPid() const { return m_holderPid; }
     // What the copy that did not get the lock tells the user before it ends.

@@ -13,8 +13,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <csignal>
@@ -46,7 +46,6 @@ private:
     };
     Result runServer(const QStringList &arguments, const QString &program = QStringLiteral(CORVANE_SERVER_BIN));
     QStringList dataArgs() const { return {QStringLiteral("--data-dir"), m_data}; }
-    quint16 heardPort(PeerNamespace &peer);
     CurlResult ask(PeerNamespace &peer, quint16 port, const QString &target);
 
     QTemporaryDir m_dir;
@@ -84,21 +83,6 @@ TestHeadless::Result TestHeadless::runServer(const QStringList &arguments, const
     return result;
 }
 
-quint16 TestHeadless::heardPort(PeerNamespace &peer)
-{
-    static const QRegularExpression presence(QStringLiteral("^1\\$corvane\\$(\\d+)$"));
-    QDeadlineTimer deadline(60000);
-    while (!deadline.hasExpired()) {
-        for (const QString &payload : peer.payloadsTo(kLan)) {
-            const QRegularExpressionMatch m = presence.match(payload);
-            if (m.hasMatch())
-                return quint16(m.captured(1).toUInt());
-        }
-        QTest::qWait(100);
-    }
-    return 0;
-}
-
 CurlResult TestHeadless::ask(PeerNamespace &peer, quint16 port, const QString &target)
 {
     return curlUrl(QStringLiteral("http://%1:%2%3").arg(kServerAddress).arg(port).arg(target), {},
@@ -116,17 +100,22 @@ void TestHeadless::linksNoWidgets()
 
 void TestHeadless::addRefuses_data()
 {
+    // The reason as the user reads it, in the shipped settings' language (us).
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(QStringLiteral(CORVANE_APP_DIR "/translation/corvane_en.qm")));
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("duplicate") << QString() << QStringLiteral("already add the video");
-    QTest::newRow("not a video") << QStringLiteral("notes.txt") << QStringLiteral("not video file");
-    QTest::newRow("unreadable") << QStringLiteral("missing.mp4") << QStringLiteral("cannot read the file");
+    QTest::newRow("duplicate") << QString() << catalogue.translate("Runner", "already add the video");
+    QTest::newRow("not a video") << QStringLiteral("notes.txt") << catalogue.translate("Runner", "not video file");
+    QTest::newRow("unreadable") << QStringLiteral("missing.mp4")
+                                << catalogue.translate("HeadlessServer", "cannot read the file");
 }
 
 void TestHeadless::addRefuses()
 {
     QFETCH(QString, file);
     QFETCH(QString, reason);
+    QVERIFY(!reason.isEmpty());
     const QString path = file.isEmpty() ? m_clip : m_dir.filePath(file);
     if (file.endsWith(QLatin1String(".txt")))
         QVERIFY(TestSupport::writeFile(path, "not a video\n"));
@@ -149,7 +138,7 @@ void TestHeadless::servesAndEnds()
 
     QProcess *server = m_children.start(QStringLiteral(CORVANE_SERVER_BIN), dataArgs());
     QVERIFY(server);
-    const quint16 port = heardPort(peer);
+    const quint16 port = peer.presencePort(kLan);
     QVERIFY2(port >= 9000, "no presence datagram heard on the LAN");
 
     const CurlResult list = ask(peer, port, QStringLiteral("/list"));
