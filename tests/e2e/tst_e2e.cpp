@@ -88,18 +88,7 @@ QProcess *TestEndToEnd::startProgram(const QString &dataHome, const QString &pro
 
 quint16 TestEndToEnd::heardPort(PeerNamespace &peer, int after)
 {
-    static const QRegularExpression presence(QStringLiteral("^1\\$corvane\\$(\\d+)$"));
-    QDeadlineTimer deadline(60000);
-    while (!deadline.hasExpired()) {
-        const QStringList heard = peer.payloadsTo(kLan);
-        for (int i = after; i < heard.size(); ++i) {
-            const QRegularExpressionMatch m = presence.match(heard.at(i));
-            if (m.hasMatch())
-                return quint16(m.captured(1).toUInt());
-        }
-        QTest::qWait(100);
-    }
-    return 0;
+    return peer.presencePort(kLan, after);
 }
 
 CurlResult TestEndToEnd::ask(PeerNamespace &peer, quint16 port, const QString &target, const QStringList &extra)
