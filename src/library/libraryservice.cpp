@@ -59,9 +59,10 @@ LibraryService::Outcome LibraryService::add(const QString &file)
     }
     Runner probe;
     probe.setKnownVideos(m_videos);
-    std::unique_ptr<CorvaneVideoInfo> record(probe.createVideoInfo(path));
-    if (!record)
+    std::optional<CorvaneVideoInfo> probed = probe.createVideoInfo(path);
+    if (!probed)
         return Outcome::NotVideo;
+    auto record = std::make_unique<CorvaneVideoInfo>(*probed);
     const VideoLibraryFile library;
     if (!library.appendRecord(record.get(), false, &m_itemTexts)) {
         qWarning() << "LibraryService: the library file cannot be written; not stored:" << path;
