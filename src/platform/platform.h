@@ -33,4 +33,8 @@ QList<quint16> tcpLocalPortsFromTable(const QByteArray &table);
 // True when some interface is up, running, not loopback and carries an address.
 bool isNetworkAlive();
 
+// Names the calling thread as the process list and debuggers show it (at
+// most 15 bytes kept), so the server's threads can be told apart.
+void setCurrentThreadName(const char *name);
+
 } // namespace Platform

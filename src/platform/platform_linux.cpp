@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include <sys/auxv.h>
+#include <sys/prctl.h>
 
 namespace Platform {
 
@@ -178,6 +179,12 @@ bool isNetworkAlive()
         }
     }
     return false;
+}
+
+void setCurrentThreadName(const char *name)
+{
+    if (prctl(PR_SET_NAME, name, 0, 0, 0) != 0)
+        qDebug() << "cannot name the thread" << name;
 }
 
 } // namespace Platform

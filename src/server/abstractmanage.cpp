@@ -1,5 +1,6 @@
 #include "server/abstractmanage.h"
 
+#include "platform/platform.h"
 #include "server/httpsession.h"
 
 #include <QDebug>
@@ -63,6 +64,7 @@ bool AbstractManage::begin()
     }
     QSemaphore started;
     serverPool->start([this, &started] {
+        Platform::setCurrentThreadName("corvane-server");
         QEventLoop loop;
         connect(this, &AbstractManage::readyToClose, &loop, &QEventLoop::quit);
         const bool ok = onStart();
@@ -85,8 +87,10 @@ void AbstractManage::close()
         return;
     }
     emit readyToClose();
-    if (serverPool->activeThreadCount() > 0)
-        serverPool->waitForDone();
+    // Joins the server thread too, idle or not: once close returns no
+    // thread of the server runs (the handlers were joined by onFinish).
+    serverPool->waitForDone();
+    handlerPool->waitForDone();
 }
 
 void AbstractManage::handleAccepted(const QPointer<Session> &session)
@@ -106,6 +110,7 @@ void AbstractManage::handleAccepted(const QPointer<Session> &session)
     session->handlerStarted();
     QPointer<Session> guarded = session;
     handlerPool->start([this, guarded] {
+        Platform::setCurrentThreadName("corvane-handler");
         if (!httpAcceptedCallback_)
             qDebug().noquote() << "HttpServer::Manage::handleAccepted: error, httpAcceptedCallback_ is nullptr";
         else

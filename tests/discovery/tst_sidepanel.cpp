@@ -23,6 +23,7 @@
 #include <QNetworkDatagram>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUdpSocket>
@@ -88,6 +89,7 @@ private slots:
     void formAndTimers();
     void loopbackOnlySendsNothing();
     void constructionAnnouncesOnce();
+    void waitingPanelAnnouncesOnceTheServerListens_data();
     void waitingPanelAnnouncesOnceTheServerListens();
     void presenceEverySecond();
     void presenceCarriesTheCurrentServerPort();
@@ -201,21 +203,41 @@ void TestSidePanel::constructionAnnouncesOnce()
     QCOMPARE(shownAddress(&panel), QStringLiteral("10.77.0.1"));
 }
 
+void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens_data()
+{
+    QTest::addColumn<int>("listening");
+    QTest::addColumn<QStringList>("heard");
+    QTest::newRow("listens on 9123") << 9123 << QStringList{"1$corvane$update", "1$corvane$9123", "1$corvane$9123"};
+    QTest::newRow("every listen failed") << 0 << QStringList{"1$corvane$update"};
+}
+
 void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens()
 {
     REQUIRE_NETLAB();
+    QFETCH(int, listening);
+    QFETCH(QStringList, heard);
     PeerNamespace peer;
     REQUIRE_PEER(peer);
     CHECK_LAB(peer.addLan(0), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
 
     mainMenu panel(nullptr, kNeverMs, kNeverMs, 9000, true);
+    QSignalSpy notServing(&panel, &mainMenu::sglNotServing);
     panel.slotSendMessage(); // a tick before the server listens says nothing
     panel.slotSendUpdateUDP();
-    panel.setServerPort(9123);
+    panel.setServerPort(quint16(listening));
     panel.slotSendMessage();
+    panel.slotUpdateNetState();
     CHECK_LAB(peer.sync("10.77.0.2"), peer);
-    QCOMPARE(peer.payloadsTo(kLan0), (QStringList{"1$corvane$update", "1$corvane$9123", "1$corvane$9123"}));
+    QCOMPARE(peer.payloadsTo(kLan0), heard);
+    // Where nothing listens no address is shown, and the panel says why.
+    QCOMPARE(isConnectedLook(&panel), listening != 0);
+    QCOMPARE(panel.pageAddress().isEmpty(), listening == 0);
+    QCOMPARE(panel.isServing(), listening != 0);
+    QCOMPARE(notServing.count(), listening == 0 ? 1 : 0);
+    QCOMPARE(part<QLabel>(&panel, "label_notServing")->isHidden(), listening != 0);
+    if (listening == 0)
+        keepScreenshot(&panel, QStringLiteral("panel-not-serving.png"));
 }
 
 void TestSidePanel::presenceEverySecond()

@@ -76,6 +76,7 @@ private slots:
     void announcementsAfterChange();
     void refreshVideoStateRepairsPosters();
     void refreshVideoStateCoalesced();
+    void addThatCannotBeStoredShowsNoTile();
     void deleteKeepsPageAndFileInStep_data();
     void deleteKeepsPageAndFileInStep();
     void libraryTextMembers();
@@ -769,6 +770,61 @@ void TestHomePage::refreshVideoStateCoalesced()
     QTRY_VERIFY(!timer->isActive());
     QCOMPARE(update.count(), 2);
     QCOMPARE(published.count(), 2);
+}
+
+void TestHomePage::addThatCannotBeStoredShowsNoTile()
+{
+    // A stored library larger than any poster, so a file-size limit just
+    // above it stops the next record (as a full disk would) and no poster.
+    QList<CorvaneVideoInfo *> stored;
+    for (int i = 0; i < 60; ++i) {
+        auto *info = new CorvaneVideoInfo;
+        info->videoPath = QString::number(1607300000000LL + i);
+        info->videoPathReal = m_media + QStringLiteral("/clip1.mkv");
+        info->video = QStringLiteral("stored %1.mkv").arg(i);
+        info->posterPath = info->videoPath;
+        info->poster = info->videoPath + QStringLiteral(".png");
+        info->posterPathReal = dataPath() + QStringLiteral("/videoPictures/") + info->poster;
+        info->index = i;
+        stored << info;
+    }
+    QStringList texts;
+    QVERIFY(VideoLibraryFile().rewrite(stored, &texts));
+    qDeleteAll(stored);
+    const QByteArray before = TestSupport::fileBytes(libraryFile());
+
+    auto page = newPage();
+    QSignalSpy published(page.get(), &HomePage::sglSendJson);
+    DialogPump pump;
+    const QStringList two{QStringLiteral("clip0.mp4"), QStringLiteral("clip2.mp4")};
+    {
+        FileSizeLimit limit(before.size() + 16);
+        QVERIFY(limit.active());
+        addThroughDialog(page.get(), two, &pump);
+    }
+    QCOMPARE(TestSupport::fileBytes(libraryFile()), before);
+    QCOMPARE(page->videos().size(), 60);
+    QCOMPARE(page->tileList().size(), 60);
+    QCOMPARE(page->itemTextList(), texts);
+    QCOMPARE(published.count(), 0);
+    // No poster of what was not stored is left (the stored ones may get the default).
+    for (const QString &poster : QDir(dataPath() + QStringLiteral("/videoPictures")).entryList(QDir::Files))
+        QVERIFY2(poster.startsWith(QStringLiteral("16073000000")) && poster.size() == 17, qPrintable(poster));
+    // Each video not stored is reported by name, in the user's language.
+    const QString told = QCoreApplication::translate(
+        "HomePage", "The video could not be saved to the library. Please check the free disk space and try again.");
+    QCOMPARE(pump.messages.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(pump.messages.at(i).message, told);
+        QCOMPARE(pump.messages.at(i).name, two.at(i));
+    }
+    // With room again the same videos are added.
+    addThroughDialog(page.get(), two, &pump);
+    QCOMPARE(page->videos().size(), 62);
+    QCOMPARE(page->tileList().size(), 62);
+    QStringList reloaded;
+    QVERIFY(VideoLibraryFile().readTexts(&reloaded));
+    QCOMPARE(reloaded, page->itemTextList());
 }
 
 void TestHomePage::deleteKeepsPageAndFileInStep_data()

@@ -15,6 +15,9 @@
 #include "library/libraryglobals.h"
 #include "online/aboutus.h"
 #include "online/userguide.h"
+#include "platform/programend.h"
+#include "server/serverport.h"
+#include "server/tcpservermanage.h"
 #include "settings/appsettings.h"
 #include "settings/session.h"
 #include "shell/corvane.h"
@@ -43,7 +46,9 @@
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QPushButton>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -53,7 +58,12 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -83,6 +93,8 @@ private slots:
     void init();
     void cleanup();
 
+    // First: the ports it occupies are still free of closed connections.
+    void serverThatNeverListensIsReported();
     void formAndInitialState_data();
     void formAndInitialState();
     void settingsProvisionedAndPortChosen();
@@ -104,6 +116,8 @@ private slots:
     void handOverBringsWindowBack_data();
     void handOverBringsWindowBack();
     void destructorClosesServer();
+    void trayIconAppearsWhenATrayDoes();
+    void endAfterTheInstallerJoinsTheServerFirst();
     void addedVideoIsServed();
     void quitDuringProbeRunStopsTheWorkerFirst();
     void announcesThePortItListensOn();
@@ -505,8 +519,10 @@ void TestMainWindow::destructorClosesServer()
 {
     const quint16 port = window->serverPort();
     QCOMPARE(curl(port, QStringLiteral("/list")).status(), 200);
+    const QPointer<QObject> server = window->httpServer();
     window.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Gone with the window: after the event loop no deferred deletion runs.
+    QVERIFY(server.isNull());
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, port);
     QVERIFY(!socket.waitForConnected(5000));
@@ -514,6 +530,69 @@ void TestMainWindow::destructorClosesServer()
     // A new window starts over with fresh settings objects.
     window = std::make_unique<Corvane>();
     QVERIFY(window->serverPort() >= 9000);
+}
+
+void TestMainWindow::trayIconAppearsWhenATrayDoes()
+{
+    // No tray at the start; a panel with one is started later.
+    window.reset();
+    bool trayThere = false;
+    Corvane::setTrayAvailability([&trayThere] { return trayThere; });
+    const auto restore = qScopeGuard([] { Corvane::setTrayAvailability({}); });
+    window = std::make_unique<Corvane>();
+    QVERIFY(!window->trayIcon());
+    window->hide();
+    trayThere = true;
+    QTRY_VERIFY_WITH_TIMEOUT(window->trayIcon() && window->trayIcon()->icon()->isVisible(), 60000);
+    window->trayIcon()->showAction()->trigger();
+    QVERIFY(window->isVisible());
+}
+
+void TestMainWindow::serverThatNeverListensIsReported()
+{
+    // Every port the search would try is bound (not listening, so the port
+    // table does not show it): each listen fails.
+    window.reset();
+    QList<int> held;
+    const auto release = qScopeGuard([&held] {
+        for (int fd : qAsConst(held))
+            ::close(fd);
+    });
+    for (int port = ServerPort::kFirstPort; port <= ServerPort::kFirstPort + ServerPort::kListenRetries + 4; ++port) {
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0);
+        held << fd;
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(quint16(port));
+        address.sin_addr.s_addr = htonl(INADDR_ANY);
+        QVERIFY2(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0, qPrintable(QString::number(port)));
+    }
+    window = std::make_unique<Corvane>();
+    QVERIFY(!window->httpServer()->isRunning());
+    auto *panel = window->findChild<mainMenu *>();
+    auto *notice = panel->findChild<QLabel *>(QStringLiteral("label_notServing"));
+    QVERIFY(notice && !notice->isHidden());
+    QCOMPARE(notice->text(), QCoreApplication::translate("mainMenu",
+        "The video server could not start, so the headset cannot reach this PC. Please restart Corvane."));
+    QVERIFY(panel->findChild<QWidget *>(QStringLiteral("widget_2"))->isHidden());
+    QVERIFY(panel->pageAddress().isEmpty());
+    QCOMPARE(window->createTrayIcon()->addressAction()->text(),
+             QCoreApplication::translate("TrayIcon", "Not serving: the video server could not start"));
+}
+
+void TestMainWindow::endAfterTheInstallerJoinsTheServerFirst()
+{
+    // A child builds the window, is served once, then ends as after the
+    // installer started; it counts the server's threads left at exit.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataDir->path());
+    int exitCode = -1;
+    const QByteArray out = TestSupport::run(QCoreApplication::applicationFilePath(), {QStringLiteral("--end-program")},
+                                            &exitCode, 120000, env);
+    QCOMPARE(exitCode, 0);
+    QVERIFY2(out.contains("served 200\n"), out.constData());
+    QVERIFY2(out.contains("server threads at exit 0\n"), out.constData());
 }
 
 void TestMainWindow::addedVideoIsServed()
@@ -784,8 +863,38 @@ void TestMainWindow::secondStartOfProgramBringsWindowBack()
     QCOMPARE(curl(quint16(port), QStringLiteral("/list")).status(), 200);
 }
 
+namespace {
+
+// The server's threads still there (it names them).
+void reportServerThreadsAtExit()
+{
+    int left = 0;
+    for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (TestSupport::fileBytes(QStringLiteral("/proc/self/task/%1/comm").arg(task)).startsWith("corvane-"))
+            ++left;
+    const QByteArray line = "server threads at exit " + QByteArray::number(left) + '\n';
+    if (::write(STDOUT_FILENO, line.constData(), size_t(line.size())) < 0)
+        std::abort();
+}
+
+int endProgramChild(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Corvane window;
+    const QByteArray served = "served " + QByteArray::number(curl(window.serverPort(), QStringLiteral("/list")).status()) + '\n';
+    if (::write(STDOUT_FILENO, served.constData(), size_t(served.size())) < 0)
+        return 3;
+    std::atexit(reportServerThreadsAtExit);
+    ProgramEnd::exitNow();
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    // Already in the namespaces of the test that started it.
+    if (argc >= 2 && std::strcmp(argv[1], "--end-program") == 0)
+        return endProgramChild(1, argv);
     // First, while the process has a single thread.
     NetLab::isolate();
     QApplication app(argc, argv);

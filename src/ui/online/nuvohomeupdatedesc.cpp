@@ -6,6 +6,7 @@
 #include "online/cnuvohomedataproc.h"
 #include "online/updatefiles.h"
 #include "online/versioninfo.h"
+#include "platform/programend.h"
 #include "shell/textfit.h"
 #include "shell/utils.h"
 
@@ -23,7 +24,6 @@
 #include <QTimer>
 
 #include <climits>
-#include <cstdlib>
 
 namespace {
 const char kBarStyle[] =
@@ -166,8 +166,7 @@ void NuvoHomeUpdateDesc::reject()
 
 void NuvoHomeUpdateDesc::endProgram()
 {
-    qInstallMessageHandler(nullptr);
-    std::exit(0);
+    ProgramEnd::exitNow();
 }
 
 void NuvoHomeUpdateDesc::slotBNClose_Clicked()
