@@ -23,7 +23,6 @@
 #include <QNetworkDatagram>
 #include <QScopeGuard>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUdpSocket>
@@ -222,7 +221,6 @@ void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens()
     CHECK_LAB(peer.startListener(kUdpPort), peer);
 
     mainMenu panel(nullptr, kNeverMs, kNeverMs, 9000, true);
-    QSignalSpy notServing(&panel, &mainMenu::sglNotServing);
     panel.slotSendMessage(); // a tick before the server listens says nothing
     panel.slotSendUpdateUDP();
     panel.setServerPort(quint16(listening));
@@ -233,8 +231,6 @@ void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens()
     // Where nothing listens no address is shown, and the panel says why.
     QCOMPARE(isConnectedLook(&panel), listening != 0);
     QCOMPARE(panel.pageAddress().isEmpty(), listening == 0);
-    QCOMPARE(panel.isServing(), listening != 0);
-    QCOMPARE(notServing.count(), listening == 0 ? 1 : 0);
     QCOMPARE(part<QLabel>(&panel, "label_notServing")->isHidden(), listening != 0);
     if (listening == 0)
         keepScreenshot(&panel, QStringLiteral("panel-not-serving.png"));
