@@ -47,6 +47,7 @@ mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateInterval
     notServingLabel = new QLabel(this);
     notServingLabel->setObjectName(QStringLiteral("label_notServing"));
     notServingLabel->setWordWrap(true);
+    notServingLabel->setContentsMargins(16, 0, 16, 0);
     notServingLabel->setAlignment(Qt::AlignCenter);
     notServingLabel->setStyleSheet(QStringLiteral("QLabel{font:14px \"Microsoft YaHei\";color:#e0605e;}"));
     notServingLabel->setText(tr("The video server could not start, so the headset cannot reach this PC. "
