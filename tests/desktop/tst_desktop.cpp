@@ -219,11 +219,9 @@ void TestDesktop::webPageInChromium()
     QVERIFY(dom.contains("<div class=\"name\">&lt;img src=x onerror=alert(1)&gt;.webm</div>"));
     QVERIFY(!dom.contains("<img src=\"x\""));
     QVERIFY2(dom.contains("<p id=\"status\">Choose a video to play it here.</p>"), qPrintable(dom));
-    if (!linked) {
-        QVERIFY(dom.contains("<p id=\"playing\"></p>"));
+    QVERIFY(dom.contains(QStringLiteral("<p id=\"playing\">%1</p>").arg(linked ? "Trip 2019.webm" : "")));
+    if (!linked)
         return;
-    }
-    QVERIFY(dom.contains("<p id=\"playing\">Trip 2019.webm</p>"));
     // Its player read the linked video (where its last range starts varies: seeking is checked by hand).
     const RecentClients::Client seen = routes.recentClients()->clients().value(0);
     QCOMPARE(int(seen.activity), int(RecentClients::Activity::Playing));

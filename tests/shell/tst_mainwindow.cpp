@@ -545,18 +545,16 @@ void TestMainWindow::trayIconAppearsWhenATrayDoes()
 
 void TestMainWindow::serverThatNeverListensIsReported()
 {
-    // Every port the search would try is bound, not listening (so the port
-    // table does not show it): each listen fails.
+    // Every port the search tries is bound, not listening (so the port table
+    // does not show it): each listen fails. The panel's part: tst_sidepanel.
     window.reset();
     QObject held;
     for (int port = ServerPort::kFirstPort; port <= ServerPort::kFirstPort + ServerPort::kListenRetries + 4; ++port)
         QVERIFY((new QTcpSocket(&held))->bind(QHostAddress::AnyIPv4, quint16(port)));
     window = std::make_unique<Corvane>();
     QVERIFY(!window->httpServer()->isRunning());
-    auto *notice = child<QLabel>("label_notServing");
+    const QLabel *notice = child<QLabel>("label_notServing");
     QVERIFY(notice && notice->isVisibleTo(window.get()));
-    QCOMPARE(notice->text(), QCoreApplication::translate("mainMenu",
-        "The video server could not start, so the headset cannot reach this PC. Please restart Corvane."));
     QCOMPARE(window->createTrayIcon()->addressAction()->text(),
              QCoreApplication::translate("TrayIcon", "Not serving: the video server could not start"));
 }
@@ -839,10 +837,8 @@ void TestMainWindow::secondStartOfProgramBringsWindowBack()
     QCOMPARE(curl(quint16(port), QStringLiteral("/list")).status(), 200);
 }
 
-namespace {
-
 // Counts the server's threads (it names them) still there at exit.
-int endProgramChild(int argc, char **argv)
+static int endProgramChild(int argc, char **argv)
 {
     QApplication app(argc, argv);
     Corvane window;
@@ -855,8 +851,6 @@ int endProgramChild(int argc, char **argv)
     });
     ProgramEnd::exitNow();
 }
-
-} // namespace
 
 int main(int argc, char **argv)
 {
