@@ -64,7 +64,7 @@ bool AbstractManage::begin()
     }
     QSemaphore started;
     serverPool->start([this, &started] {
-        Platform::setCurrentThreadName("corvane-server");
+        const Platform::ScopedThreadName named("corvane-server");
         QEventLoop loop;
         connect(this, &AbstractManage::readyToClose, &loop, &QEventLoop::quit);
         const bool ok = onStart();
@@ -110,7 +110,7 @@ void AbstractManage::handleAccepted(const QPointer<Session> &session)
     session->handlerStarted();
     QPointer<Session> guarded = session;
     handlerPool->start([this, guarded] {
-        Platform::setCurrentThreadName("corvane-handler");
+        const Platform::ScopedThreadName named("corvane-handler");
         if (!httpAcceptedCallback_)
             qDebug().noquote() << "HttpServer::Manage::handleAccepted: error, httpAcceptedCallback_ is nullptr";
         else
