@@ -1,6 +1,7 @@
 #include "shell/corvane.h"
 #include "shell/singleapplication.h"
 #include "shell/utils.h"
+#include "platform/quitsignals.h"
 #include "telemetry/alogmessagehandler.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
     Utils::InitTavrel();
     if (app.isRunning())
         return 0;
+    // SIGTERM and SIGINT leave through the loop, so the window is torn down.
+    QuitSignals::install(&app);
 
     int exitCode = 0;
     {
