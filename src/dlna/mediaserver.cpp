@@ -6,6 +6,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QImage>
@@ -218,7 +219,13 @@ struct MediaServerActions
     }
 };
 
-MediaServer::MediaServer(QObject *parent) : QObject(parent) {}
+MediaServer::MediaServer(QObject *parent) : QObject(parent)
+{
+    // Byebye while the program is still whole, before windows and their
+    // children are torn down.
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &MediaServer::stop);
+}
 
 MediaServer::~MediaServer() { stop(); }
 
@@ -276,13 +283,16 @@ void MediaServer::stop()
     if (!m_manager)
         return;
     g_signal_handlers_disconnect_by_data(m_manager, this);
+    // The byebyes wait in GSSDP's queue for the loop, which may not run
+    // again (the program is ending): send them now, before the devices (and
+    // their queues) go.
+    for (Device *device : qAsConst(m_devices))
+        gupnp_root_device_set_available(device->root, FALSE);
+    for (int i = 0; i < kFlushIterations && g_main_context_pending(nullptr); ++i)
+        g_main_context_iteration(nullptr, FALSE);
     const QList<GUPnPContext *> contexts = m_devices.keys();
     for (GUPnPContext *context : contexts)
         removeContext(context);
-    // The byebyes wait in GSSDP's queue for the loop, which may not run
-    // again (the program is ending): send them now.
-    for (int i = 0; i < kFlushIterations && g_main_context_pending(nullptr); ++i)
-        g_main_context_iteration(nullptr, FALSE);
     g_object_unref(m_manager);
     m_manager = nullptr;
     m_descriptionDir.reset();
@@ -343,7 +353,11 @@ void MediaServer::addContext(GUPnPContext *context)
     auto *device = new Device;
     device->context = GUPNP_CONTEXT(g_object_ref(context));
     device->root = root;
-    gssdp_resource_group_set_max_age(gupnp_root_device_get_ssdp_resource_group(root), kMaxAge);
+    GSSDPResourceGroup *group = gupnp_root_device_get_ssdp_resource_group(root);
+    gssdp_resource_group_set_max_age(group, kMaxAge);
+    // Unpaced: a paced queue still holding the start's announcements would
+    // keep the byebyes of an early exit waiting on a timer that never fires.
+    gssdp_resource_group_set_message_delay(group, 0);
     struct Kind
     {
         const char *type;
@@ -383,10 +397,7 @@ void MediaServer::removeContext(GUPnPContext *context)
     if (!device)
         return;
     qDebug() << "dlna: byebye on" << text(gssdp_client_get_interface(GSSDP_CLIENT(context)));
-    // Unavailable first: that sends the byebye while the socket is still open,
-    // all at once rather than paced, since nothing comes after it.
-    GSSDPResourceGroup *group = gupnp_root_device_get_ssdp_resource_group(device->root);
-    gssdp_resource_group_set_message_delay(group, 0);
+    // Unavailable first: that sends the byebye while the socket is still open.
     gupnp_root_device_set_available(device->root, FALSE);
     gupnp_context_remove_server_handler(context, "/dlna/poster");
     for (const char *file : DlnaDescription::kServiceFiles)

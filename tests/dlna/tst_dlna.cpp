@@ -122,15 +122,19 @@ void TestDlna::videoReplyHeaders()
 QProcess *TestDlna::startDiscover(PeerNamespace &peer, const QString &messages)
 {
     m_discoverOut.clear();
+    // Line-buffered: it writes into a pipe here and stays running.
     return m_children.start(NetLab::ipTool(), {QStringLiteral("netns"), QStringLiteral("exec"), peer.name(),
+                                               QStringLiteral("stdbuf"), QStringLiteral("-oL"),
                                                QStringLiteral("gssdp-discover"), QStringLiteral("-i"), kPeerDev,
                                                QStringLiteral("-t"), kMediaServer, QStringLiteral("-m"), messages});
 }
 
 QString TestDlna::waitForResource(QProcess *discover, const QString &word)
 {
-    // Blocks start at "resource <word>" and run to the next blank line.
-    const QRegularExpression block(QStringLiteral("resource %1\\s*\\n((?:[ \\t]+\\S.*\\n)+)").arg(word));
+    // "resource <word>", the USN line, and for an available one its Location
+    // line: a read may end half-way through a block.
+    const QString last = word == QLatin1String("available") ? QStringLiteral("\\s+Location:\\s*\\S+\\n") : QString();
+    const QRegularExpression block(QStringLiteral("resource %1\\n(\\s+USN:\\s*\\S+\\n%2)").arg(word, last));
     QDeadlineTimer deadline(90000);
     while (!deadline.hasExpired() && discover->state() != QProcess::NotRunning) {
         discover->waitForReadyRead(200);
@@ -289,6 +293,7 @@ void TestDlna::mediaServerInNamespace()
     QVERIFY(!elementTexts(updateId.body, QStringLiteral("Id")).value(0).isEmpty());
 
     // SIGTERM: the program leaves through its loop, says byebye, exits 0.
+    QCOMPARE(program->state(), QProcess::Running);
     QCOMPARE(::kill(pid_t(program->processId()), SIGTERM), 0);
     QVERIFY(TestSupport::ended(program));
     QCOMPARE(program->exitStatus(), QProcess::NormalExit);
