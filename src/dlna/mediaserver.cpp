@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QImage>
 #include <QNetworkInterface>
+#include <QThread>
 #include <QUrl>
 
 // GLib names a struct member "signals", which Qt defines as a keyword.
@@ -232,8 +233,9 @@ MediaServer::~MediaServer() { stop(); }
 bool MediaServer::eventLoopRunsGlib()
 {
     const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
-    return dispatcher && dispatcher->inherits("QEventDispatcherGlib")
-        && g_main_context_is_owner(g_main_context_default());
+    // On the main thread Qt's GLib dispatcher iterates the default context,
+    // where GUPnP attaches its sources.
+    return dispatcher && dispatcher->inherits("QEventDispatcherGlib") && QThread::currentThread() == qApp->thread();
 }
 
 bool MediaServer::servesInterface(const QNetworkInterface &iface)

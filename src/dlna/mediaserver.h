@@ -28,7 +28,8 @@ public:
     // Says byebye on every interface.
     ~MediaServer() override;
 
-    // True when this thread's Qt event loop iterates GLib's default context.
+    // True on the main thread when Qt's event loop is GLib's (it iterates the
+    // default context there).
     static bool eventLoopRunsGlib();
 
     // The interfaces a renderer may find us on: up, running, broadcast-capable
