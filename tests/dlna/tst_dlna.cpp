@@ -4,12 +4,15 @@
 #include "processes.h"
 #include "testvideos.h"
 
+#include "dlna/dlnacatalog.h"
 #include "dlna/dlnaformat.h"
 #include "library/corvanevideoinfo.h"
 #include "library/runner.h"
 #include "library/videolibraryfile.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -55,6 +58,7 @@ private slots:
     void initTestCase();
     void videoReplyHeaders_data();
     void videoReplyHeaders();
+    void updateIdFollowsTheLibrary();
     void mediaServerInNamespace();
 
 private:
@@ -117,6 +121,28 @@ void TestDlna::videoReplyHeaders()
     QVERIFY(DlnaFormat::protocolInfo(QString::fromLatin1(contentType))
                 .endsWith(QLatin1Char(':') + QString::fromLatin1(map.value("contentFeatures.dlna.org"))));
     QVERIFY(map.value("contentFeatures.dlna.org").contains("DLNA.ORG_OP=01"));
+}
+
+void TestDlna::updateIdFollowsTheLibrary()
+{
+    // Renderers re-browse only when SystemUpdateID moves: it must move on
+    // every change of the published list, and only then.
+    const auto library = [](const QString &id) {
+        return QJsonObject{{QStringLiteral("items"),
+                            QJsonArray{QJsonObject{{QStringLiteral("videopath"), QStringLiteral("video/") + id},
+                                                   {QStringLiteral("videopathreal"), QStringLiteral("/v/") + id}}}}};
+    };
+    DlnaCatalog catalog;
+    QVERIFY(catalog.setLibraryJson(library(QStringLiteral("a"))));
+    const uint first = catalog.updateId();
+    QVERIFY(!catalog.setLibraryJson(library(QStringLiteral("a"))));
+    QCOMPARE(catalog.updateId(), first);
+    QVERIFY(catalog.setLibraryJson(library(QStringLiteral("b"))));
+    QVERIFY(catalog.updateId() != first);
+    QCOMPARE(catalog.browse(QStringLiteral("va"), QStringLiteral("BrowseMetadata"), QStringLiteral("0"),
+                            QStringLiteral("0"), {}).error, 701);
+    QCOMPARE(catalog.browse(QStringLiteral("vb"), QStringLiteral("BrowseMetadata"), QStringLiteral("0"),
+                            QStringLiteral("0"), {}).numberReturned, 1u);
 }
 
 QProcess *TestDlna::startDiscover(PeerNamespace &peer, const QString &messages)
