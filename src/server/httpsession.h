@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QList>
 #include <QMap>
+#include <QPair>
 #include <QMutex>
 #include <QObject>
 #include <QPointer>
@@ -78,6 +80,9 @@ public slots:
     // end"; an end past the file is clamped; a negative s asks for the last
     // -s bytes; a start past the end is answered 416.
     Q_INVOKABLE void replyFile(const QString &filePath, qint64 s, qint64 e);
+    // Headers the next replyFile head carries besides its own; a
+    // Content-Type here replaces the default one. Set before replyFile.
+    void setFileReplyHeaders(const QList<QPair<QByteArray, QByteArray>> &headers) { fileReplyHeaders = headers; }
     Q_INVOKABLE void replyImage(const QImage &image);
     Q_INVOKABLE void replyImageFile(const QString &filePath);
     Q_INVOKABLE void replyError(qint64 errorcode);
@@ -115,6 +120,7 @@ private:
     QString requestUrl_;
     QString requestVersion_;
     QMap<QString, QString> requestHeaders_;
+    QList<QPair<QByteArray, QByteArray>> fileReplyHeaders;
     QByteArray requestBody_;
     QHostAddress clientAddress_;
 

@@ -1,5 +1,6 @@
 #include "server/mediaroutes.h"
 
+#include "dlna/dlnaformat.h"
 #include "server/libraryindex.h"
 #include "server/recentclients.h"
 
@@ -213,6 +214,8 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
             qDebug().noquote() << arg << " " << path << " s=" << s << " e=" << e;
             if (!session)
                 return;
+            // DLNA renderers ask for their headers; the headset app gets none.
+            session->setFileReplyHeaders(DlnaFormat::videoReplyHeaders(session->requestHeaders(), path));
             if (!path.isEmpty())
                 session->replyFile(path, s, e);
             else

@@ -272,6 +272,20 @@ void TestDlna::mediaServerInNamespace()
     QVERIFY(didl.contains(QLatin1String("text/srt")));
     QVERIFY(didl.contains(QLatin1String("JPEG_TN")));
 
+    // The video res is served by the /video route, with the DLNA headers for
+    // a renderer that asks and the same Content-Type as its protocolInfo.
+    const QString videoUrl = elementTexts(didl.toUtf8(), QStringLiteral("res")).value(0);
+    const QStringList inPeer{NetLab::ipTool(), QStringLiteral("netns"), QStringLiteral("exec"), peer.name()};
+    const CurlResult renderer = curlUrl(videoUrl, {QStringLiteral("-r"), QStringLiteral("0-99"), QStringLiteral("-H"),
+                                                   QStringLiteral("transferMode.dlna.org: Streaming")}, inPeer);
+    QCOMPARE(renderer.status(), 206);
+    QVERIFY2(renderer.head.contains("\r\nContent-Type: video/mp4\r\n"), renderer.head);
+    QVERIFY2(renderer.head.contains("\r\ntransferMode.dlna.org: Streaming\r\n"), renderer.head);
+    QVERIFY2(renderer.head.contains("\r\ncontentFeatures.dlna.org: DLNA.ORG_OP=01"), renderer.head);
+    const CurlResult headset = curlUrl(videoUrl, {QStringLiteral("-r"), QStringLiteral("0-99")}, inPeer);
+    QCOMPARE(headset.status(), 206);
+    QVERIFY2(!headset.head.contains("dlna.org") && headset.head.contains("application/octet-stream"), headset.head);
+
     // The poster is a real JPEG.
     const QStringList art = elementTexts(didl.toUtf8(), QStringLiteral("albumArtURI"));
     QCOMPARE(art.size(), 3);
