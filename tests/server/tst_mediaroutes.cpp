@@ -8,6 +8,7 @@
 
 #include "server/libraryindex.h"
 #include "server/mediaroutes.h"
+#include "server/subtitletext.h"
 #include "server/tcpservermanage.h"
 
 #include <QDir>
@@ -427,6 +428,8 @@ void TestMediaRoutes::subtitleFile_data()
     const QString mine = "1607300000043";
     QTest::newRow("My%20Movie.srt") << "/subtitle/" + mine + "/My%20Movie.srt" << "My Movie.srt" << QString();
     QTest::newRow("Trip.2019.en.ass") << "/subtitle/" + trip + "/Trip.2019.en.ass" << "Trip.2019.en.ass" << QString();
+    QTest::newRow("as WebVTT") << "/subtitle/" + mine + "/My%20Movie.srt?format=vtt" << "My Movie.srt" << QString();
+    QTest::newRow("another format asked") << "/subtitle/" + mine + "/My%20Movie.srt?format=ass" << "My Movie.srt" << QString();
     QTest::newRow("dots inside a name") << "/subtitle/" + mine + "/My%20Movie.a..b.srt" << "My Movie.a..b.srt" << QString();
     QTest::newRow("dots before the suffix") << "/subtitle/" + mine + "/My%20Movie...srt" << "My Movie...srt" << QString();
     QTest::newRow("parent folder") << "/subtitle/" + mine + "/%2E%2E" << QString() << "subtitle name refused";
@@ -458,7 +461,12 @@ void TestMediaRoutes::subtitleFile()
         QTRY_VERIFY(log->contains(message));
         return;
     }
-    const QByteArray bytes = TestSupport::fileBytes(media + "/" + file);
+    QByteArray bytes = TestSupport::fileBytes(media + "/" + file);
+    if (target.endsWith("format=vtt")) {
+        QCOMPARE(r.header("Content-Type"), QByteArray("text/vtt; charset=utf-8"));
+        bytes = SubtitleText::srtToVtt(bytes);
+        QVERIFY(bytes.startsWith("WEBVTT"));
+    }
     QCOMPARE(r.statusLine(), QByteArray("HTTP/1.1 206 Partial Content"));
     QCOMPARE(r.header("Content-Range"), QStringLiteral("bytes 0-%1/%2").arg(bytes.size() - 1).arg(bytes.size()).toLatin1());
     QCOMPARE(r.body, bytes);

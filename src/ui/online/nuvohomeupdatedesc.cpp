@@ -275,14 +275,22 @@ void NuvoHomeUpdateDesc::startDownload(const QString &folder)
         m_manager = new QNetworkAccessManager(this);
     m_totalBytes = 0;
     QNetworkRequest request{QUrl(record->url)};
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    // Each hop is judged before it is asked for: no less safe than the one
+    // before (Qt's NoLessSafe rule: never https to http), and an address an
+    // installer may come from. Qt's own policy would fetch the hop first.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(kMaxRedirects);
     m_reply = m_manager->get(request);
-    connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl &target) {
-        if (!UpdateFiles::isAllowedInstallerUrl(target, apiUrl())) {
+    QNetworkReply *reply = m_reply;
+    connect(m_reply, &QNetworkReply::redirected, this, [this, reply](const QUrl &target) {
+        const QUrl from = reply->url();
+        const bool lessSafe = from.scheme() == QLatin1String("https") && target.scheme() != QLatin1String("https");
+        if (lessSafe || !UpdateFiles::isAllowedInstallerUrl(target, apiUrl())) {
             qWarning() << "NuvoHomeUpdateDesc: refused the redirect to" << target.toDisplayString();
             showUpdateFailed();
+            return;
         }
+        emit reply->redirectAllowed();
     });
     connect(m_reply, &QNetworkReply::readyRead, this, &NuvoHomeUpdateDesc::httpReadyRead);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &NuvoHomeUpdateDesc::updateDataReadProgress);
