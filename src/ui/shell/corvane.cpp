@@ -12,6 +12,7 @@
 #include "online/cnuvohomedataproc.h"
 #include "online/versioninfo.h"
 #include "server/mediaroutes.h"
+#include "server/playerroutes.h"
 #include "server/webpage.h"
 #include "server/serverport.h"
 #include "server/tcpservermanage.h"
@@ -239,6 +240,7 @@ void Corvane::InitConnect()
 void Corvane::InitServer()
 {
     routes = new MediaRoutes(server);
+    PlayerRoutes::install(*routes);
     routes->setLibraryJson(libraryJson);
     routes->setErrorcodeReceiver(this, &Corvane::slotToErrorcode);
     server->setHttpAcceptedCallback(routes->handler());
