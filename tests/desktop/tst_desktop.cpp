@@ -209,6 +209,7 @@ void TestDesktop::webPageInChromium()
     QVERIFY(dom.contains("<div class=\"name\">&lt;img src=x onerror=alert(1)&gt;.webm</div>"));
     QVERIFY(!dom.contains("<img src=\"x\""));
     QVERIFY(dom.contains("<p id=\"playing\">Trip 2019.webm</p>"));
+    QVERIFY(dom.contains(url("/deovr") + "  \u00b7  " + url("/heresphere")));
     // Its player read the linked video (where its last range starts varies: seeking is checked by hand).
     const RecentClients::Client seen = routes.recentClients()->clients().value(0);
     QCOMPARE(int(seen.activity), int(RecentClients::Activity::Playing));
