@@ -83,7 +83,6 @@ private slots:
     void readRange();
     void playerRoutes_data();
     void playerRoutes();
-    void headIsGetsHead_data();
     void headIsGetsHead();
 
 private:
@@ -676,96 +675,74 @@ QTEST_GUILESS_MAIN(TestMediaRoutes)
 
 void TestMediaRoutes::playerRoutes_data()
 {
-    // A row asks with curl, then reads one URL of the JSON answer ("%h":
-    // the Host that must begin it) and, given a status, fetches it.
+    // curl asks; then the URL at pointer in the JSON answer must begin with
+    // prefix ("%h": http://127.0.0.1:port) and, given a status, is fetched.
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("copies"); // of the library, for a large index
+    QTest::addColumn<int>("copies"); // of the library: 60 make an index past the gzip threshold
     QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("header"); // "Name: value" the answer carries; "-Name" it lacks
+    QTest::addColumn<QByteArray>("header"); // "Name: value" the answer carries; "Name: " it lacks
     QTest::addColumn<QString>("pointer");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<int>("fetched");
-    const QString id = "1607300000042";
-    const QStringList hs{"-d", ""}; // POST, Content-Length: 0, as the players send it
-    const QByteArray hsHeader = "HereSphere-JSON-Version: 1";
-    QTest::newRow("deovr index, Host used") << QStringList{"-H", "Host: 10.1.2.3:9000"} << "/deovr" << 1 << 200
+    const QString id = "/1607300000042";
+    const QStringList empty{"-d", ""}; // POST with Content-Length: 0, as the players send it
+    const QByteArray hs = "HereSphere-JSON-Version: 1";
+    QTest::newRow("deovr, Host used") << QStringList{"-H", "Host: 10.1.2.3:9000"} << "/deovr" << 1 << 200
         << QByteArray("Vary: Accept-Encoding") << "scenes/0/list/2/video_url" << "http://10.1.2.3:9000/deovr/" << 0;
-    QTest::newRow("deovr index, hostile Host") << QStringList{"-H", "Host: a@b/c"} << "/deovr" << 1 << 200
-        << QByteArray("-Content-Encoding") << "scenes/0/list/0/thumbnailUrl" << "%h/post/" << 200;
-    QTest::newRow("deovr large index, gzip") << QStringList{"--compressed"} << "/deovr" << 60 << 200
+    QTest::newRow("deovr large, hostile Host, no gzip") << QStringList{"-H", "Host: a@b/c"} << "/deovr" << 60 << 200
+        << QByteArray("Content-Encoding: ") << "scenes/0/list/179/thumbnailUrl" << "%h/post/" << 200;
+    QTest::newRow("deovr large, gzip") << QStringList{"--compressed"} << "/deovr" << 60 << 200
         << QByteArray("Content-Encoding: gzip") << "scenes/0/list/179/video_url" << "%h/deovr/" << 200;
-    QTest::newRow("deovr large index, plain") << QStringList{} << "/deovr" << 60 << 200
-        << QByteArray("-Content-Encoding") << "scenes/0/list/179/video_url" << "%h/deovr/" << 200;
-    QTest::newRow("deovr video") << hs << "/deovr/" + id << 1 << 200 << QByteArray("Content-Type: application/json")
-        << "encodings/0/videoSources/0/url" << "%h/video/" + id << 206;
-    QTest::newRow("deovr unknown id") << QStringList{} << "/deovr/17" << 1 << 404 << QByteArray() << "" << "" << 0;
-    QTest::newRow("heresphere index") << hs << "/heresphere" << 1 << 200 << hsHeader
-        << "library/0/list/1" << "%h/heresphere/" << 200;
-    QTest::newRow("heresphere video") << QStringList{"-d", "{\"needsMediaSource\":true}"} << "/heresphere/" + id << 1
-        << 200 << hsHeader << "media/0/sources/0/url" << "%h/video/" + id << 206;
-    QTest::newRow("heresphere poster") << hs << "/heresphere/" + id << 1 << 200 << hsHeader
-        << "thumbnailImage" << "%h/post/" + id << 200;
-    QTest::newRow("heresphere subtitle") << hs << "/heresphere/" + id << 1 << 200 << hsHeader
-        << "subtitles/0/url" << "%h/subtitle/" + id + "/Trip.2019." << 206;
-    QTest::newRow("heresphere malformed") << QStringList{"-d", "{"} << "/heresphere/" + id << 1 << 400 << hsHeader
-        << "" << "" << 0;
-    QTest::newRow("heresphere unknown id") << hs << "/heresphere/17" << 1 << 404 << hsHeader << "" << "" << 0;
-    QTest::newRow("projections") << QStringList{} << "/projections" << 1 << 200 << QByteArray() << "" << "" << 0;
+    QTest::newRow("deovr video") << empty << "/deovr" + id << 1 << 200 << QByteArray("Content-Type: application/json")
+        << "encodings/0/videoSources/0/url" << "%h/video" + id << 206;
+    QTest::newRow("deovr unknown") << QStringList() << "/deovr/17" << 1 << 404 << QByteArray() << "" << "" << 0;
+    QTest::newRow("heresphere") << empty << "/heresphere" << 1 << 200 << hs << "library/0/list/1" << "%h/heresphere/" << 200;
+    QTest::newRow("heresphere video") << QStringList{"-d", "{\"needsMediaSource\":true}"} << "/heresphere" + id << 1
+        << 200 << hs << "media/0/sources/0/url" << "%h/video" + id << 206;
+    QTest::newRow("heresphere subtitle") << empty << "/heresphere" + id << 1 << 200 << hs << "subtitles/0/url"
+        << "%h/subtitle" + id + "/Trip.2019." << 206;
+    QTest::newRow("heresphere malformed") << QStringList{"-d", "{"} << "/heresphere" + id << 1 << 400 << hs << "" << "" << 0;
+    QTest::newRow("projections") << QStringList() << "/projections" << 1 << 200 << QByteArray() << "" << "" << 0;
 }
 
 void TestMediaRoutes::playerRoutes()
 {
     QFETCH(QStringList, args);
-    QFETCH(QString, target);
     QFETCH(int, copies);
-    QFETCH(int, status);
     QFETCH(QByteArray, header);
     QFETCH(QString, pointer);
-    QFETCH(QString, prefix);
     QFETCH(int, fetched);
     QList<Video> many;
     for (int i = 0; i < copies * videos.size(); ++i)
-        many << Video{videos.at(i % videos.size()).id + (i < videos.size() ? "" : QString::number(i)),
-                      videos.at(i % videos.size()).path, videos.at(i % videos.size()).poster};
+        many << videos.at(i % videos.size());
+    for (int i = videos.size(); i < many.size(); ++i)
+        many[i].id += QString::number(i);
     routes.setLibraryJson(libraryOf(many));
+    QFETCH(QString, target);
+    QFETCH(int, status);
+    QFETCH(QString, prefix);
     const CurlResult reply = curl(target, args);
     QCOMPARE(reply.status(), status);
-    if (header.startsWith('-'))
-        QVERIFY(reply.header(header.mid(1)).isEmpty());
-    else if (!header.isEmpty())
-        QCOMPARE(reply.header(header.left(header.indexOf(':'))), header.mid(header.indexOf(':') + 2));
+    const int colon = header.indexOf(':');
+    if (colon > 0)
+        QCOMPARE(reply.header(header.left(colon)), header.mid(colon + 2));
     QJsonValue value = QJsonDocument::fromJson(reply.body).object();
-    QVERIFY2(value.isObject(), reply.body.left(200).constData());
+    QVERIFY(value.isObject());
     for (const QString &step : pointer.split('/', Qt::SkipEmptyParts))
         value = value.isArray() ? value.toArray().at(step.toInt()) : value.toObject().value(step);
     const QString found = value.toString();
     QVERIFY2(pointer.isEmpty() || found.startsWith(QString(prefix).replace("%h", url(""))), qPrintable(found));
-    if (fetched) {
-        const CurlResult file = curlUrl(found, {"-H", "Range: bytes=0-9"});
-        QCOMPARE(file.status(), fetched);
-        QVERIFY(!file.body.isEmpty());
-    }
-}
-
-void TestMediaRoutes::headIsGetsHead_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("answered");
-    QTest::newRow("deovr") << "/deovr" << true;
-    QTest::newRow("heresphere video") << "/heresphere/1607300000043" << true;
-    QTest::newRow("video") << "/video/1607300000042" << true;
-    QTest::newRow("poster") << "/post/1607300000042" << true;
-    QTest::newRow("list, refused as designed") << "/list" << false;
+    if (fetched)
+        QCOMPARE(curlUrl(found, {"-H", "Range: bytes=0-9"}).status(), fetched);
 }
 
 void TestMediaRoutes::headIsGetsHead()
 {
-    QFETCH(QString, target);
-    QFETCH(bool, answered);
-    // Read to the close: the head GET gets, and not one byte more.
-    const CurlResult get = curl(target);
-    const RawClient::Reply head = RawClient::exchange(port, {"HEAD " + target.toUtf8() + " HTTP/1.1\r\n\r\n"});
-    QVERIFY(head.closedByServer);
-    QCOMPARE(head.raw, answered ? get.head : QByteArray());
+    // Read to the close: the head GET gets and not one byte more; /list refuses HEAD as designed.
+    for (const QString target : {"/deovr", "/heresphere/1607300000043", "/video/1607300000042", "/post/1607300000042", "/list"}) {
+        const RawClient::Reply head = RawClient::exchange(port, {"HEAD " + target.toUtf8() + " HTTP/1.1\r\n\r\n"});
+        QVERIFY(head.closedByServer);
+        QCOMPARE(head.raw, target == "/list" ? QByteArray() : curl(target).head);
+    }
 }
