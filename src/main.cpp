@@ -1,6 +1,7 @@
 #include "shell/corvane.h"
 #include "shell/singleapplication.h"
 #include "shell/utils.h"
+#include "settings/servinglock.h"
 #include "telemetry/alogmessagehandler.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,12 @@ int main(int argc, char *argv[])
     Utils::InitTavrel();
     if (app.isRunning())
         return 0;
+    // The headless server may be serving the same data folder.
+    ServingLock servingLock;
+    if (!servingLock.acquire()) {
+        std::fprintf(stderr, "%s\n", servingLock.refusalText().toLocal8Bit().constData());
+        return 1;
+    }
 
     int exitCode = 0;
     {

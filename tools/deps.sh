@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev qt5-image-formats-plugins
-  libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libqrencode-dev zlib1g-dev
+  libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libqrencode-dev zlib1g-dev libuchardet-dev
   fonts-noto-cjk fonts-thai-tlwg fonts-dejavu-core
   libssl3 qttranslations5-l10n
   ffmpeg curl iproute2 python3 procps util-linux mount e2fsprogs binutils

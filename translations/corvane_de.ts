@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>die Bibliotheksdatei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>Kein freier TCP-Port ab %1: es wird nichts bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>Die Bibliothek wird auf Port %1 bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>Stellt die Videobibliothek von Corvane den VR-Headsets im LAN bereit, ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>Bibliothek und Einstellungen in &lt;Ordner&gt; statt im üblichen Datenordner ablegen.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>Auf &lt;Port&gt; lauschen, wenn er frei ist, sonst auf dem nächsten freien Port darüber.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>Die Dateien zur Bibliothek hinzufügen und beenden, ohne bereitzustellen.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>Hinzuzufügende Videodateien (mit --add).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 ist kein Port.</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>Dateien werden nur mit --add DATEI... hinzugefügt.</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -323,6 +386,13 @@
     <message>
         <source>already add the video</source>
         <translation>Dieses Video wurde bereits hinzugefügt</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>Eine andere Corvane-Kopie (Prozess %1) stellt diesen Datenordner bereits bereit: Ende.</translation>
     </message>
 </context>
 <context>

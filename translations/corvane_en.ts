@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>cannot read the file</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>the library file cannot be written</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Added: %1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>No free TCP port from %1 up: nothing is served.</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>Serving the library on port %1.</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>Serves the Corvane video library to VR headsets on the LAN, without a window.</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>Listen on &lt;port&gt; when it is free, else on the next free port above it.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>Add the files to the library and end, instead of serving.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>files</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>Video files to add (with --add).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 is not a port.</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>Files are added with --add FILE..., and only then.</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -324,6 +387,13 @@ Please wait a moment.</translation>
     <message>
         <source>already add the video</source>
         <translation>This video has already been added</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>Another copy of Corvane (process %1) serves this data folder already: ending.</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>no se puede escribir el archivo de la biblioteca</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Añadido: %1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>No hay ningún puerto TCP libre a partir de %1: no se sirve nada.</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>Sirviendo la biblioteca en el puerto %1.</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>Sirve la biblioteca de vídeos de Corvane a los visores de RV de la red local, sin ventana.</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>Guardar la biblioteca y los ajustes en &lt;carpeta&gt; en lugar de la carpeta de datos habitual.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>carpeta</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>Escuchar en &lt;puerto&gt; si está libre; si no, en el siguiente puerto libre.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>puerto</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>Añadir los archivos a la biblioteca y terminar, sin servir.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>archivos</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>Archivos de vídeo que añadir (con --add).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 no es un puerto.</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>Los archivos solo se añaden con --add ARCHIVO...</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -323,6 +386,13 @@
     <message>
         <source>already add the video</source>
         <translation>Este vídeo ya se ha añadido</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>Otra copia de Corvane (proceso %1) ya sirve esta carpeta de datos: se termina.</translation>
     </message>
 </context>
 <context>

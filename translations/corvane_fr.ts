@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>impossible de lire le fichier</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>impossible d'écrire le fichier de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Ajouté : %1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>Aucun port TCP libre à partir de %1 : rien n'est servi.</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>Bibliothèque servie sur le port %1.</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>Sert la bibliothèque vidéo de Corvane aux casques VR du réseau local, sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>Garder la bibliothèque et les réglages dans &lt;dossier&gt; au lieu du dossier de données habituel.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>Écouter sur &lt;port&gt; s'il est libre, sinon sur le port libre suivant.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>Ajouter les fichiers à la bibliothèque puis terminer, sans servir.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>fichiers</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>Fichiers vidéo à ajouter (avec --add).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 n'est pas un port.</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>Les fichiers ne s'ajoutent qu'avec --add FICHIER...</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -323,6 +386,13 @@
     <message>
         <source>already add the video</source>
         <translation>Cette vidéo a déjà été ajoutée</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>Une autre copie de Corvane (processus %1) sert déjà ce dossier de données : fin.</translation>
     </message>
 </context>
 <context>

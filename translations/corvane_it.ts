@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>impossibile leggere il file</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>impossibile scrivere il file della libreria</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Aggiunto: %1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>Nessuna porta TCP libera da %1 in su: non viene servito nulla.</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>Libreria servita sulla porta %1.</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>Serve la libreria video di Corvane ai visori VR della rete locale, senza finestra.</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>Tieni libreria e impostazioni in &lt;cartella&gt; invece che nella solita cartella dei dati.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>cartella</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>Ascolta su &lt;porta&gt; se è libera, altrimenti sulla successiva porta libera.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>porta</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>Aggiungi i file alla libreria e termina, senza servire.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>File video da aggiungere (con --add).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 non è una porta.</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>I file si aggiungono solo con --add FILE...</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -323,6 +386,13 @@
     <message>
         <source>already add the video</source>
         <translation>Questo video è già stato aggiunto</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>Un'altra copia di Corvane (processo %1) serve già questa cartella dei dati: termina.</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>ライブラリファイルを書き込めません</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>追加しました：%1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>%1 以降に空いている TCP ポートがありません：何も提供されません。</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>ポート %1 でライブラリを提供しています。</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>ウィンドウなしで、LAN 上の VR ヘッドセットに Corvane のビデオライブラリを提供します。</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>ライブラリと設定を通常のデータフォルダーではなく &lt;フォルダー&gt; に保存します。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>&lt;ポート&gt; が空いていればそこで待ち受け、そうでなければその次の空きポートを使います。</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>ファイルをライブラリに追加して終了します（提供はしません）。</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>追加するビデオファイル（--add と一緒に使用）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 はポートではありません。</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>ファイルは --add FILE... を指定したときだけ追加されます。</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -324,6 +387,13 @@
     <message>
         <source>already add the video</source>
         <translation>この動画は追加済みです</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>別の Corvane（プロセス %1）がすでにこのデータフォルダーを提供しています：終了します。</translation>
     </message>
 </context>
 <context>

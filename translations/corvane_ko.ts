@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>파일을 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>라이브러리 파일을 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>추가됨: %1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>%1 이상에 사용 가능한 TCP 포트가 없습니다: 아무것도 제공하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>포트 %1에서 라이브러리를 제공하는 중입니다.</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>창 없이 LAN의 VR 헤드셋에 Corvane 비디오 라이브러리를 제공합니다.</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>라이브러리와 설정을 일반 데이터 폴더 대신 &lt;폴더&gt;에 보관합니다.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>폴더</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>&lt;포트&gt;가 비어 있으면 그 포트에서, 아니면 그 위의 다음 빈 포트에서 수신합니다.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>파일을 라이브러리에 추가하고 종료합니다(제공하지 않음).</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>추가할 비디오 파일(--add와 함께 사용).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1은(는) 포트가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>파일은 --add FILE...을 사용할 때만 추가됩니다.</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -324,6 +387,13 @@
     <message>
         <source>already add the video</source>
         <translation>이미 추가된 동영상입니다</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>다른 Corvane(프로세스 %1)이 이미 이 데이터 폴더를 제공하고 있습니다: 종료합니다.</translation>
     </message>
 </context>
 <context>

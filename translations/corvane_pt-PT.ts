@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>não é possível ler o ficheiro</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>não é possível escrever o ficheiro da biblioteca</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Adicionado: %1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>Nenhuma porta TCP livre a partir de %1: nada é servido.</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>A servir a biblioteca na porta %1.</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>Serve a biblioteca de vídeos do Corvane aos óculos de RV da rede local, sem janela.</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>Guardar a biblioteca e as definições em &lt;pasta&gt; em vez da pasta de dados habitual.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>pasta</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>Escutar na &lt;porta&gt; se estiver livre; caso contrário, na porta livre seguinte.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>porta</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>Adicionar os ficheiros à biblioteca e terminar, sem servir.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>ficheiros</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>Ficheiros de vídeo a adicionar (com --add).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 não é uma porta.</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>Os ficheiros só são adicionados com --add FICHEIRO...</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -323,6 +386,13 @@
     <message>
         <source>already add the video</source>
         <translation>Este vídeo já foi adicionado</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>Outra cópia do Corvane (processo %1) já serve esta pasta de dados: a terminar.</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>не удаётся прочитать файл</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>не удаётся записать файл библиотеки</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Добавлено: %1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>Нет свободного TCP-порта начиная с %1: ничего не обслуживается.</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>Библиотека обслуживается на порту %1.</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>Раздаёт видеобиблиотеку Corvane VR-гарнитурам в локальной сети, без окна.</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>Хранить библиотеку и настройки в &lt;папка&gt; вместо обычной папки данных.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>папка</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>Слушать &lt;порт&gt;, если он свободен, иначе следующий свободный порт выше.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>порт</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>Добавить файлы в библиотеку и завершить работу, не раздавая.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>файлы</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>Видеофайлы для добавления (с --add).</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 — не порт.</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>Файлы добавляются только с --add ФАЙЛ...</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -323,6 +386,13 @@
     <message>
         <source>already add the video</source>
         <translation>Это видео уже добавлено</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>Другая копия Corvane (процесс %1) уже обслуживает эту папку данных: завершение.</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>ไม่สามารถอ่านไฟล์ได้</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>ไม่สามารถเขียนไฟล์คลังวิดีโอได้</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>เพิ่มแล้ว: %1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>ไม่มีพอร์ต TCP ว่างตั้งแต่ %1 ขึ้นไป: ไม่มีการให้บริการ</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>กำลังให้บริการคลังวิดีโอที่พอร์ต %1</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>ให้บริการคลังวิดีโอของ Corvane แก่แว่น VR ในเครือข่าย LAN โดยไม่ต้องมีหน้าต่าง</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>เก็บคลังวิดีโอและการตั้งค่าไว้ใน &lt;โฟลเดอร์&gt; แทนโฟลเดอร์ข้อมูลปกติ</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>รอรับที่ &lt;พอร์ต&gt; หากว่าง มิฉะนั้นใช้พอร์ตว่างถัดไป</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>พอร์ต</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>เพิ่มไฟล์ลงในคลังวิดีโอแล้วจบการทำงาน โดยไม่ให้บริการ</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>ไฟล์</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>ไฟล์วิดีโอที่จะเพิ่ม (ใช้กับ --add)</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 ไม่ใช่พอร์ต</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>จะเพิ่มไฟล์ได้เฉพาะเมื่อใช้ --add FILE... เท่านั้น</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -323,6 +386,13 @@
     <message>
         <source>already add the video</source>
         <translation>เพิ่มวิดีโอนี้ไว้แล้ว</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>Corvane อีกชุดหนึ่ง (โพรเซส %1) กำลังให้บริการโฟลเดอร์ข้อมูลนี้อยู่แล้ว: จบการทำงาน</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>無法讀取該檔案</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>無法寫入影片庫檔案</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>已加入：%1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>由 %1 起沒有空閒的 TCP 端口：沒有提供任何服務。</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>正在端口 %1 上提供影片庫。</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>無需視窗，即可在區域網絡內向 VR 頭戴裝置提供 Corvane 影片庫。</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>將影片庫及設定儲存在 &lt;資料夾&gt; 中，而非一般的資料資料夾。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>&lt;端口&gt; 空閒時在其上監聽，否則使用其後的下一個空閒端口。</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>將檔案加入影片庫後結束，不提供服務。</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>要加入的影片檔案（與 --add 一同使用）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 不是有效的端口。</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>只有使用 --add FILE... 時才可加入檔案。</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -323,6 +386,13 @@
     <message>
         <source>already add the video</source>
         <translation>此影片已加入</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>另一個 Corvane（程序 %1）已在使用此資料資料夾提供服務：即將結束。</translation>
     </message>
 </context>
 <context>

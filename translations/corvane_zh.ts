@@ -117,6 +117,69 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>无法读取该文件</translation>
+    </message>
+    <message>
+        <source>the library file cannot be written</source>
+        <translation>无法写入视频库文件</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>已添加：%1</translation>
+    </message>
+    <message>
+        <source>No free TCP port from %1 up: nothing is served.</source>
+        <translation>从 %1 起没有空闲的 TCP 端口：未提供任何服务。</translation>
+    </message>
+    <message>
+        <source>Serving the library on port %1.</source>
+        <translation>正在端口 %1 上提供视频库。</translation>
+    </message>
+    <message>
+        <source>Serves the Corvane video library to VR headsets on the LAN, without a window.</source>
+        <translation>无需窗口，即可在局域网内向 VR 头显提供 Corvane 视频库。</translation>
+    </message>
+    <message>
+        <source>Keep the library and settings in &lt;folder&gt; instead of the usual data folder.</source>
+        <translation>将视频库和设置保存在 &lt;文件夹&gt; 中，而不是通常的数据文件夹。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
+        <translation>&lt;端口&gt; 空闲时在其上监听，否则使用其后的下一个空闲端口。</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Add the files to the library and end, instead of serving.</source>
+        <translation>将文件添加到视频库后结束，不提供服务。</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Video files to add (with --add).</source>
+        <translation>要添加的视频文件（与 --add 一起使用）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a port.</source>
+        <translation>%1 不是有效的端口。</translation>
+    </message>
+    <message>
+        <source>Files are added with --add FILE..., and only then.</source>
+        <translation>只有使用 --add FILE... 时才能添加文件。</translation>
+    </message>
+</context>
+<context>
     <name>HeadsetsView</name>
     <message>
         <source>Headsets seen</source>
@@ -323,6 +386,13 @@
     <message>
         <source>already add the video</source>
         <translation>该视频已添加</translation>
+    </message>
+</context>
+<context>
+    <name>ServingLock</name>
+    <message>
+        <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
+        <translation>另一个 Corvane（进程 %1）已在使用此数据文件夹提供服务：即将结束。</translation>
     </message>
 </context>
 <context>

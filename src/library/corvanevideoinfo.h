@@ -22,4 +22,5 @@ public:
     bool operator!=(const CorvaneVideoInfo &other) const { return !(*this == other); }
 };
 
+Q_DECLARE_METATYPE(CorvaneVideoInfo)
 Q_DECLARE_METATYPE(CorvaneVideoInfo *)

@@ -25,7 +25,7 @@ Runner::Runner(QObject *parent) : QThread(parent)
     // FFmpeg 5 registers its codecs and formats itself; what is left to do
     // here is keeping its log inside the message logger.
     MediaProbe::installLogHandler();
-    qRegisterMetaType<CorvaneVideoInfo *>("CorvaneVideoInfo*");
+    qRegisterMetaType<CorvaneVideoInfo>();
 }
 
 Runner::~Runner()
@@ -100,11 +100,11 @@ void Runner::ParseFiles(const QString &path)
             return;
         }
     }
-    if (CorvaneVideoInfo *info = createVideoInfo(path))
-        emit sglParse(info);
+    if (const std::optional<CorvaneVideoInfo> info = createVideoInfo(path))
+        emit sglParse(*info);
 }
 
-CorvaneVideoInfo *Runner::createVideoInfo(const QString &path)
+std::optional<CorvaneVideoInfo> Runner::createVideoInfo(const QString &path)
 {
     const QFileInfo fileInfo(path);
     const qint64 bytes = fileInfo.size();
@@ -112,7 +112,7 @@ CorvaneVideoInfo *Runner::createVideoInfo(const QString &path)
     const QString suffix = suffixAfterLastDot(fileName);
     if (suffix.isEmpty() || !isAcceptedSuffix(suffix)) {
         emit sglAbnormal(QStringList{tr("not video file"), fileName});
-        return nullptr;
+        return std::nullopt;
     }
 
     // No data folder: the poster goes nowhere (never to the file system's root).
@@ -131,16 +131,16 @@ CorvaneVideoInfo *Runner::createVideoInfo(const QString &path)
 
     const int length = vid2picretdur(path.toUtf8(), posterPath);
 
-    auto *info = new CorvaneVideoInfo;
-    info->videoPath = baseName;
-    info->videoPathReal = path;
-    info->index = m_knownVideos.size();
-    info->video = fileName;
-    info->length = length;
-    info->size = int(bytes / 1024);
-    info->posterPath = baseName;
-    info->poster = posterName;
-    info->posterPathReal = posterPath;
+    CorvaneVideoInfo info;
+    info.videoPath = baseName;
+    info.videoPathReal = path;
+    info.index = m_knownVideos.size();
+    info.video = fileName;
+    info.length = length;
+    info.size = int(bytes / 1024);
+    info.posterPath = baseName;
+    info.poster = posterName;
+    info.posterPathReal = posterPath;
     m_parsedAny = true;
     return info;
 }

@@ -7,6 +7,8 @@
 #include <QThread>
 #include <QUrl>
 
+#include <optional>
+
 // The probing thread of one add operation: for each file it makes a
 // CorvaneVideoInfo (size, duration, poster PNG) and sends it to the page.
 // The page fills exactly one of setFiles/setUrls and setKnownVideos before
@@ -32,16 +34,18 @@ public:
 
     // Duplicate test, then createVideoInfo; emits sglParse or sglAbnormal.
     void ParseFiles(const QString &path);
-    // A new record for the file, or nullptr (after sglAbnormal) when its
+    // A new record for the file, or none (after sglAbnormal) when its
     // extension is not accepted. A file FFmpeg cannot read still gives a
     // record, with length 0 and no poster.
-    CorvaneVideoInfo *createVideoInfo(const QString &path);
+    std::optional<CorvaneVideoInfo> createVideoInfo(const QString &path);
     // Probes the file, writes the poster PNG and returns the duration in
     // whole seconds, or 0.
     int vid2picretdur(const QByteArray &path, const QString &posterPath);
 
 signals:
-    void sglParse(CorvaneVideoInfo *fCorvaneVideoInfo);
+    // By value: a queued event that is never delivered (its receiver gone)
+    // takes its copy with it.
+    void sglParse(const CorvaneVideoInfo &info);
     void sglAbnormal(QStringList errorList);
     void sglUpdateFinish();
 

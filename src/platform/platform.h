@@ -21,6 +21,9 @@ int countProcessesNamed(const QString &exeName);
 // The per-user folder under which every file of the program lives, before it
 // is created: <XDG data home>/NuvoVR/Brindlecast, with single '/' separators.
 QString dataRoot();
+// Makes dataRoot() answer folder (cleaned, made absolute) from now on, for a
+// server told where its data lives; an empty folder restores the default.
+void setDataRoot(const QString &folder);
 
 // The local port of every TCP endpoint of the machine, IPv4 and IPv6, in any
 // state (listening, established, TIME_WAIT, ...). ok is set to false when the

@@ -113,8 +113,19 @@ int countProcessesNamed(const QString &exeName)
     return count;
 }
 
+namespace {
+QString g_dataRootOverride;
+}
+
+void setDataRoot(const QString &folder)
+{
+    g_dataRootOverride = folder.isEmpty() ? QString() : QDir::cleanPath(QDir(folder).absolutePath());
+}
+
 QString dataRoot()
 {
+    if (!g_dataRootOverride.isEmpty())
+        return g_dataRootOverride;
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (base.isEmpty())
         base = QDir::homePath() + QStringLiteral("/.local/share");

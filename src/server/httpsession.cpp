@@ -477,16 +477,7 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
         return;
     }
     const qint64 size = file->size();
-    if (s < 0) {
-        // Suffix range: the last -s bytes (the whole file when it is shorter).
-        s = qMax<qint64>(0, size + s);
-        e = size - 1;
-    } else if (e <= s) {
-        e = size - 1;
-    }
-    if (e > size - 1)
-        e = size - 1;
-    if (s >= size && !(s == 0 && size == 0)) {
+    if (!resolveRange(size, s, e)) {
         qDebug().noquote() << "HttpServer::Session::replyFile: range not satisfiable" << filePath << s << size;
         writeStatusHead(416, QStringLiteral("Content-Range: bytes */%1\r\n").arg(size).toLatin1());
         emit sglErrorcode(416);

@@ -90,6 +90,12 @@ public slots:
     // end"; an end past the file is clamped; a negative s asks for the last
     // -s bytes; a start past the end is answered 416.
     void replyFile(const QString &filePath, qint64 s, qint64 e);
+    // The same range rules over bytes in memory (a subtitle converted to
+    // UTF-8), sent with the given Content-Type.
+    void replyBytes(const QByteArray &body, const QByteArray &contentType, qint64 s, qint64 e);
+    // Resolves s and e as replyFile does against a body of size bytes; false
+    // when the start lies past the end (a 416).
+    static bool resolveRange(qint64 size, qint64 &s, qint64 &e);
     void replyImage(const QImage &image);
     void replyImageFile(const QString &filePath);
     void replyError(qint64 errorcode);

@@ -2,6 +2,7 @@
 
 #include "server/libraryindex.h"
 #include "server/recentclients.h"
+#include "server/subtitletext.h"
 
 #include <QDebug>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QMutexLocker>
 #include <QRegularExpression>
 #include <QUrl>
+#include <QUrlQuery>
 
 MediaRoutes::MediaRoutes(QObject *parent)
     : QObject(parent), library(new LibraryIndex(QJsonObject())), clients(new RecentClients)
@@ -345,7 +347,15 @@ void MediaRoutes::serveSubtitleList(const Request &r)
 void MediaRoutes::serveSubtitle(const Request &r)
 {
     using HttpServer::Session;
-    const QStringList pieces = r.arg.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    // "?format=vtt" asks for WebVTT (the web page's player); a "?" inside a
+    // name arrives percent-encoded, so the first raw one starts the query.
+    QString target = r.arg;
+    const int query = target.indexOf(QLatin1Char('?'));
+    const bool asVtt = query >= 0
+        && QUrlQuery(target.mid(query + 1)).queryItemValue(QStringLiteral("format")) == QLatin1String("vtt");
+    if (query >= 0)
+        target.truncate(query);
+    const QStringList pieces = target.split(QLatin1Char('/'), Qt::KeepEmptyParts);
     if (pieces.size() != 2) {
         qDebug().noquote() << "wrong parmaeter when get subtitle file. url = " << Session::forLog(r.url);
         r.session->replyError(404);
@@ -366,9 +376,6 @@ void MediaRoutes::serveSubtitle(const Request &r)
         return;
     }
     const QString subtitlePath = QFileInfo(path).absolutePath() + QLatin1Char('/') + name;
-    QFile file(subtitlePath);
-    if (!file.open(QIODevice::ReadOnly))
-        r.session->replyError(404);
-    else
-        r.session->replyFile(subtitlePath, 0, file.size() - 1);
+    // The whole text, as the headset has always been sent it, whatever Range says.
+    SubtitleText::reply(r.session, subtitlePath, asVtt, 0, 0);
 }

@@ -27,7 +27,7 @@
 #include <QUrl>
 #include <QtTest>
 
-#include <memory>
+#include <optional>
 
 namespace {
 const quint16 kUdpPort = 9090;
@@ -70,10 +70,10 @@ void TestEndToEnd::initTestCase()
 CorvaneVideoInfo TestEndToEnd::addToLibrary(const QString &path, bool first)
 {
     Runner runner;
-    std::unique_ptr<CorvaneVideoInfo> info(runner.createVideoInfo(path));
+    std::optional<CorvaneVideoInfo> info = runner.createVideoInfo(path);
     if (!info)
         return {};
-    VideoLibraryFile().appendRecord(info.get(), first);
+    VideoLibraryFile().appendRecord(&*info, first);
     return *info;
 }
 
@@ -88,18 +88,7 @@ QProcess *TestEndToEnd::startProgram(const QString &dataHome, const QString &pro
 
 quint16 TestEndToEnd::heardPort(PeerNamespace &peer, int after)
 {
-    static const QRegularExpression presence(QStringLiteral("^1\\$corvane\\$(\\d+)$"));
-    QDeadlineTimer deadline(60000);
-    while (!deadline.hasExpired()) {
-        const QStringList heard = peer.payloadsTo(kLan);
-        for (int i = after; i < heard.size(); ++i) {
-            const QRegularExpressionMatch m = presence.match(heard.at(i));
-            if (m.hasMatch())
-                return quint16(m.captured(1).toUInt());
-        }
-        QTest::qWait(100);
-    }
-    return 0;
+    return peer.presencePort(kLan, after);
 }
 
 CurlResult TestEndToEnd::ask(PeerNamespace &peer, quint16 port, const QString &target, const QStringList &extra)

@@ -19,6 +19,11 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+// The library has no way to release its wrapper: like the program's, the
+// helper's handle lives as long as the process, held here where the leak
+// check sees it.
+tavrel::TavrelWrapperBase *helperHandle = nullptr;
+
 namespace {
 
 void crashServerResult(bool ok, unsigned int pipe)
@@ -29,7 +34,8 @@ void crashServerResult(bool ok, unsigned int pipe)
 
 tavrel::TavrelWrapperBase *initTavrel(const std::string &root)
 {
-    tavrel::TavrelWrapperBase *handle = CreateTavrelWrapper();
+    helperHandle = CreateTavrelWrapper();
+    tavrel::TavrelWrapperBase *handle = helperHandle;
     if (!handle)
         return nullptr;
     tavrel::TavrelGlobalEnvBuilderBase::SetIsDebug(false);

@@ -86,8 +86,8 @@ void runToEnd(Runner &runner, RunResult &result)
 {
     QObject context;
     QMutex mutex;
-    QObject::connect(&runner, &Runner::sglParse, &context, [&](CorvaneVideoInfo *info) {
-        result.records.append(info);
+    QObject::connect(&runner, &Runner::sglParse, &context, [&](const CorvaneVideoInfo &info) {
+        result.records.append(new CorvaneVideoInfo(info));
         result.order.append(QStringLiteral("parse"));
     }, Qt::QueuedConnection);
     QObject::connect(&runner, &Runner::sglAbnormal, &context, [&](const QStringList &pair) {

@@ -5,6 +5,7 @@
 #include "httpclients.h"
 
 #include "server/httpsession.h"
+#include "server/subtitletext.h"
 #include "server/tcpservermanage.h"
 
 #include <QBuffer>
@@ -15,7 +16,10 @@
 #include <QMutex>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QThread>
 #include <QtTest>
 
@@ -58,6 +62,11 @@ private slots:
     void replyFileUnsatisfiable_data();
     void replyFileUnsatisfiable();
     void emptyFile();
+    void subtitleReply_data();
+    void subtitleReply();
+    void subtitleTooLarge();
+    void srtToVtt_data();
+    void srtToVtt();
     void secondReplyRefused();
     void errorHeadIsExact_data();
     void errorHeadIsExact();
@@ -84,6 +93,7 @@ private slots:
 private:
     void setHandler(std::function<void(const QPointer<Session> &)> handler);
     QByteArray fileBytes(qint64 from, qint64 count) const;
+    RawClient::Reply bytesReply(const QByteArray &body, qint64 s, qint64 e);
 
     QTemporaryDir dir;
     QString file1000;
@@ -103,6 +113,14 @@ void TestHttpServer::setHandler(std::function<void(const QPointer<Session> &)> h
 {
     QMutexLocker l(&handlerLock);
     handler = std::move(h);
+}
+
+RawClient::Reply TestHttpServer::bytesReply(const QByteArray &body, qint64 s, qint64 e)
+{
+    setHandler([body, s, e](const QPointer<Session> &session) {
+        session->replyBytes(body, "application/octet-stream", s, e);
+    });
+    return RawClient::get(port, "/bytes");
 }
 
 QByteArray TestHttpServer::fileBytes(qint64 from, qint64 count) const
@@ -266,6 +284,8 @@ void TestHttpServer::replyFileRange()
     QCOMPARE(reply.head, head);
     QCOMPARE(qint64(reply.body.size()), length);
     QCOMPARE(reply.body, fileBytes(first, length));
+    // Bytes in memory follow the same rules.
+    QCOMPARE(bytesReply(content1000, s, e).raw, reply.raw);
 }
 
 void TestHttpServer::replyFileUnsatisfiable_data()
@@ -286,6 +306,7 @@ void TestHttpServer::replyFileUnsatisfiable()
     QVERIFY(reply.closedByServer);
     QCOMPARE(reply.raw, QByteArray("HTTP/1.1 416 Partial Content\r\nContent-Range: bytes */1000\r\n\r\n"));
     QTRY_COMPARE(receiver.codes, QList<qint64>{416});
+    QCOMPARE(bytesReply(content1000, s, e).raw, reply.raw);
 }
 
 void TestHttpServer::emptyFile()
@@ -300,6 +321,108 @@ void TestHttpServer::emptyFile()
     QCOMPARE(reply.contentLength(), qint64(0));
     QCOMPARE(reply.headers.value("Content-Range"), QByteArray("bytes 0--1/0"));
     QCOMPARE(reply.body, QByteArray());
+    QCOMPARE(bytesReply(QByteArray(), 0, -1).raw, reply.raw);
+}
+
+// Numbered SRT cues with CRLF as Windows tools write them, one "|"-separated sentence each.
+static QString srt(const QString &sentences)
+{
+    QString out;
+    const QStringList lines = sentences.split(QLatin1Char('|'));
+    for (int i = 0; i < lines.size(); ++i)
+        out += QStringLiteral("%1\r\n00:00:%2,000 --> 00:00:%3,500\r\n%4\r\n\r\n").arg(i + 1).arg(i * 4 + 10).arg(i * 4 + 12).arg(lines.at(i));
+    return out;
+}
+
+void TestHttpServer::subtitleReply_data()
+{
+    QTest::addColumn<QByteArray>("codec"); // how the file is written; empty: random bytes
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("converted");
+    QTest::addColumn<bool>("vtt");
+    QTest::addColumn<qint64>("s");
+    QTest::addColumn<qint64>("e");
+    const auto row = [](const char *name, const char *codec, const QString &text, bool converted, bool vtt = false, qint64 s = 0, qint64 e = -1) {
+        QTest::newRow(name) << QByteArray(codec) << text << converted << vtt << s << e;
+    };
+    const QString zh = srt(QStringLiteral("你好，欢迎来到我们的家。|今天的天气非常好，我们去公园散步吧。|这部电影讲述了一个关于勇气和友谊的故事。"));
+    const QString ru = srt(QStringLiteral("Привет, как у тебя дела?|Сегодня очень хорошая погода, пойдём гулять в парк.|Этот фильм рассказывает историю о дружбе."));
+    const QString ja = srt(QStringLiteral("こんにちは、お元気ですか。|今日はとても良い天気ですね。|この映画は勇気と友情の物語です。"));
+    const QString ko = srt(QStringLiteral("안녕하세요, 만나서 반갑습니다.|오늘 날씨가 정말 좋네요.|이 영화는 용기와 우정에 관한 이야기입니다."));
+    const QString bom(QChar(0xFEFF));
+    row("GBK Chinese", "GBK", zh, true);
+    row("Big5 Chinese", "Big5", srt(QStringLiteral("你好，歡迎來到我們的家。|今天的天氣非常好，我們去公園散步吧。|這部電影講述了一個關於勇氣和友誼的故事。")), true);
+    row("Shift_JIS Japanese", "Shift_JIS", ja, true);
+    row("EUC-KR Korean", "EUC-KR", ko, true);
+    row("windows-1251 Russian", "windows-1251", ru, true);
+    row("windows-1250 Czech", "windows-1250", srt(QStringLiteral("Dobrý den, jak se máte?|Dnes je opravdu krásné počasí, pojďme se projít do parku.|Řekl, že zítra nemůže přijít na schůzi.")), true);
+    // Two cues: uchardet says ISO-8859-2, which has controls where windows-1250 has ź.
+    row("windows-1250 Polish", "windows-1250", srt(QStringLiteral("Dzień dobry, jak się masz?|Dzisiaj jest naprawdę piękna pogoda, chodźmy na spacer.")), true);
+    row("windows-1252 French", "windows-1252", srt(QStringLiteral("Bonjour, comment ça va ?|Aujourd’hui il fait très beau, c’est l’été.|Ce film raconte une histoire de cœur et d'amitié.")), true);
+    row("UTF-16LE with BOM", "UTF-16LE", bom + zh, true);
+    row("UTF-16BE with BOM", "UTF-16BE", bom + ru, true);
+    row("UTF-8 untouched", "UTF-8", ja, false);
+    row("UTF-8 with BOM untouched", "UTF-8", bom + ko, false);
+    row("ASCII untouched", "UTF-8", srt(QStringLiteral("Hello, how are you today?")), false);
+    row("binary blob as it is", "", QString(), false);
+    row("converted, suffix", "windows-1251", ru, true, false, -7, 0);
+    row("WebVTT of GBK", "GBK", zh, true, true);
+    row("WebVTT of UTF-8 with BOM", "UTF-8", bom + ko, false, true);
+}
+
+void TestHttpServer::subtitleReply()
+{
+    QFETCH(QByteArray, codec);
+    QFETCH(QString, text);
+    QFETCH(bool, converted);
+    QFETCH(bool, vtt);
+    QFETCH(qint64, s);
+    QFETCH(qint64, e);
+    QByteArray raw = codec.isEmpty() ? QByteArray() : QTextCodec::codecForName(codec)->fromUnicode(text);
+    for (QRandomGenerator random(16); codec.isEmpty() && raw.size() < 4096;)
+        raw += char(random.bounded(256));
+    const QString path = dir.filePath(QStringLiteral("%1.srt").arg(QTest::currentDataTag()));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(raw) == raw.size() && f.flush());
+    setHandler([path, vtt, s, e](const QPointer<Session> &session) { SubtitleText::reply(session, path, vtt, s, e); });
+    const RawClient::Reply reply = RawClient::get(port, "/subtitle");
+    // Converted text drops the old charset's BOM; anything else is the file's own bytes.
+    const QByteArray served = converted ? text.mid(text.startsWith(QChar(0xFEFF)) ? 1 : 0).toUtf8() : raw;
+    const QByteArray full = !vtt ? served : "WEBVTT\n\n" + QString::fromUtf8(served).remove(QChar(0xFEFF)).remove(QLatin1Char('\r'))
+                                                         .replace(QRegularExpression(QStringLiteral("(\\d\\d),(\\d{3})")), QStringLiteral("\\1.\\2")).toUtf8();
+    const QByteArray body = s < 0 ? full.right(int(-s)) : full.mid(int(s), e > s ? int(e - s + 1) : -1);
+    QCOMPARE(reply.body, body);
+    QCOMPARE(reply.contentLength(), qint64(body.size()));
+    QVERIFY(reply.headers.value("Content-Range").endsWith('/' + QByteArray::number(full.size())));
+    QCOMPARE(reply.headers.value("Content-Type"), vtt ? QByteArray("text/vtt; charset=utf-8") : QByteArray("application/octet-stream"));
+    QCOMPARE(log->count(QStringLiteral("served as it is")), codec.isEmpty() ? 1 : 0);
+}
+
+void TestHttpServer::subtitleTooLarge()
+{
+    QFile big(dir.filePath(QStringLiteral("big.srt")));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(SubtitleText::kMaxConvertBytes + 1));
+    QCOMPARE(SubtitleText::readAsUtf8(big.fileName()).outcome, SubtitleText::Outcome::TooLarge);
+    QCOMPARE(log->count(QStringLiteral("served as it is")), 1);
+}
+
+void TestHttpServer::srtToVtt_data()
+{
+    QTest::addColumn<QByteArray>("srt");
+    QTest::addColumn<QByteArray>("vtt");
+    QTest::newRow("BOM, CR only, leading blank lines") << QByteArray("\xEF\xBB\xBF\r\n\r\n1\r00:00:01,000 --> 00:00:02,000\rA\r\r2\r00:00:03,000 --> 00:00:04,000\rB")
+                                                       << QByteArray("WEBVTT\n\n1\n00:00:01.000 --> 00:00:02.000\nA\n\n2\n00:00:03.000 --> 00:00:04.000\nB\n");
+    QTest::newRow("commas of the text kept") << QByteArray("7\n00:01:02,003 --> 01:02:03,004 X1:10\nYes, no --> 00:00:01,000\n")
+                                             << QByteArray("WEBVTT\n\n7\n00:01:02.003 --> 01:02:03.004 X1:10\nYes, no --> 00:00:01,000\n");
+    QTest::newRow("WebVTT passed through") << QByteArray("WEBVTT\r\n\r\n00:01,000 --> 00:02.000\r\n") << QByteArray("WEBVTT\r\n\r\n00:01,000 --> 00:02.000\r\n");
+    QTest::newRow("empty") << QByteArray() << QByteArray("WEBVTT\n\n");
+}
+
+void TestHttpServer::srtToVtt()
+{
+    QFETCH(QByteArray, srt);
+    QFETCH(QByteArray, vtt);
+    QCOMPARE(SubtitleText::srtToVtt(srt), vtt);
 }
 
 void TestHttpServer::secondReplyRefused()

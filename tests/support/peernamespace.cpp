@@ -8,6 +8,8 @@
 #include <QNetworkInterface>
 #include <QThread>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
 #include <QUdpSocket>
 
 namespace {
@@ -169,6 +171,22 @@ QStringList PeerNamespace::payloadsTo(const QString &destination)
             payloads.append(d.payload);
     }
     return payloads;
+}
+
+quint16 PeerNamespace::presencePort(const QString &destination, int after, int timeoutMs)
+{
+    static const QRegularExpression presence(QStringLiteral("^1\\$corvane\\$(\\d+)$"));
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        const QStringList heard = payloadsTo(destination);
+        for (int i = after; i < heard.size(); ++i) {
+            const QRegularExpressionMatch m = presence.match(heard.at(i));
+            if (m.hasMatch())
+                return quint16(m.captured(1).toUInt());
+        }
+        QTest::qWait(100);
+    }
+    return 0;
 }
 
 bool PeerNamespace::sync(const QString &peerIp)

@@ -47,6 +47,10 @@ public:
     QList<Datagram> datagrams();
     // Payloads heard so far addressed to destination (any when empty).
     QStringList payloadsTo(const QString &destination = QString());
+    // The port of the first presence datagram ("1$corvane$<port>") heard to
+    // destination after the first `after` payloads, waited for up to
+    // timeoutMs; 0 when none came.
+    quint16 presencePort(const QString &destination, int after = 0, int timeoutMs = 60000);
     // Sends a probe from the test process to peerIp at the listener's port
     // and waits until the listener printed it: every datagram sent before
     // over that link has been heard by then.

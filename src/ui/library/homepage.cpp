@@ -9,6 +9,7 @@
 #include "dialogs/prompt.h"
 #include "library/corvanevideoinfo.h"
 #include "library/libraryglobals.h"
+#include "library/libraryservice.h"
 #include "library/runner.h"
 #include "library/videolibraryfile.h"
 #include "library/videolisttext.h"
@@ -294,13 +295,11 @@ bool HomePage::acceptCandidate(const QString &path, const QString &name, bool fr
         pendingErrors.append({tr("not video file"), path});
         return false;
     }
-    const QString suffix = QFileInfo(name).suffix();
-    if (suffix.isEmpty() || !Runner::isAcceptedSuffix(suffix)) {
-        pendingErrors.append({tr("not video file"), name});
-        return false;
-    }
-    if (isVideoAdded(path)) {
-        pendingErrors.append({tr("already add the video"), name});
+    const LibraryService::Outcome outcome = LibraryService::accepts(path, name, addedPaths);
+    if (outcome != LibraryService::Outcome::Added) {
+        pendingErrors.append({outcome == LibraryService::Outcome::Duplicate ? tr("already add the video")
+                                                                            : tr("not video file"),
+                              name});
         return false;
     }
     // Recorded at once, so a second copy in the same batch is a duplicate.
@@ -459,10 +458,9 @@ void HomePage::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
-void HomePage::slotParse(CorvaneVideoInfo *fCorvaneVideoInfo)
+void HomePage::slotParse(const CorvaneVideoInfo &parsed)
 {
-    if (!fCorvaneVideoInfo)
-        return;
+    auto *fCorvaneVideoInfo = new CorvaneVideoInfo(parsed);
     addVideoTile(fCorvaneVideoInfo);
     appendVideoRecord(fCorvaneVideoInfo, false);
     videoList.append(fCorvaneVideoInfo);

@@ -79,7 +79,7 @@ public slots:
     void slotCancelDelVideoFile();
     void slotSelectAll();
     void slotSelectForDelete(CorvaneVideoInfo *psvi, bool b_willdel);
-    void slotParse(CorvaneVideoInfo *fCorvaneVideoInfo);
+    void slotParse(const CorvaneVideoInfo &parsed);
     void slotParsefinished();
     void slotAbnormal(QStringList errorList);
     void slotUpdateFinish();

@@ -17,6 +17,7 @@
 #include "server/serverport.h"
 #include "server/tcpservermanage.h"
 #include "settings/appsettings.h"
+#include "settings/provision.h"
 #include "settings/session.h"
 #include "library/homepage.h"
 #include "sidepanel/mainmenu.h"
@@ -117,16 +118,7 @@ void Corvane::InitSettings()
 {
     qDebug() << "support ssl? : " << QSslSocket::supportsSsl() << QSslSocket::sslLibraryBuildVersionString()
              << QSslSocket::sslLibraryVersionString();
-    const QString source = Session::instance()->appDirFile(QStringLiteral("Corvane.ini"));
-    const QString targetFolder = Session::instance()->getDataPath();
-    if (targetFolder.isEmpty()) {
-        qWarning() << "Corvane::InitSettings: the data folder cannot be created; defaults apply and"
-                   << "nothing (library, settings, posters) is saved this session";
-        return;
-    }
-    if (!QFile::exists(targetFolder + QStringLiteral("/Corvane.ini"))
-        && !AppSettings::instance()->copyConfigFile(source, targetFolder))
-        qWarning() << "Corvane::InitSettings: cannot provision" << source << "into" << targetFolder;
+    provisionSettings();
 }
 
 void Corvane::startupUpdateCheck()

@@ -1,0 +1,55 @@
+#include "httpsession.h"
+
+#include <QBuffer>
+#include <QDebug>
+
+namespace HttpServer {
+
+bool Session::resolveRange(qint64 size, qint64 &s, qint64 &e)
+{
+    if (s < 0) {
+        // Suffix range: the last -s bytes (the whole body when it is shorter).
+        s = qMax<qint64>(0, size + s);
+        e = size - 1;
+    } else if (e <= s) {
+        e = size - 1;
+    }
+    if (e > size - 1)
+        e = size - 1;
+    return s < size || (s == 0 && size == 0);
+}
+
+void Session::replyBytes(const QByteArray &body, const QByteArray &contentType, qint64 s, qint64 e)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(
+            this, [this, body, contentType, s, e] { replyBytes(body, contentType, s, e); }, Qt::QueuedConnection);
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyBytes: already reply",
+                    "HttpServer::Session::replyBytes: error1"))
+        return;
+    const qint64 size = body.size();
+    if (!resolveRange(size, s, e)) {
+        qDebug().noquote() << "HttpServer::Session::replyBytes: range not satisfiable" << s << size;
+        writeStatusHead(416, QStringLiteral("Content-Range: bytes */%1\r\n").arg(size).toLatin1());
+        emit sglErrorcode(416);
+        return;
+    }
+    const qint64 length = qMax<qint64>(0, e - s + 1);
+    QSharedPointer<QBuffer> buffer(new QBuffer);
+    buffer->setData(body.mid(int(s), int(length)));
+    if (!buffer->open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << "HttpServer::Session::replyBytes: open buffer error";
+        finish();
+        return;
+    }
+    replyDevice = buffer;
+    const QByteArray head = "HTTP/1.1 206 Partial Content\r\nConnection: keep-alive\r\n"
+                            "Content-Transfer-Encoding: binary\r\nContent-Type: "
+        + contentType + "\r\nContent-Length: " + QByteArray::number(length) + "\r\nContent-Range: bytes "
+        + QByteArray::number(s) + '-' + QByteArray::number(e) + '/' + QByteArray::number(size) + "\r\n\r\n";
+    writeHead(head, length);
+}
+
+} // namespace HttpServer

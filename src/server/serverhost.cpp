@@ -1,0 +1,78 @@
+#include "serverhost.h"
+
+#include "discovery/udpannouncer.h"
+#include "library/projectionstore.h"
+#include "server/mediaroutes.h"
+#include "server/serverport.h"
+#include "server/tcpservermanage.h"
+#include "server/webpage.h"
+#include "settings/appsettings.h"
+
+#include <QDebug>
+
+namespace {
+const quint16 kDefaultUdpPort = 9090;
+const int kPresenceIntervalMs = 1000;
+}
+
+ServerHost::ServerHost(QObject *parent) : QObject(parent)
+{
+    m_server = new HttpServer::TcpServerManage(AppSettings::instance()->HandleMax());
+    m_routes = new MediaRoutes(this);
+    m_server->setHttpAcceptedCallback(m_routes->handler());
+    m_routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
+
+    const int configured = AppSettings::instance()->UDPPort();
+    quint16 udpPort = kDefaultUdpPort;
+    if (configured > 0 && configured <= 65535)
+        udpPort = quint16(configured);
+    else
+        qWarning() << "UDPPort" << configured << "is not a port; announcing on" << kDefaultUdpPort;
+    m_announcer = new UdpAnnouncer(udpPort, this);
+    m_presence.setInterval(kPresenceIntervalMs);
+    connect(&m_presence, &QTimer::timeout, this, &ServerHost::announce);
+}
+
+ServerHost::~ServerHost()
+{
+    stop();
+    delete m_server;
+}
+
+void ServerHost::publish(const QJsonObject &library)
+{
+    // Projections of videos not seen before are read off this thread.
+    ProjectionStore::shared()->detectLibrary(library);
+    m_routes->setLibraryJson(library);
+}
+
+quint16 ServerHost::start(quint16 preferredPort)
+{
+    const quint16 chosen = ServerPort::choose(preferredPort);
+    if (chosen == 0) {
+        qWarning() << "ServerHost: no free TCP port from" << preferredPort << "up";
+        return 0;
+    }
+    m_port = ServerPort::listen(m_server, chosen, QHostAddress::Any);
+    if (m_port == 0)
+        return 0;
+    if (!m_announcer->open())
+        qWarning() << "ServerHost: the announcement socket cannot be opened; sends try again";
+    announce();
+    m_presence.start();
+    return m_port;
+}
+
+void ServerHost::stop()
+{
+    m_presence.stop();
+    if (m_server->isRunning()) {
+        m_server->close();
+        qInfo() << "ServerHost: server closed on port" << m_port;
+    }
+}
+
+void ServerHost::announce()
+{
+    m_announcer->sendMessage(UdpAnnouncer::presenceText(m_port));
+}

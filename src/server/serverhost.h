@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QObject>
+#include <QTimer>
+
+class MediaRoutes;
+class UdpAnnouncer;
+namespace HttpServer {
+class TcpServerManage;
+}
+
+// The server without a window: the HTTP server with every route, listening
+// on the port chosen as the window chooses it, and the presence datagram on
+// the LAN once a second while it listens.
+class ServerHost : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ServerHost(QObject *parent = nullptr);
+    ~ServerHost() override;
+
+    // The library served from now on (handlers read their own copy).
+    void publish(const QJsonObject &library);
+    // Chooses the first free port from preferredPort up, listens, and starts
+    // announcing. The port listened on, 0 when none could be had.
+    quint16 start(quint16 preferredPort);
+    // Stops announcing and closes the server; logged as "server closed".
+    void stop();
+    quint16 port() const { return m_port; }
+
+private:
+    void announce();
+
+    HttpServer::TcpServerManage *m_server = nullptr;
+    MediaRoutes *m_routes = nullptr;
+    UdpAnnouncer *m_announcer = nullptr;
+    QTimer m_presence;
+    quint16 m_port = 0;
+};
