@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <memory>
+#include <optional>
 
 LibraryService::LibraryService() = default;
 
@@ -59,9 +60,10 @@ LibraryService::Outcome LibraryService::add(const QString &file)
     }
     Runner probe;
     probe.setKnownVideos(m_videos);
-    std::unique_ptr<CorvaneVideoInfo> record(probe.createVideoInfo(path));
-    if (!record)
+    const std::optional<CorvaneVideoInfo> probed = probe.createVideoInfo(path);
+    if (!probed)
         return Outcome::NotVideo;
+    std::unique_ptr<CorvaneVideoInfo> record(new CorvaneVideoInfo(*probed));
     const VideoLibraryFile library;
     if (!library.appendRecord(record.get(), false, &m_itemTexts)) {
         qWarning() << "LibraryService: the library file cannot be written; not stored:" << path;
