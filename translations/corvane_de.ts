@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>Die Videobibliothek konnte nicht gespeichert werden, daher wurde nichts gelöscht. Bitte prüfen Sie den freien Speicherplatz und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>Das Video konnte nicht in der Bibliothek gespeichert werden. Bitte prüfen Sie den freien Speicherplatz und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -413,6 +417,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>Adresse für das Headset: %1  Port %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>Kein Betrieb: Der Videoserver konnte nicht starten</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -502,6 +510,10 @@
     <message>
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>Der Videoserver konnte nicht starten, daher erreicht das Headset diesen PC nicht. Bitte starten Sie Corvane neu.</translation>
     </message>
 </context>
 <context>

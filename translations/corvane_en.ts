@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>The video could not be saved to the library. Please check the free disk space and try again.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -414,6 +418,10 @@ Please wait a moment.</translation>
         <source>Headset address: %1  port %2</source>
         <translation>Headset address: %1  port %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>Not serving: the video server could not start</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -503,6 +511,10 @@ Please wait a moment.</translation>
     <message>
         <source>IP Address</source>
         <translation>IP address</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>No se pudo guardar la biblioteca de vídeos, así que no se ha eliminado nada. Compruebe el espacio libre en el disco e inténtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>No se pudo guardar el vídeo en la biblioteca. Compruebe el espacio libre en disco e inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -413,6 +417,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>Dirección para el visor: %1  puerto %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>Sin servicio: el servidor de vídeo no pudo iniciarse</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -502,6 +510,10 @@
     <message>
         <source>IP Address</source>
         <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>El servidor de vídeo no pudo iniciarse, así que el visor no puede conectar con este PC. Reinicie Corvane.</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>La vidéothèque n&apos;a pas pu être enregistrée, rien n&apos;a donc été supprimé. Vérifiez l&apos;espace disque disponible et réessayez.</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>La vidéo n&apos;a pas pu être enregistrée dans la bibliothèque. Vérifiez l&apos;espace disque disponible et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -413,6 +417,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>Adresse pour le casque : %1  port %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>Aucun service : le serveur vidéo n&apos;a pas pu démarrer</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -502,6 +510,10 @@
     <message>
         <source>IP Address</source>
         <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>Le serveur vidéo n&apos;a pas pu démarrer : le casque ne peut pas joindre ce PC. Veuillez redémarrer Corvane.</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>Impossibile salvare la libreria video, quindi non è stato eliminato nulla. Controlla lo spazio libero su disco e riprova.</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>Non è stato possibile salvare il video nella libreria. Controlla lo spazio libero su disco e riprova.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -413,6 +417,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>Indirizzo per il visore: %1  porta %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>Non in servizio: il server video non è stato avviato</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -502,6 +510,10 @@
     <message>
         <source>IP Address</source>
         <translation>Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>Il server video non è stato avviato, quindi il visore non può raggiungere questo PC. Riavvia Corvane.</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>動画ライブラリを保存できなかったため、何も削除されていません。ディスクの空き容量を確認して、もう一度お試しください。</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>動画をライブラリに保存できませんでした。ディスクの空き容量を確認して、もう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -414,6 +418,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>ヘッドセット用アドレス：%1  ポート %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>配信停止中：動画サーバーを起動できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -503,6 +511,10 @@
     <message>
         <source>IP Address</source>
         <translation>IP アドレス</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>動画サーバーを起動できなかったため、ヘッドセットはこの PC に接続できません。Corvane を再起動してください。</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>동영상 라이브러리를 저장할 수 없어 아무것도 삭제되지 않았습니다. 디스크 여유 공간을 확인한 후 다시 시도하세요.</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>동영상을 라이브러리에 저장할 수 없습니다. 디스크 여유 공간을 확인한 후 다시 시도하세요.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -414,6 +418,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>헤드셋 주소: %1  포트 %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>서비스 안 함: 동영상 서버를 시작할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -503,6 +511,10 @@
     <message>
         <source>IP Address</source>
         <translation>IP 주소</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>동영상 서버를 시작할 수 없어 헤드셋이 이 PC에 연결할 수 없습니다. Corvane을 다시 시작하세요.</translation>
     </message>
 </context>
 <context>

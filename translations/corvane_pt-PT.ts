@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>Não foi possível guardar a biblioteca de vídeos, pelo que nada foi eliminado. Verifique o espaço livre no disco e tente novamente.</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>Não foi possível guardar o vídeo na biblioteca. Verifique o espaço livre em disco e tente novamente.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -413,6 +417,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>Endereço para os óculos: %1  porta %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>Sem serviço: não foi possível iniciar o servidor de vídeo</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -502,6 +510,10 @@
     <message>
         <source>IP Address</source>
         <translation>Endereço IP</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>Não foi possível iniciar o servidor de vídeo, pelo que o headset não consegue ligar-se a este PC. Reinicie o Corvane.</translation>
     </message>
 </context>
 <context>

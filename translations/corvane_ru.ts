@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>Не удалось сохранить видеотеку, поэтому ничего не удалено. Проверьте свободное место на диске и повторите попытку.</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>Не удалось сохранить видео в библиотеке. Проверьте свободное место на диске и повторите попытку.</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -413,6 +417,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>Адрес для гарнитуры: %1  порт %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>Не работает: не удалось запустить видеосервер</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -502,6 +510,10 @@
     <message>
         <source>IP Address</source>
         <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>Не удалось запустить видеосервер, поэтому гарнитура не может подключиться к этому ПК. Перезапустите Corvane.</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>ไม่สามารถบันทึกคลังวิดีโอได้ จึงไม่มีสิ่งใดถูกลบ โปรดตรวจสอบพื้นที่ว่างในดิสก์แล้วลองอีกครั้ง</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>ไม่สามารถบันทึกวิดีโอลงในคลังได้ โปรดตรวจสอบพื้นที่ว่างในดิสก์แล้วลองอีกครั้ง</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -413,6 +417,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>ที่อยู่สำหรับชุดหูฟัง: %1  พอร์ต %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>ไม่ได้ให้บริการ: ไม่สามารถเริ่มเซิร์ฟเวอร์วิดีโอได้</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -502,6 +510,10 @@
     <message>
         <source>IP Address</source>
         <translation>ที่อยู่ IP</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>ไม่สามารถเริ่มเซิร์ฟเวอร์วิดีโอได้ เฮดเซ็ตจึงเชื่อมต่อกับพีซีเครื่องนี้ไม่ได้ โปรดเริ่ม Corvane ใหม่</translation>
     </message>
 </context>
 <context>

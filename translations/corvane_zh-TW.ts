@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>無法儲存影片庫，因此未刪除任何內容。請檢查磁碟的可用空間，然後再試一次。</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>無法將影片儲存至影片庫。請檢查可用磁碟空間後再試一次。</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -413,6 +417,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>頭戴裝置位址：%1  連接埠 %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>未提供服務：影片伺服器無法啟動</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -502,6 +510,10 @@
     <message>
         <source>IP Address</source>
         <translation>IP 位址</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>影片伺服器無法啟動，頭戴裝置無法連線到這台電腦。請重新啟動 Corvane。</translation>
     </message>
 </context>
 <context>

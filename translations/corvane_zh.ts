@@ -257,6 +257,10 @@
         <source>The video library could not be saved, so nothing was deleted. Please check the free disk space and try again.</source>
         <translation>无法保存视频库，因此没有删除任何内容。请检查磁盘的可用空间，然后重试。</translation>
     </message>
+    <message>
+        <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
+        <translation>该视频无法保存到视频库。请检查可用磁盘空间后重试。</translation>
+    </message>
 </context>
 <context>
     <name>HomeSub</name>
@@ -413,6 +417,10 @@
         <source>Headset address: %1  port %2</source>
         <translation>头显地址：%1  端口 %2</translation>
     </message>
+    <message>
+        <source>Not serving: the video server could not start</source>
+        <translation>未提供服务：视频服务器无法启动</translation>
+    </message>
 </context>
 <context>
     <name>UserGuide</name>
@@ -502,6 +510,10 @@
     <message>
         <source>IP Address</source>
         <translation>IP 地址</translation>
+    </message>
+    <message>
+        <source>The video server could not start, so the headset cannot reach this PC. Please restart Corvane.</source>
+        <translation>视频服务器无法启动，头显无法连接到这台电脑。请重新启动 Corvane。</translation>
     </message>
 </context>
 <context>

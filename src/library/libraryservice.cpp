@@ -9,7 +9,6 @@
 #include <QFileInfo>
 
 #include <memory>
-#include <optional>
 
 LibraryService::LibraryService() = default;
 
@@ -60,10 +59,10 @@ LibraryService::Outcome LibraryService::add(const QString &file)
     }
     Runner probe;
     probe.setKnownVideos(m_videos);
-    const std::optional<CorvaneVideoInfo> probed = probe.createVideoInfo(path);
+    std::optional<CorvaneVideoInfo> probed = probe.createVideoInfo(path);
     if (!probed)
         return Outcome::NotVideo;
-    std::unique_ptr<CorvaneVideoInfo> record(new CorvaneVideoInfo(*probed));
+    auto record = std::make_unique<CorvaneVideoInfo>(*probed);
     const VideoLibraryFile library;
     if (!library.appendRecord(record.get(), false, &m_itemTexts)) {
         qWarning() << "LibraryService: the library file cannot be written; not stored:" << path;

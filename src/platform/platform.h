@@ -42,4 +42,19 @@ long raiseDescriptorLimit();
 // True when some interface is up, running, not loopback and carries an address.
 bool isNetworkAlive();
 
+// Names the calling thread as the process list and debuggers show it (at
+// most 15 bytes kept), so the server's threads can be told apart.
+void setCurrentThreadName(const char *name);
+
+// The calling thread named while the scope runs, "corvane-idle" after it
+// (a pooled thread outlives its task).
+class ScopedThreadName
+{
+public:
+    explicit ScopedThreadName(const char *name) { setCurrentThreadName(name); }
+    ~ScopedThreadName() { setCurrentThreadName("corvane-idle"); }
+    ScopedThreadName(const ScopedThreadName &) = delete;
+    ScopedThreadName &operator=(const ScopedThreadName &) = delete;
+};
+
 } // namespace Platform

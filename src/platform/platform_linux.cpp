@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include <sys/auxv.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 
 #include <limits>
@@ -222,6 +223,12 @@ long raiseDescriptorLimit()
     if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > rlim_t(std::numeric_limits<long>::max()))
         return std::numeric_limits<long>::max();
     return long(limit.rlim_cur);
+}
+
+void setCurrentThreadName(const char *name)
+{
+    if (prctl(PR_SET_NAME, name, 0, 0, 0) != 0)
+        qDebug() << "cannot name the thread" << name;
 }
 
 } // namespace Platform

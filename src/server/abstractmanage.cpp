@@ -78,6 +78,7 @@ bool AbstractManage::begin()
     }
     QSemaphore started;
     serverPool->start([this, &started] {
+        const Platform::ScopedThreadName named("corvane-server");
         QEventLoop loop;
         connect(this, &AbstractManage::readyToClose, &loop, &QEventLoop::quit);
         const bool ok = onStart();
@@ -100,8 +101,10 @@ void AbstractManage::close()
         return;
     }
     emit readyToClose();
-    if (serverPool->activeThreadCount() > 0)
-        serverPool->waitForDone();
+    // Joins the server thread too, idle or not: once close returns no
+    // thread of the server runs (the handlers were joined by onFinish).
+    serverPool->waitForDone();
+    handlerPool->waitForDone();
 }
 
 void AbstractManage::handleAccepted(const QPointer<Session> &session)
@@ -121,6 +124,7 @@ void AbstractManage::handleAccepted(const QPointer<Session> &session)
     session->handlerStarted();
     QPointer<Session> guarded = session;
     handlerPool->start([this, guarded] {
+        const Platform::ScopedThreadName named("corvane-handler");
         if (!httpAcceptedCallback_)
             qDebug().noquote() << "HttpServer::Manage::handleAccepted: error, httpAcceptedCallback_ is nullptr";
         else

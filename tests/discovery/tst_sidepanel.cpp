@@ -88,6 +88,7 @@ private slots:
     void formAndTimers();
     void loopbackOnlySendsNothing();
     void constructionAnnouncesOnce();
+    void waitingPanelAnnouncesOnceTheServerListens_data();
     void waitingPanelAnnouncesOnceTheServerListens();
     void presenceEverySecond();
     void presenceCarriesTheCurrentServerPort();
@@ -201,9 +202,19 @@ void TestSidePanel::constructionAnnouncesOnce()
     QCOMPARE(shownAddress(&panel), QStringLiteral("10.77.0.1"));
 }
 
+void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens_data()
+{
+    QTest::addColumn<int>("listening");
+    QTest::addColumn<QStringList>("heard");
+    QTest::newRow("listens on 9123") << 9123 << QStringList{"1$corvane$update", "1$corvane$9123", "1$corvane$9123"};
+    QTest::newRow("every listen failed") << 0 << QStringList{"1$corvane$update"};
+}
+
 void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens()
 {
     REQUIRE_NETLAB();
+    QFETCH(int, listening);
+    QFETCH(QStringList, heard);
     PeerNamespace peer;
     REQUIRE_PEER(peer);
     CHECK_LAB(peer.addLan(0), peer);
@@ -212,10 +223,14 @@ void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens()
     mainMenu panel(nullptr, kNeverMs, kNeverMs, 9000, true);
     panel.slotSendMessage(); // a tick before the server listens says nothing
     panel.slotSendUpdateUDP();
-    panel.setServerPort(9123);
+    panel.setServerPort(quint16(listening));
     panel.slotSendMessage();
+    panel.slotUpdateNetState();
     CHECK_LAB(peer.sync("10.77.0.2"), peer);
-    QCOMPARE(peer.payloadsTo(kLan0), (QStringList{"1$corvane$update", "1$corvane$9123", "1$corvane$9123"}));
+    QCOMPARE(peer.payloadsTo(kLan0), heard);
+    // Where nothing listens no address is shown, and the panel says why.
+    QCOMPARE(isConnectedLook(&panel), listening != 0);
+    QCOMPARE(part<QLabel>(&panel, "label_notServing")->isHidden(), listening != 0);
 }
 
 void TestSidePanel::presenceEverySecond()

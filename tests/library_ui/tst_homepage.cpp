@@ -76,6 +76,7 @@ private slots:
     void announcementsAfterChange();
     void refreshVideoStateRepairsPosters();
     void refreshVideoStateCoalesced();
+    void addThatCannotBeStoredShowsNoTile();
     void deleteKeepsPageAndFileInStep_data();
     void deleteKeepsPageAndFileInStep();
     void libraryTextMembers();
@@ -769,6 +770,39 @@ void TestHomePage::refreshVideoStateCoalesced()
     QTRY_VERIFY(!timer->isActive());
     QCOMPARE(update.count(), 2);
     QCOMPARE(published.count(), 2);
+}
+
+void TestHomePage::addThatCannotBeStoredShowsNoTile()
+{
+    // A library larger than any poster: a file-size limit just above it
+    // stops the next record (as a full disk would), not the posters.
+    QList<CorvaneVideoInfo *> stored;
+    for (int i = 0; i < 60; ++i) {
+        stored << new CorvaneVideoInfo;
+        stored.last()->videoPathReal = m_media + QStringLiteral("/clip1.mkv");
+        stored.last()->video = stored.last()->videoPath = QString::number(1607300000000LL + i);
+    }
+    QStringList texts;
+    QVERIFY(VideoLibraryFile().rewrite(stored, &texts));
+    qDeleteAll(stored);
+    const QByteArray before = TestSupport::fileBytes(libraryFile());
+    auto page = newPage();
+    DialogPump pump;
+    const QStringList two{QStringLiteral("clip0.mp4"), QStringLiteral("clip2.mp4")};
+    {
+        FileSizeLimit limit(before.size() + 16);
+        addThroughDialog(page.get(), two, &pump);
+    }
+    QCOMPARE(TestSupport::fileBytes(libraryFile()), before);
+    QCOMPARE(page->tileList().size(), 60);
+    QCOMPARE(page->itemTextList(), texts);
+    QCOMPARE(QDir(dataPath() + QStringLiteral("/videoPictures")).entryList(QDir::Files), QStringList());
+    QCOMPARE(pump.messages.size(), 2);
+    QCOMPARE(pump.messages.at(1).message, QCoreApplication::translate("HomePage",
+        "The video could not be saved to the library. Please check the free disk space and try again."));
+    QCOMPARE(pump.messages.at(1).name, two.at(1));
+    addThroughDialog(page.get(), two, &pump); // with room again
+    QCOMPARE(page->tileList().size(), 62);
 }
 
 void TestHomePage::deleteKeepsPageAndFileInStep_data()

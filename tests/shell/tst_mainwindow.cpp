@@ -15,6 +15,9 @@
 #include "library/libraryglobals.h"
 #include "online/aboutus.h"
 #include "online/userguide.h"
+#include "platform/programend.h"
+#include "server/serverport.h"
+#include "server/tcpservermanage.h"
 #include "settings/appsettings.h"
 #include "settings/session.h"
 #include "shell/corvane.h"
@@ -43,7 +46,9 @@
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QPushButton>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -53,6 +58,9 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -83,6 +91,8 @@ private slots:
     void init();
     void cleanup();
 
+    // First: the ports it occupies are still free of closed connections.
+    void serverThatNeverListensIsReported();
     void formAndInitialState_data();
     void formAndInitialState();
     void settingsProvisionedAndPortChosen();
@@ -104,6 +114,8 @@ private slots:
     void handOverBringsWindowBack_data();
     void handOverBringsWindowBack();
     void destructorClosesServer();
+    void trayIconAppearsWhenATrayDoes();
+    void endAfterTheInstallerJoinsTheServerFirst();
     void addedVideoIsServed();
     void quitDuringProbeRunStopsTheWorkerFirst();
     void announcesThePortItListensOn();
@@ -505,8 +517,10 @@ void TestMainWindow::destructorClosesServer()
 {
     const quint16 port = window->serverPort();
     QCOMPARE(curl(port, QStringLiteral("/list")).status(), 200);
+    const QPointer<QObject> server = window->httpServer();
     window.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Gone with the window: after the event loop no deferred deletion runs.
+    QVERIFY(server.isNull());
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, port);
     QVERIFY(!socket.waitForConnected(5000));
@@ -514,6 +528,45 @@ void TestMainWindow::destructorClosesServer()
     // A new window starts over with fresh settings objects.
     window = std::make_unique<Corvane>();
     QVERIFY(window->serverPort() >= 9000);
+}
+
+void TestMainWindow::trayIconAppearsWhenATrayDoes()
+{
+    // No tray at the start; a panel with one is started later.
+    window.reset();
+    bool trayThere = false;
+    Corvane::setTrayAvailability([&trayThere] { return trayThere; });
+    const auto restore = qScopeGuard([this] { window.reset(); Corvane::setTrayAvailability({}); });
+    window = std::make_unique<Corvane>();
+    QVERIFY(!window->trayIcon());
+    trayThere = true;
+    QTRY_VERIFY_WITH_TIMEOUT(window->trayIcon() && window->trayIcon()->icon()->isVisible(), 60000);
+}
+
+void TestMainWindow::serverThatNeverListensIsReported()
+{
+    // Every port the search tries is bound, not listening (so the port table
+    // does not show it): each listen fails. The panel's part: tst_sidepanel.
+    window.reset();
+    QObject held;
+    for (int port = ServerPort::kFirstPort; port <= ServerPort::kFirstPort + ServerPort::kListenRetries + 4; ++port)
+        QVERIFY((new QTcpSocket(&held))->bind(QHostAddress::AnyIPv4, quint16(port)));
+    window = std::make_unique<Corvane>();
+    QVERIFY(!window->httpServer()->isRunning());
+    const QLabel *notice = child<QLabel>("label_notServing");
+    QVERIFY(notice && notice->isVisibleTo(window.get()));
+    QCOMPARE(window->createTrayIcon()->addressAction()->text(),
+             QCoreApplication::translate("TrayIcon", "Not serving: the video server could not start"));
+}
+
+void TestMainWindow::endAfterTheInstallerJoinsTheServerFirst()
+{
+    // A child (in this data folder) builds the window, is served once, then
+    // ends as after the installer started.
+    int exitCode = -1;
+    const QByteArray out = TestSupport::run(QCoreApplication::applicationFilePath(), {"--end-program"}, &exitCode);
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(out, QByteArray("served 200\nserver threads at exit 0\n"));
 }
 
 void TestMainWindow::addedVideoIsServed()
@@ -784,8 +837,27 @@ void TestMainWindow::secondStartOfProgramBringsWindowBack()
     QCOMPARE(curl(quint16(port), QStringLiteral("/list")).status(), 200);
 }
 
+// Counts the threads running server code (it names them) at exit.
+static int endProgramChild(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Corvane window;
+    std::printf("served %d\n", curl(window.serverPort(), QStringLiteral("/list")).status());
+    std::atexit([] {
+        int left = 0;
+        for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            left += QByteArrayList{"corvane-server", "corvane-handler"}.contains(
+                TestSupport::fileBytes(QStringLiteral("/proc/self/task/%1/comm").arg(task)).trimmed());
+        std::printf("server threads at exit %d\n", left);
+    });
+    ProgramEnd::exitNow();
+}
+
 int main(int argc, char **argv)
 {
+    // Already in the namespaces of the test that started it.
+    if (argc >= 2 && std::strcmp(argv[1], "--end-program") == 0)
+        return endProgramChild(1, argv);
     // First, while the process has a single thread.
     NetLab::isolate();
     QApplication app(argc, argv);

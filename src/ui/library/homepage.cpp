@@ -146,20 +146,14 @@ void HomePage::loadVideoList()
     ui->tb_del->setEnabled(!tiles.isEmpty());
 }
 
-void HomePage::appendVideoRecord(CorvaneVideoInfo *info, bool first)
+bool HomePage::appendVideoRecord(CorvaneVideoInfo *info, bool first)
 {
     if (!info)
-        return;
-    if (!VideoLibraryFile().appendRecord(info, first, &itemTexts))
-        qWarning() << "the library file cannot be written; not stored:" << info->videoPathReal;
-}
-
-void HomePage::rewriteVideoList()
-{
-    clearVideoTiles();
-    if (!VideoLibraryFile().rewrite(videoList, &itemTexts))
-        qWarning() << "the library file cannot be rewritten; the previous file is kept";
-    showVideoList();
+        return false;
+    if (VideoLibraryFile().appendRecord(info, first, &itemTexts))
+        return true;
+    qWarning() << "the library file cannot be written; not stored:" << info->videoPathReal;
+    return false;
 }
 
 // Tiles, publication and announcement of the list as it now stands; the
@@ -461,12 +455,26 @@ void HomePage::resizeEvent(QResizeEvent *event)
 void HomePage::slotParse(const CorvaneVideoInfo &parsed)
 {
     auto *fCorvaneVideoInfo = new CorvaneVideoInfo(parsed);
-    addVideoTile(fCorvaneVideoInfo);
-    appendVideoRecord(fCorvaneVideoInfo, false);
-    videoList.append(fCorvaneVideoInfo);
-    ui->tb_del->setEnabled(!tiles.isEmpty());
-    writeVideoListJsonFile();
-    publishVideoList();
+    // The file first, as for a delete: only a stored record gets a tile, so
+    // the page never shows a video that is gone at the next start.
+    if (appendVideoRecord(fCorvaneVideoInfo, false)) {
+        addVideoTile(fCorvaneVideoInfo);
+        videoList.append(fCorvaneVideoInfo);
+        ui->tb_del->setEnabled(!tiles.isEmpty());
+        writeVideoListJsonFile();
+        publishVideoList();
+    } else {
+        // Reported with the run's other refusals once it ends; the path may
+        // be added again later.
+        pendingErrors.append({tr("The video could not be saved to the library. "
+                                 "Please check the free disk space and try again."),
+                              fCorvaneVideoInfo->video});
+        addedPaths.removeOne(fCorvaneVideoInfo->videoPathReal);
+        if (QFile::exists(fCorvaneVideoInfo->posterPathReal) && !QFile::remove(fCorvaneVideoInfo->posterPathReal))
+            qWarning() << "cannot remove the poster" << fCorvaneVideoInfo->posterPathReal;
+        delete fCorvaneVideoInfo;
+        setEmptyHintVisible(videoList.isEmpty());
+    }
     emit slgUpdateDataReadProgress(parseDone, parseTotal);
     ++parseDone;
 }

@@ -40,10 +40,9 @@ public:
 
     // Start-up: reads the library file, builds the tiles, publishes the list.
     void loadVideoList();
-    // Adds one record to the library file (first: replaces the file).
-    void appendVideoRecord(CorvaneVideoInfo *info, bool first);
-    // Writes the library file anew from videoList and rebuilds the tiles.
-    void rewriteVideoList();
+    // Adds one record to the library file (first: replaces the file); false
+    // (and logged) when it could not be stored.
+    bool appendVideoRecord(CorvaneVideoInfo *info, bool first);
     void writeVideoListJsonFile();
     // Emits sglSendJson with the library JSON object.
     void publishVideoList();

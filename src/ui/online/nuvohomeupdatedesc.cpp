@@ -7,6 +7,7 @@
 #include "online/updatefiles.h"
 #include "online/versioninfo.h"
 #include "settings/appsettings.h"
+#include "platform/programend.h"
 #include "shell/textfit.h"
 #include "shell/utils.h"
 
@@ -25,7 +26,6 @@
 #include <QTimer>
 
 #include <climits>
-#include <cstdlib>
 
 namespace {
 // A mirror may forward once or twice; more is a loop.
@@ -199,8 +199,7 @@ void NuvoHomeUpdateDesc::reject()
 
 void NuvoHomeUpdateDesc::endProgram()
 {
-    qInstallMessageHandler(nullptr);
-    std::exit(0);
+    ProgramEnd::exitNow();
 }
 
 void NuvoHomeUpdateDesc::slotBNClose_Clicked()

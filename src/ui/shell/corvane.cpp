@@ -11,6 +11,7 @@
 #include "library/projectionstore.h"
 #include "online/cnuvohomedataproc.h"
 #include "online/versioninfo.h"
+#include "platform/programend.h"
 #include "server/mediaroutes.h"
 #include "server/playerroutes.h"
 #include "server/webpage.h"
@@ -32,6 +33,7 @@
 #include <QShortcut>
 #include <QSslSocket>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -57,6 +59,17 @@ QString navStyle(const QString &name, bool selected)
              image.arg(name, QStringLiteral("press")), font);
 }
 
+bool defaultTrayAvailability()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+std::function<bool()> &trayAvailability()
+{
+    static std::function<bool()> available = defaultTrayAvailability;
+    return available;
+}
+
 } // namespace
 
 Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass)
@@ -75,10 +88,35 @@ Corvane::Corvane(QWidget *parent) : QMainWindow(parent), ui(new Ui::CorvaneClass
     // Listening starts once the library is published, so a headset that
     // answers the first announcement at once gets the whole list.
     startListening();
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    // An end outside the event loop (the update installer started) closes
+    // the server and joins its threads first.
+    ProgramEnd::setShutdownHook([this] { shutDownWork(); });
+    showTrayIconWhenAvailable();
+}
+
+void Corvane::setTrayAvailability(std::function<bool()> available)
+{
+    trayAvailability() = available ? std::move(available) : defaultTrayAvailability;
+}
+
+void Corvane::showTrayIconWhenAvailable()
+{
+    if (trayAvailability()()) {
         createTrayIcon()->show();
-    else
-        qDebug() << "no system tray on this desktop: no tray icon";
+        return;
+    }
+    qDebug() << "no system tray on this desktop yet: the icon appears when one does";
+    trayPoll = new QTimer(this);
+    trayPoll->setObjectName(QStringLiteral("trayPollTimer"));
+    trayPoll->setInterval(kTrayPollMs);
+    connect(trayPoll, &QTimer::timeout, this, [this] {
+        if (!trayAvailability()())
+            return;
+        qDebug() << "a system tray appeared: showing the tray icon";
+        trayPoll->stop();
+        createTrayIcon()->show();
+    });
+    trayPoll->start();
 }
 
 TrayIcon *Corvane::createTrayIcon()
@@ -90,8 +128,11 @@ TrayIcon *Corvane::createTrayIcon()
     connect(tray, &TrayIcon::sglQuit, this, &Corvane::slotQuitFromTray);
     if (menu) {
         connect(menu, &mainMenu::sglAddressChanged, tray, &TrayIcon::slotSetAddress);
+        connect(menu, &mainMenu::sglNotServing, tray, &TrayIcon::slotSetNotServing);
         const QString address = menu->pageAddress();
-        if (!address.isEmpty())
+        if (!menu->isServing())
+            tray->slotSetNotServing();
+        else if (!address.isEmpty())
             tray->slotSetAddress(QUrl(address).host(), QUrl(address).port());
     }
     return tray;
@@ -101,17 +142,23 @@ Corvane::~Corvane()
 {
     // A probe run still going reads the settings objects from its thread:
     // it ends first, then everything it could reach goes.
-    if (auto *pages = findChild<MainWidget *>())
-        pages->homePage()->stopProbeRuns();
-    if (server) {
-        if (server->isRunning())
-            server->close();
-        server->deleteLater();
-        server = nullptr;
-    }
+    ProgramEnd::setShutdownHook({});
+    shutDownWork();
+    // Destroyed here, not later: no event loop runs after this window goes.
+    delete server;
+    server = nullptr;
+    routes = nullptr;
     AppSettings::deleteInstance();
     Session::deleteInstance();
     delete ui;
+}
+
+void Corvane::shutDownWork()
+{
+    if (auto *pages = findChild<MainWidget *>())
+        pages->homePage()->stopProbeRuns();
+    if (server && server->isRunning())
+        server->close();
 }
 
 void Corvane::InitSettings()
@@ -244,6 +291,8 @@ void Corvane::startListening()
 {
     if (port == 0) {
         qDebug() << "listen:" << false;
+        if (menu)
+            menu->setServerPort(0);
         return;
     }
     // Moves on to the next free port (and rewrites serverPort) a bounded

@@ -4,7 +4,10 @@
 #include <QMainWindow>
 #include <QPoint>
 
+#include <functional>
+
 class QLabel;
+class QTimer;
 class QToolButton;
 class MediaRoutes;
 class TrayIcon;
@@ -32,10 +35,15 @@ public:
     QJsonObject currentLibraryJson() const { return libraryJson; }
     bool isDragging() const { return dragging; }
     MediaRoutes *mediaRoutes() const { return routes; }
+    HttpServer::TcpServerManage *httpServer() const { return server; }
     // Null where the desktop offers no system tray.
     TrayIcon *trayIcon() const { return tray; }
     // Makes the tray icon (also where no tray shows it: tests drive it).
     TrayIcon *createTrayIcon();
+    // How the window learns whether a system tray exists (by default Qt's
+    // answer); for windows made from now on. Tests pass their own.
+    static void setTrayAvailability(std::function<bool()> available);
+    static constexpr int kTrayPollMs = 2000;
 
 signals:
     void sglSelectHomePage();
@@ -73,6 +81,11 @@ private:
     void InitConnect();
     void InitServer();
     void startListening();
+    // Stops the probe run and closes the server (its threads joined).
+    void shutDownWork();
+    // Shows the tray icon now, or as soon as a tray appears (a panel started
+    // after the program), so a hidden window is never out of reach.
+    void showTrayIconWhenAvailable();
 
     void selectEntry(QWidget *container, QToolButton *button);
     void setNavigationNormal();
@@ -91,4 +104,5 @@ private:
     quint16 port = 0;
     mainMenu *menu = nullptr;
     TrayIcon *tray = nullptr;
+    QTimer *trayPoll = nullptr;
 };

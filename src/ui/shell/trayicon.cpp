@@ -47,3 +47,8 @@ void TrayIcon::slotSetAddress(const QString &address, int port)
 {
     m_address->setText(address.isEmpty() ? tr("No network") : tr("Headset address: %1  port %2").arg(address).arg(port));
 }
+
+void TrayIcon::slotSetNotServing()
+{
+    m_address->setText(tr("Not serving: the video server could not start"));
+}

@@ -30,6 +30,8 @@ public:
 public slots:
     // The address and port shown to the user (address empty: none).
     void slotSetAddress(const QString &address, int port);
+    // The address line says the program is not serving.
+    void slotSetNotServing();
 
 signals:
     void sglShowWindow();

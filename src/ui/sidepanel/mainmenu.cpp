@@ -13,6 +13,7 @@
 #include <QDebug>
 #include <QHostAddress>
 #include <QImageReader>
+#include <QLabel>
 #include <QPixmap>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -41,6 +42,18 @@ mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateInterval
     const int bottom = ui->verticalLayout->count() - 1;
     ui->verticalLayout->insertSpacing(bottom, kHeadsetsGap);
     ui->verticalLayout->insertWidget(bottom + 1, headsets);
+
+    // Shown in place of the address when the server could not listen.
+    notServingLabel = new QLabel(this);
+    notServingLabel->setObjectName(QStringLiteral("label_notServing"));
+    notServingLabel->setWordWrap(true);
+    notServingLabel->setContentsMargins(16, 0, 16, 0);
+    notServingLabel->setAlignment(Qt::AlignCenter);
+    notServingLabel->setStyleSheet(QStringLiteral("QLabel{font:14px \"Microsoft YaHei\";color:#e0605e;}"));
+    notServingLabel->setText(tr("The video server could not start, so the headset cannot reach this PC. "
+                                "Please restart Corvane."));
+    notServingLabel->hide();
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->widget_2), notServingLabel);
 
     const int configuredPort = AppSettings::instance()->UDPPort();
     if (configuredPort > 0 && configuredPort <= 65535) {
@@ -133,6 +146,13 @@ QString mainMenu::presenceText() const
 void mainMenu::setServerPort(quint16 port)
 {
     listeningPort = port;
+    if (waitingForServer && port == 0) {
+        qWarning() << "side panel: the server listens on no port; no address shown, nothing announced";
+        serverFailed = true;
+        showNotServing();
+        emit sglNotServing();
+        return;
+    }
     if (waitingForServer && port != 0) {
         waitingForServer = false;
         sendMessage(presenceText());
@@ -153,8 +173,27 @@ void mainMenu::fitToImage(QWidget *widget, const QString &resource)
         qDebug() << "side panel: image" << resource << "is missing; keeping the form's size";
 }
 
+void mainMenu::showNotServing()
+{
+    shownIp.clear();
+    shownPort = 0;
+    ui->label_IP->clear();
+    drawQRCode();
+    ui->widget_IP->hide();
+    ui->widget_2->hide();
+    headsets->hide(); // its hints name ports nothing listens on
+    notServingLabel->show();
+}
+
 void mainMenu::slotUpdateNetState()
 {
+    if (serverFailed) {
+        // The network look stays current; no address: nothing listens there.
+        const bool alive = NetworkState::isNetworkAlive();
+        ui->label_netP->setStyleSheet(QLatin1String(alive ? kConnectedStyle : kDisconnectedStyle));
+        showNotServing();
+        return;
+    }
     const QString ip = Utils::getLocalIp();
     if (!NetworkState::isNetworkAlive() || (!ip.isEmpty() && NetworkState::isLoopbackAddress(QHostAddress(ip)))) {
         // The label is cleared with shownIp, so a later connected look without

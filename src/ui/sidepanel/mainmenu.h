@@ -5,6 +5,7 @@
 #include <QString>
 
 class HeadsetsView;
+class QLabel;
 class QTimer;
 class RecentClients;
 class UdpAnnouncer;
@@ -37,8 +38,12 @@ public:
     QString presenceText() const;
     // The port the server listens on, announced from now on (at once, when
     // the panel was waiting for it); 0 (a panel without a server of its own)
-    // announces the settings' serverPort.
+    // announces the settings' serverPort. 0 on a panel waiting for its
+    // server means the server could not listen: the panel says so, shows
+    // no address and announces nothing.
     void setServerPort(quint16 port);
+    // False once the server was reported as not listening.
+    bool isServing() const { return !serverFailed; }
 
     // The record of the clients the server heard, shown in the headsets
     // area (read at most once a second).
@@ -51,6 +56,8 @@ public:
 signals:
     // The address or port shown to the user changed (address empty: none).
     void sglAddressChanged(const QString &address, int port);
+    // The server could not listen: nothing can be reached on this PC.
+    void sglNotServing();
 
 public slots:
     void slotUpdateNetState();
@@ -64,6 +71,7 @@ private:
     int currentServerPort() const;
     void fitToImage(QWidget *widget, const QString &resource);
     void drawQRCode();
+    void showNotServing();
 
     Ui::mainMenu *ui;
     quint16 udpPort = 9090;
@@ -77,4 +85,6 @@ private:
     int shownPort = 0;
     quint16 listeningPort = 0;
     bool waitingForServer = false;
+    bool serverFailed = false;
+    QLabel *notServingLabel = nullptr;
 };
