@@ -670,9 +670,6 @@ void TestMediaRoutes::readRange()
     QCOMPARE(gotE, e);
 }
 
-QTEST_GUILESS_MAIN(TestMediaRoutes)
-#include "tst_mediaroutes.moc"
-
 void TestMediaRoutes::playerRoutes_data()
 {
     // curl asks; then the URL at pointer in the JSON answer must begin with
@@ -713,15 +710,14 @@ void TestMediaRoutes::playerRoutes()
     QFETCH(QByteArray, header);
     QFETCH(QString, pointer);
     QFETCH(int, fetched);
-    QList<Video> many;
-    for (int i = 0; i < copies * videos.size(); ++i)
-        many << videos.at(i % videos.size());
-    for (int i = videos.size(); i < many.size(); ++i)
-        many[i].id += QString::number(i);
-    routes.setLibraryJson(libraryOf(many));
     QFETCH(QString, target);
     QFETCH(int, status);
     QFETCH(QString, prefix);
+    const int n = videos.size();
+    QList<Video> many; // each copy with ids of its own
+    for (int i = 0; i < copies * n; ++i)
+        many << Video{videos.at(i % n).id + (i < n ? "" : QString::number(i)), videos.at(i % n).path, videos.at(i % n).poster};
+    routes.setLibraryJson(libraryOf(many));
     const CurlResult reply = curl(target, args);
     QCOMPARE(reply.status(), status);
     const int colon = header.indexOf(':');
@@ -746,3 +742,6 @@ void TestMediaRoutes::headIsGetsHead()
         QCOMPARE(head.raw, target == "/list" ? QByteArray() : curl(target).head);
     }
 }
+
+QTEST_GUILESS_MAIN(TestMediaRoutes)
+#include "tst_mediaroutes.moc"
