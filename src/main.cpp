@@ -2,6 +2,7 @@
 #include "shell/singleapplication.h"
 #include "shell/utils.h"
 #include "settings/servinglock.h"
+#include "platform/quitsignals.h"
 #include "telemetry/alogmessagehandler.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", servingLock.refusalText().toLocal8Bit().constData());
         return 1;
     }
+    // SIGTERM and SIGINT leave through the loop, so the window is torn down.
+    QuitSignals::install(&app);
 
     int exitCode = 0;
     {

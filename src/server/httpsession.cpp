@@ -491,8 +491,13 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
         return;
     }
     replyDevice = file;
-    const QByteArray head =
-        QString::fromLatin1(kRangeTemplate).arg(length).arg(s).arg(e).arg(size).toUtf8();
+    QByteArray head = QString::fromLatin1(kRangeTemplate).arg(length).arg(s).arg(e).arg(size).toUtf8();
+    for (const auto &header : qAsConst(fileReplyHeaders)) {
+        if (header.first.compare("Content-Type", Qt::CaseInsensitive) == 0)
+            head.replace("Content-Type: application/octet-stream", "Content-Type: " + header.second);
+        else
+            head.insert(head.size() - 2, header.first + ": " + header.second + "\r\n");
+    }
     writeHead(head, length);
 }
 

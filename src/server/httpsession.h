@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QMap>
+#include <QPair>
 #include <QMutex>
 #include <QObject>
 #include <QPair>
@@ -96,6 +97,9 @@ public slots:
     // Resolves s and e as replyFile does against a body of size bytes; false
     // when the start lies past the end (a 416).
     static bool resolveRange(qint64 size, qint64 &s, qint64 &e);
+    // Headers the next replyFile head carries besides its own; a
+    // Content-Type here replaces the default one. Set before replyFile.
+    void setFileReplyHeaders(const QList<QPair<QByteArray, QByteArray>> &headers) { fileReplyHeaders = headers; }
     void replyImage(const QImage &image);
     void replyImageFile(const QString &filePath);
     void replyError(qint64 errorcode);
@@ -144,6 +148,7 @@ private:
     QString requestUrl_;
     QString requestVersion_;
     QMap<QString, QString> requestHeaders_;
+    QList<QPair<QByteArray, QByteArray>> fileReplyHeaders;
     QByteArray requestBody_;
     QHostAddress clientAddress_;
     QString localHost_;

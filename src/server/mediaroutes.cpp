@@ -1,5 +1,6 @@
 #include "server/mediaroutes.h"
 
+#include "dlna/dlnaformat.h"
 #include "server/libraryindex.h"
 #include "server/recentclients.h"
 #include "server/subtitletext.h"
@@ -324,6 +325,8 @@ void MediaRoutes::serveVideo(const Request &r)
         return;
     }
     qDebug().noquote() << r.arg << " " << path << " s=" << r.s << " e=" << r.e;
+    // DLNA renderers ask for their headers; the headset app gets none.
+    r.session->setFileReplyHeaders(DlnaFormat::videoReplyHeaders(r.session->requestHeaders(), path));
     if (!path.isEmpty())
         r.session->replyFile(path, r.s, r.e);
     else

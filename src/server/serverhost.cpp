@@ -1,6 +1,7 @@
 #include "serverhost.h"
 
 #include "discovery/udpannouncer.h"
+#include "dlna/mediaserver.h"
 #include "library/projectionstore.h"
 #include "server/mediaroutes.h"
 #include "server/playerroutes.h"
@@ -23,6 +24,7 @@ ServerHost::ServerHost(QObject *parent) : QObject(parent)
     PlayerRoutes::install(*m_routes);
     m_server->setHttpAcceptedCallback(m_routes->handler());
     m_routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
+    m_dlna = new MediaServer(this);
 
     const int configured = AppSettings::instance()->UDPPort();
     quint16 udpPort = kDefaultUdpPort;
@@ -46,6 +48,7 @@ void ServerHost::publish(const QJsonObject &library)
     // Projections of videos not seen before are read off this thread.
     ProjectionStore::shared()->detectLibrary(library);
     m_routes->setLibraryJson(library);
+    m_dlna->setLibraryJson(library);
 }
 
 quint16 ServerHost::start(quint16 preferredPort)
@@ -62,12 +65,15 @@ quint16 ServerHost::start(quint16 preferredPort)
         qWarning() << "ServerHost: the announcement socket cannot be opened; sends try again";
     announce();
     m_presence.start();
+    if (AppSettings::instance()->dlnaEnabled())
+        m_dlna->start(m_port);
     return m_port;
 }
 
 void ServerHost::stop()
 {
     m_presence.stop();
+    m_dlna->stop();
     if (m_server->isRunning()) {
         m_server->close();
         qInfo() << "ServerHost: server closed on port" << m_port;

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 class MediaRoutes;
+class MediaServer;
 class UdpAnnouncer;
 namespace HttpServer {
 class TcpServerManage;
@@ -12,7 +13,7 @@ class TcpServerManage;
 
 // The server without a window: the HTTP server with every route, listening
 // on the port chosen as the window chooses it, and the presence datagram on
-// the LAN once a second while it listens.
+// the LAN once a second while it listens, and the DLNA media server.
 class ServerHost : public QObject
 {
     Q_OBJECT
@@ -35,6 +36,7 @@ private:
     HttpServer::TcpServerManage *m_server = nullptr;
     MediaRoutes *m_routes = nullptr;
     UdpAnnouncer *m_announcer = nullptr;
+    MediaServer *m_dlna = nullptr;
     QTimer m_presence;
     quint16 m_port = 0;
 };

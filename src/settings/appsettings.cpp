@@ -64,6 +64,8 @@ int AppSettings::UDPPort() const { return read(QStringLiteral("UDPPort"), 9090).
 int AppSettings::HandleMax() const { return read(QStringLiteral("HandleMax"), 5).toInt(); }
 QString AppSettings::localVersion() const { return read(QStringLiteral("localVersion"), QStringLiteral("2.3.0.0")).toString(); }
 int AppSettings::localVersionflg() const { return read(QStringLiteral("localVersionflg"), 0).toInt(); }
+bool AppSettings::dlnaEnabled() const { return read(QStringLiteral("dlna"), 1).toInt() != 0; }
+
 int AppSettings::outTime() const
 {
     // Seconds for the web API's time-outs: zero or less would fail every

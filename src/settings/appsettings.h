@@ -24,6 +24,8 @@ public:
     QString language() const;
     QString serverIp() const;
     bool isOverseas() const { return false; }
+    // dlna=0 keeps the DLNA media server off; on unless the file says so.
+    bool dlnaEnabled() const;
 
     void setServerPort(int port) const;
 

@@ -61,6 +61,7 @@ QVariant readKey(const QString &key)
     if (key == QLatin1String("outTime")) return s->outTime();
     if (key == QLatin1String("language")) return s->language();
     if (key == QLatin1String("serverIp")) return s->serverIp();
+    if (key == QLatin1String("dlna")) return s->dlnaEnabled();
     return QVariant();
 }
 
@@ -166,6 +167,7 @@ void TestSettings::defaultsWithoutFile_data()
     QTest::newRow("outTime") << "outTime" << QVariant(10);
     QTest::newRow("language") << "language" << QVariant(QStringLiteral("cn"));
     QTest::newRow("serverIp") << "serverIp" << QVariant(QStringLiteral("https://update.nuvovr.example/api"));
+    QTest::newRow("dlna") << "dlna" << QVariant(true);
 }
 
 void TestSettings::defaultsWithoutFile()
@@ -191,6 +193,7 @@ void TestSettings::valuesFromFile_data()
     QTest::newRow("outTime") << "outTime" << QByteArray("3") << QVariant(3);
     QTest::newRow("language") << "language" << QByteArray("us") << QVariant(QStringLiteral("us"));
     QTest::newRow("serverIp") << "serverIp" << QByteArray("http://127.0.0.1:9/api") << QVariant(QStringLiteral("http://127.0.0.1:9/api"));
+    QTest::newRow("dlna off") << "dlna" << QByteArray("0") << QVariant(false);
     QTest::newRow("key missing from the file") << "HandleMax" << QByteArray() << QVariant(5);
 }
 

@@ -1,4 +1,5 @@
 #include "corvane.h"
+#include "dlna/mediaserver.h"
 #include "ui_corvane.h"
 
 #include "mainwidget.h"
@@ -285,6 +286,8 @@ void Corvane::InitServer()
     server->setHttpAcceptedCallback(routes->handler());
     // Browsers on the LAN get the library page, in the program's language.
     routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
+    dlna = new MediaServer(this);
+    dlna->setLibraryJson(libraryJson);
 }
 
 void Corvane::startListening()
@@ -303,6 +306,8 @@ void Corvane::startListening()
         port = bound;
     if (menu)
         menu->setServerPort(bound);
+    if (bound != 0 && dlna && AppSettings::instance()->dlnaEnabled())
+        dlna->start(bound);
 }
 
 void Corvane::setNavigationNormal()
@@ -356,6 +361,8 @@ void Corvane::slotSendJson(const QJsonObject o)
     // The handler threads read their own copy, replaced under a lock.
     if (routes)
         routes->setLibraryJson(o);
+    if (dlna)
+        dlna->setLibraryJson(o);
 }
 
 void Corvane::slotToErrorcode(qint64 code)

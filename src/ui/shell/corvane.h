@@ -10,6 +10,7 @@ class QLabel;
 class QTimer;
 class QToolButton;
 class MediaRoutes;
+class MediaServer;
 class TrayIcon;
 class mainMenu;
 
@@ -101,6 +102,7 @@ private:
     HttpServer::TcpServerManage *server = nullptr;
     // Owned by the server, so it outlives every handler call.
     MediaRoutes *routes = nullptr;
+    MediaServer *dlna = nullptr;
     quint16 port = 0;
     mainMenu *menu = nullptr;
     TrayIcon *tray = nullptr;
