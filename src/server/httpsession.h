@@ -8,7 +8,6 @@
 #include <QJsonObject>
 #include <QList>
 #include <QMap>
-#include <QPair>
 #include <QMutex>
 #include <QObject>
 #include <QPair>
