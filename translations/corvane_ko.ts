@@ -491,6 +491,11 @@
         <extracomment>File size in megabytes on the web page; %1 is the number.</extracomment>
         <translation>%1 MB</translation>
     </message>
+    <message>
+        <source>Other players: %1</source>
+        <extracomment>Web page; %1 is the addresses to type into the DeoVR and HereSphere players.</extracomment>
+        <translation>다른 플레이어: %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

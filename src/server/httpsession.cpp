@@ -24,6 +24,30 @@ const char kRangeTemplate[] = "HTTP/1.1 206 Partial Content\r\nConnection: keep-
                               "Content-Range: bytes %2-%3/%4\r\n\r\n";
 const char kStatusTemplate[] = "HTTP/1.1 %1 Partial Content\r\n%2\r\n";
 
+QByteArray reasonPhrase(int status)
+{
+    switch (status) {
+    case 200: return QByteArrayLiteral("OK");
+    case 400: return QByteArrayLiteral("Bad Request");
+    case 404: return QByteArrayLiteral("Not Found");
+    case 500: return QByteArrayLiteral("Internal Server Error");
+    default: return QByteArrayLiteral("Status");
+    }
+}
+
+QString hostValue(QHostAddress address, quint16 port)
+{
+    bool v4 = false;
+    const quint32 mapped = address.toIPv4Address(&v4);
+    if (v4)
+        address = QHostAddress(mapped);
+    if (address.protocol() == QAbstractSocket::IPv6Protocol) {
+        address.setScopeId(QString());
+        return QStringLiteral("[%1]:%2").arg(address.toString()).arg(port);
+    }
+    return QStringLiteral("%1:%2").arg(address.toString()).arg(port);
+}
+
 } // namespace
 
 Session::Session(QTcpSocket *tcpSocket, const QHostAddress &address, int idleMs, QObject *parent)
@@ -41,6 +65,7 @@ Session::Session(QTcpSocket *tcpSocket, const QHostAddress &address, int idleMs,
             qDebug().noquote() << "HttpServer::Session: the client closed the connection";
             finish();
         });
+        localHost_ = hostValue(tcpSocket->localAddress(), tcpSocket->localPort());
         // The idle timer runs from accept, so a connection that never sends a
         // byte is closed too.
         lastActivity.start();
@@ -75,6 +100,16 @@ QString Session::requestVersion() const { QMutexLocker l(&requestLock); return r
 QMap<QString, QString> Session::requestHeaders() const { QMutexLocker l(&requestLock); return requestHeaders_; }
 QByteArray Session::requestBody() const { QMutexLocker l(&requestLock); return requestBody_; }
 QHostAddress Session::clientAddress() const { QMutexLocker l(&requestLock); return clientAddress_; }
+QString Session::localHost() const { QMutexLocker l(&requestLock); return localHost_; }
+
+void Session::closeWithoutReply()
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, [this] { closeWithoutReply(); }, Qt::QueuedConnection);
+        return;
+    }
+    finish();
+}
 
 void Session::handlerStarted()
 {
@@ -191,7 +226,9 @@ void Session::inspectionBufferSetup1()
                 requestUrl_ = QString::fromUtf8(parts.at(1));
                 requestVersion_ = QString::fromUtf8(parts.at(2));
             }
-            if (requestMethod_ != QLatin1String("GET") && requestMethod_ != QLatin1String("POST")) {
+            // HEAD is handed over like GET; the handler decides whether it is answered.
+            headOnly = requestMethod_ == QLatin1String("HEAD");
+            if (requestMethod_ != QLatin1String("GET") && requestMethod_ != QLatin1String("POST") && !headOnly) {
                 qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error3:" << forLog(requestMethod_);
                 finish();
                 return;
@@ -227,7 +264,7 @@ void Session::inspectionBufferSetup1()
                     handOverDeclaredBody();
                 return;
             }
-            if (method == QLatin1String("GET")
+            if (method == QLatin1String("GET") || headOnly
                 || (method == QLatin1String("POST") && !receiveBuffer.isEmpty()))
                 inspectionBufferSetup2();
             return;
@@ -301,6 +338,10 @@ bool Session::beginReply(const char *alreadyMessage, const char *goneMessage)
 
 void Session::writeHead(const QByteArray &head, qint64 replyBodyBytes)
 {
+    if (headOnly) {
+        releaseReplyDevice();
+        replyBodyBytes = 0;
+    }
     pendingReplyBytes = head.size() + replyBodyBytes;
     replyBodyLeft = replyDevice ? replyBodyBytes : 0;
     touch();
@@ -373,7 +414,36 @@ void Session::writeTextMessage(const char *contentType, const QByteArray &body)
                              .arg(QLatin1String(contentType))
                              .arg(body.size())
                              .toUtf8();
-    message.append(body);
+    if (!headOnly)
+        message.append(body);
+    writeHead(message, 0);
+}
+
+void Session::replyAnswer(int status, const QByteArray &contentType, const HeaderList &headers,
+                          const QByteArray &body)
+{
+    if (!onOwnThread()) {
+        QMetaObject::invokeMethod(this, [=] { replyAnswer(status, contentType, headers, body); },
+                                  Qt::QueuedConnection);
+        return;
+    }
+    if (!beginReply("HttpServer::Session::replyAnswer: already reply",
+                    "HttpServer::Session::replyAnswer: error1"))
+        return;
+    QByteArray message = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status) + "\r\n";
+    message += "Content-Type: " + contentType + "\r\nContent-Length: " + QByteArray::number(body.size())
+               + "\r\nAccess-Control-Allow-Origin: *\r\n";
+    for (const auto &header : headers) {
+        const QByteArray line = header.first + header.second;
+        if (line.contains('\r') || line.contains('\n') || header.first.contains(':')) {
+            qWarning().noquote() << "HttpServer::Session::replyAnswer: header dropped:" << header.first;
+            continue;
+        }
+        message += header.first + ": " + header.second + "\r\n";
+    }
+    message += "\r\n";
+    if (!headOnly)
+        message += body;
     writeHead(message, 0);
 }
 

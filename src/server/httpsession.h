@@ -8,9 +8,9 @@
 #include <QJsonObject>
 #include <QList>
 #include <QMap>
-#include <QPair>
 #include <QMutex>
 #include <QObject>
+#include <QPair>
 #include <QPointer>
 #include <QSharedPointer>
 #include <QString>
@@ -32,6 +32,7 @@ class Session : public QObject
     Q_OBJECT
 public:
     using Callback = std::function<void(const QPointer<Session> &)>;
+    using HeaderList = QList<QPair<QByteArray, QByteArray>>;
 
     static constexpr int kDefaultIdleTimeoutMs = 30000;
     // Request line plus headers; past this the connection is closed.
@@ -62,6 +63,9 @@ public:
     QMap<QString, QString> requestHeaders() const;
     QByteArray requestBody() const;
     QHostAddress clientAddress() const;
+    // The local address and port the connection came in on, as a Host
+    // value ("192.168.1.5:8080", "[fe80::1]:8080"); empty without a socket.
+    QString localHost() const;
 
     // Bookkeeping of the manager: a session is not deleted while a handler
     // thread works on it, so the handler's guarded pointer stays valid.
@@ -71,8 +75,8 @@ public:
     // Server thread: bytes as if they had arrived from the client (the
     // socket's reads go through here; the fuzz target feeds it directly).
     void feed(const QByteArray &bytes);
-    // Server thread: ends the connection without a reply.
-    void closeWithoutReply() { finish(); }
+    // Ends the connection without a reply (from any thread).
+    void closeWithoutReply();
 
 public slots:
     void replyText(const QString &replyData);
@@ -98,6 +102,10 @@ public slots:
     void replyImage(const QImage &image);
     void replyImageFile(const QString &filePath);
     void replyError(qint64 errorcode);
+    // A complete answer: status (200, 400, 404, ...), content type, extra
+    // header lines and body. Header pairs holding a line break are dropped.
+    void replyAnswer(int status, const QByteArray &contentType, const HeaderList &headers,
+                     const QByteArray &body);
 
 signals:
     void sglErrorcode(qint64 errorcode);
@@ -142,6 +150,10 @@ private:
     QList<QPair<QByteArray, QByteArray>> fileReplyHeaders;
     QByteArray requestBody_;
     QHostAddress clientAddress_;
+    QString localHost_;
+    // A HEAD request: every reply writes its head, with the Content-Length
+    // the GET would have, and no body.
+    bool headOnly = false;
 
     bool headerComplete = false;
     bool replied = false;

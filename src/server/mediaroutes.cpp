@@ -197,7 +197,7 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     noteClient(session->clientAddress().toString(), cmd, path, s);
     path.clear();
 
-    const Request request{session, session->requestMethod().toUpper(), url, cmd, arg, {}, s, e, library};
+    const Request request{session, session->requestMethod().toUpper(), url, cmd, arg, {}, s, e, library, headers};
     RouteHandler handler;
     {
         QMutexLocker lock(&routesLock);
@@ -208,10 +208,25 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
             }
         }
     }
-    // No route: no answer, as for any request the headset never makes.
-    if (handler)
+    // No route: no answer, as for any request the headset never makes; a
+    // method other than GET and POST is refused as the session did before
+    // routes could take one.
+    if (handler) {
         handler(request);
+    } else if (request.method != QLatin1String("GET") && request.method != QLatin1String("POST")) {
+        qDebug().noquote() << "no route takes" << Session::forLog(request.method) << Session::forLog(url);
+        session->closeWithoutReply();
+    }
     qDebug().noquote() << "******* end *******";
+}
+
+QString MediaRoutes::Request::header(const QString &name) const
+{
+    for (auto it = headers.cbegin(); it != headers.cend(); ++it) {
+        if (it.key().compare(name, Qt::CaseInsensitive) == 0)
+            return it.value();
+    }
+    return QString();
 }
 
 void MediaRoutes::addRoute(const QStringList &methods, const QString &pattern, const RouteHandler &handler)
@@ -260,14 +275,17 @@ QString MediaRoutes::routeFor(const QString &method, const QString &url) const
 void MediaRoutes::addDesignedRoutes()
 {
     // The headset's routes take whatever follows their first segment as the
-    // id (and ask with either method); the browser page is "/" alone.
+    // id (and ask with either method); the browser page is "/" alone. The
+    // files whose URLs other players are given (video, poster, subtitle)
+    // also answer HEAD, with the GET's head.
     const QStringList either{QStringLiteral("GET"), QStringLiteral("POST")};
+    const QStringList files = either + QStringList{QStringLiteral("HEAD")};
     addRoute(either, QStringLiteral("/"), [this](const Request &r) { servePage(r); });
     addRoute(either, QStringLiteral("/list/**"), [](const Request &r) { serveList(r); });
-    addRoute(either, QStringLiteral("/post/**"), [](const Request &r) { servePoster(r); });
-    addRoute(either, QStringLiteral("/video/**"), [](const Request &r) { serveVideo(r); });
+    addRoute(files, QStringLiteral("/post/**"), [](const Request &r) { servePoster(r); });
+    addRoute(files, QStringLiteral("/video/**"), [](const Request &r) { serveVideo(r); });
     addRoute(either, QStringLiteral("/subtitle_list/**"), [](const Request &r) { serveSubtitleList(r); });
-    addRoute(either, QStringLiteral("/subtitle/**"), [](const Request &r) { serveSubtitle(r); });
+    addRoute(files, QStringLiteral("/subtitle/**"), [](const Request &r) { serveSubtitle(r); });
 }
 
 void MediaRoutes::servePage(const Request &r) const

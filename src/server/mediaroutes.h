@@ -67,13 +67,17 @@ public:
         qint64 s = 0;   // the Range, as readRange gives it
         qint64 e = 0;
         QSharedPointer<const LibraryIndex> library;
+        QMap<QString, QString> headers; // as the client sent them
+        // A header's value, its name matched in any case; empty when absent.
+        QString header(const QString &name) const;
     };
     using RouteHandler = std::function<void(const Request &)>;
 
     // Routes are tried in the order added; the first whose method and
     // pattern match handles the request. A pattern is a path of segments:
     // literal, "{name}" for any one segment, and a last "**" for any rest
-    // (none included). A request no route takes is not answered.
+    // (none included). A GET or POST no route takes is not answered; any
+    // other method no route takes is refused (closed without a reply).
     void addRoute(const QStringList &methods, const QString &pattern, const RouteHandler &handler);
     static bool matchRoute(const QString &pattern, const QString &url,
                            QMap<QString, QString> *params = nullptr);

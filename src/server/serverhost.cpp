@@ -4,6 +4,7 @@
 #include "dlna/mediaserver.h"
 #include "library/projectionstore.h"
 #include "server/mediaroutes.h"
+#include "server/playerroutes.h"
 #include "server/serverport.h"
 #include "server/tcpservermanage.h"
 #include "server/webpage.h"
@@ -20,6 +21,7 @@ ServerHost::ServerHost(QObject *parent) : QObject(parent)
 {
     m_server = new HttpServer::TcpServerManage(AppSettings::instance()->HandleMax());
     m_routes = new MediaRoutes(this);
+    PlayerRoutes::install(*m_routes);
     m_server->setHttpAcceptedCallback(m_routes->handler());
     m_routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
     m_dlna = new MediaServer(this);

@@ -40,6 +40,8 @@ QByteArray WebPage::textsJson(const QString &languageSetting)
     texts.insert(QStringLiteral("choose"), tr("Choose a video to play it here."));
     //: File size in megabytes on the web page; %1 is the number.
     texts.insert(QStringLiteral("size"), tr("%1 MB"));
+    //: Web page; %1 is the addresses to type into the DeoVR and HereSphere players.
+    texts.insert(QStringLiteral("players"), tr("Other players: %1"));
     QByteArray json = QJsonDocument(texts).toJson(QJsonDocument::Compact);
     // "<" only ever appears inside JSON strings, where \u003c means the same.
     json.replace("<", "\\u003c");

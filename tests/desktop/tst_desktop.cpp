@@ -220,6 +220,7 @@ void TestDesktop::webPageInChromium()
     QVERIFY(!dom.contains("<img src=\"x\""));
     QVERIFY2(dom.contains("<p id=\"status\">Choose a video to play it here.</p>"), qPrintable(dom));
     QVERIFY(dom.contains(QStringLiteral("<p id=\"playing\">%1</p>").arg(linked ? "Trip 2019.webm" : "")));
+    QVERIFY(dom.contains(url("/deovr") + "  \u00b7  " + url("/heresphere")));
     if (!linked)
         return;
     // Its player read the linked video (where its last range starts varies: seeking is checked by hand).

@@ -6,8 +6,10 @@
 #include "processes.h"
 #include "testvideos.h"
 
+#include "library/projectionstore.h"
 #include "server/libraryindex.h"
 #include "server/mediaroutes.h"
+#include "server/playerroutes.h"
 #include "server/subtitletext.h"
 #include "server/tcpservermanage.h"
 
@@ -80,6 +82,9 @@ private slots:
     void libraryReplacedWhileServing();
     void readRange_data();
     void readRange();
+    void playerRoutes_data();
+    void playerRoutes();
+    void headIsGetsHead();
 
 private:
     CurlResult curl(const QString &target, const QStringList &extra = {}) const { return ::curl(port, target, extra); }
@@ -99,6 +104,7 @@ private:
     quint16 port = 0;
     ErrorReceiver receiver;
     LogCapture *log = nullptr;
+    ProjectionStore *store = nullptr;
 };
 
 QString TestMediaRoutes::itemText(int index, const Video &v)
@@ -190,6 +196,8 @@ void TestMediaRoutes::initTestCase()
     server->setIdleTimeout(800);
     routes.setLibraryJson(library);
     routes.setErrorcodeReceiver(&receiver, &ErrorReceiver::slotToErrorcode);
+    store = new ProjectionStore(dir.filePath("data"));
+    PlayerRoutes::install(routes, store);
     server->setHttpAcceptedCallback(routes.handler());
     QVERIFY(server->listen(QHostAddress::LocalHost, 0));
     port = server->serverPort();
@@ -208,6 +216,7 @@ void TestMediaRoutes::init()
 void TestMediaRoutes::cleanupTestCase()
 {
     delete server;
+    delete store;
     delete log;
 }
 
@@ -667,6 +676,79 @@ void TestMediaRoutes::readRange()
     QCOMPARE(MediaRoutes::readRange(value, gotS, gotE), ok);
     QCOMPARE(gotS, s);
     QCOMPARE(gotE, e);
+}
+
+void TestMediaRoutes::playerRoutes_data()
+{
+    // curl asks; then the URL at pointer in the JSON answer must begin with
+    // prefix ("%h": http://127.0.0.1:port) and, given a status, is fetched.
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("copies"); // of the library: 60 make an index past the gzip threshold
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("header"); // "Name: value" the answer carries; "Name: " it lacks
+    QTest::addColumn<QString>("pointer");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<int>("fetched");
+    const QString id = "/1607300000042";
+    const QStringList empty{"-d", ""}; // POST with Content-Length: 0, as the players send it
+    const QByteArray hs = "HereSphere-JSON-Version: 1";
+    QTest::newRow("deovr, Host used") << QStringList{"-H", "Host: 10.1.2.3:9000"} << "/deovr" << 1 << 200
+        << QByteArray("Vary: Accept-Encoding") << "scenes/0/list/2/video_url" << "http://10.1.2.3:9000/deovr/" << 0;
+    QTest::newRow("deovr large, hostile Host, no gzip") << QStringList{"-H", "Host: a@b/c"} << "/deovr" << 60 << 200
+        << QByteArray("Content-Encoding: ") << "scenes/0/list/179/thumbnailUrl" << "%h/post/" << 200;
+    QTest::newRow("deovr large, gzip") << QStringList{"--compressed"} << "/deovr" << 60 << 200
+        << QByteArray("Content-Encoding: gzip") << "scenes/0/list/179/video_url" << "%h/deovr/" << 200;
+    QTest::newRow("deovr video") << empty << "/deovr" + id << 1 << 200 << QByteArray("Content-Type: application/json")
+        << "encodings/0/videoSources/0/url" << "%h/video" + id << 206;
+    QTest::newRow("deovr unknown") << QStringList() << "/deovr/17" << 1 << 404 << QByteArray() << "" << "" << 0;
+    QTest::newRow("heresphere") << empty << "/heresphere" << 1 << 200 << hs << "library/0/list/1" << "%h/heresphere/" << 200;
+    QTest::newRow("heresphere video") << QStringList{"-d", "{\"needsMediaSource\":true}"} << "/heresphere" + id << 1
+        << 200 << hs << "media/0/sources/0/url" << "%h/video" + id << 206;
+    QTest::newRow("heresphere subtitle") << empty << "/heresphere" + id << 1 << 200 << hs << "subtitles/0/url"
+        << "%h/subtitle" + id + "/Trip.2019." << 206;
+    QTest::newRow("heresphere malformed") << QStringList{"-d", "{"} << "/heresphere" + id << 1 << 400 << hs << "" << "" << 0;
+    QTest::newRow("projections") << QStringList() << "/projections" << 1 << 200 << QByteArray() << "" << "" << 0;
+}
+
+void TestMediaRoutes::playerRoutes()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, copies);
+    QFETCH(QByteArray, header);
+    QFETCH(QString, pointer);
+    QFETCH(int, fetched);
+    QFETCH(QString, target);
+    QFETCH(int, status);
+    QFETCH(QString, prefix);
+    const int n = videos.size();
+    QList<Video> many; // each copy with ids of its own
+    for (int i = 0; i < copies * n; ++i)
+        many << Video{videos.at(i % n).id + (i < n ? "" : QString::number(i)), videos.at(i % n).path, videos.at(i % n).poster};
+    routes.setLibraryJson(libraryOf(many));
+    const CurlResult reply = curl(target, args);
+    QCOMPARE(reply.status(), status);
+    const int colon = header.indexOf(':');
+    if (colon > 0)
+        QCOMPARE(reply.header(header.left(colon)), header.mid(colon + 2));
+    QJsonValue value = QJsonDocument::fromJson(reply.body).object();
+    QVERIFY(value.isObject());
+    for (const QString &step : pointer.split('/', Qt::SkipEmptyParts))
+        value = value.isArray() ? value.toArray().at(step.toInt()) : value.toObject().value(step);
+    const QString found = value.toString();
+    QVERIFY2(pointer.isEmpty() || found.startsWith(QString(prefix).replace("%h", url(""))), qPrintable(found));
+    if (fetched)
+        QCOMPARE(curlUrl(found, {"-H", "Range: bytes=0-9"}).status(), fetched);
+}
+
+void TestMediaRoutes::headIsGetsHead()
+{
+    // Read to the close: the head GET gets and not one byte more; /list refuses HEAD as designed.
+    for (const QString target : {"/deovr", "/heresphere/1607300000043", "/video/1607300000042", "/post/1607300000042", "/list"}) {
+        const RawClient::Reply head = RawClient::exchange(port, {"HEAD " + target.toUtf8() + " HTTP/1.1\r\n\r\n"});
+        QVERIFY(head.closedByServer);
+        QCOMPARE(head.raw, target == "/list" ? QByteArray() : curl(target).head);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMediaRoutes)

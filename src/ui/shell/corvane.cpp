@@ -14,6 +14,7 @@
 #include "online/versioninfo.h"
 #include "platform/programend.h"
 #include "server/mediaroutes.h"
+#include "server/playerroutes.h"
 #include "server/webpage.h"
 #include "server/serverport.h"
 #include "server/tcpservermanage.h"
@@ -279,6 +280,7 @@ void Corvane::InitConnect()
 void Corvane::InitServer()
 {
     routes = new MediaRoutes(server);
+    PlayerRoutes::install(*routes);
     routes->setLibraryJson(libraryJson);
     routes->setErrorcodeReceiver(this, &Corvane::slotToErrorcode);
     server->setHttpAcceptedCallback(routes->handler());
