@@ -605,7 +605,8 @@ void Session::leaveZeroCopy(const char *why)
 {
     // The rest of the body goes through the chunked path, from where the
     // kernel stopped; it meets whatever the socket's trouble is its own way.
-    qDebug().noquote() << "HttpServer::Session: sendfile failed (" << why << "), the rest in chunks";
+    qDebug().noquote() << QStringLiteral("HttpServer::Session: sendfile failed (%1), the rest in chunks")
+                              .arg(QString::fromLocal8Bit(why));
     zeroCopyFile = -1;
     if (socketWritable)
         socketWritable->setEnabled(false);
