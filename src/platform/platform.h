@@ -57,4 +57,23 @@ public:
     ScopedThreadName &operator=(const ScopedThreadName &) = delete;
 };
 
+// One step of copying a file range to a connected, non-blocking socket
+// inside the kernel (sendfile(2) on Linux), without passing the bytes
+// through the process.
+struct FileSendResult
+{
+    enum Status {
+        Sent,        // bytes > 0 went out
+        WouldBlock,  // the socket's buffer is full: wait until it is writable
+        EndOfFile,   // nothing left to read at offset: the file is shorter now
+        Failed,      // not possible for this file or socket (error holds errno)
+    };
+    Status status = Failed;
+    qint64 bytes = 0;
+    int error = 0;
+};
+// Sends at most count bytes of the open file fileDescriptor, from offset,
+// to socketDescriptor. The file's own position is left as it is.
+FileSendResult sendFileRange(qintptr socketDescriptor, int fileDescriptor, qint64 offset, qint64 count);
+
 } // namespace Platform

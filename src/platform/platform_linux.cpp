@@ -10,6 +10,10 @@
 #include <sys/auxv.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/sendfile.h>
+
+#include <cerrno>
+#include <csignal>
 
 #include <limits>
 #include <mutex>
@@ -229,6 +233,36 @@ void setCurrentThreadName(const char *name)
 {
     if (prctl(PR_SET_NAME, name, 0, 0, 0) != 0)
         qDebug() << "cannot name the thread" << name;
+}
+
+FileSendResult sendFileRange(qintptr socketDescriptor, int fileDescriptor, qint64 offset, qint64 count)
+{
+    // sendfile cannot be told MSG_NOSIGNAL: a peer that left must give
+    // EPIPE, not end the process. Qt ignores SIGPIPE once it has written to
+    // a socket; this covers a caller that never did.
+    static std::once_flag sigpipe;
+    std::call_once(sigpipe, [] {
+        struct sigaction action {};
+        if (sigaction(SIGPIPE, nullptr, &action) == 0 && action.sa_handler == SIG_DFL)
+            signal(SIGPIPE, SIG_IGN);
+    });
+    FileSendResult result;
+    off_t position = off_t(offset);
+    ssize_t sent = 0;
+    do {
+        sent = ::sendfile(int(socketDescriptor), fileDescriptor, &position, size_t(count));
+    } while (sent < 0 && errno == EINTR);
+    if (sent > 0) {
+        result.status = FileSendResult::Sent;
+        result.bytes = sent;
+    } else if (sent == 0) {
+        result.status = count > 0 ? FileSendResult::EndOfFile : FileSendResult::Sent;
+    } else {
+        result.error = errno;
+        result.status = errno == EAGAIN || errno == EWOULDBLOCK ? FileSendResult::WouldBlock
+                                                                : FileSendResult::Failed;
+    }
+    return result;
 }
 
 } // namespace Platform

@@ -1,16 +1,24 @@
 #include "server/httpsession.h"
 
+#include "platform/platform.h"
+
 #include <QBuffer>
 #include <QDebug>
 #include <QFile>
 #include <QJsonDocument>
 #include <QMetaObject>
 #include <QMutexLocker>
+#include <QSocketNotifier>
 #include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
 
+#include <cstring>
+#include <utility>
+
 namespace HttpServer {
+
+std::atomic<qint64> Session::zeroCopyBytes_{0};
 
 namespace {
 
@@ -121,8 +129,10 @@ void Session::handlerFinished()
 {
     // Called from the handler thread. The check is posted under the lock that
     // finish() takes too, so the session cannot be deleted while we post.
+    // Only a session that has ended waits for this: posting for every
+    // request would wake the server thread once more per request.
     QMutexLocker l(&handlerLock);
-    if (--handlersRunning == 0)
+    if (--handlersRunning == 0 && deleteWhenIdle)
         QMetaObject::invokeMethod(this, [this] {
             QMutexLocker lock(&handlerLock);
             if (deleteWhenIdle && handlersRunning == 0)
@@ -492,13 +502,32 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
     }
     replyDevice = file;
     QByteArray head = QString::fromLatin1(kRangeTemplate).arg(length).arg(s).arg(e).arg(size).toUtf8();
-    for (const auto &header : qAsConst(fileReplyHeaders)) {
+    // For this reply only: a later request on the connection sets its own.
+    const QList<QPair<QByteArray, QByteArray>> extraHeaders = std::exchange(fileReplyHeaders, {});
+    for (const auto &header : extraHeaders) {
         if (header.first.compare("Content-Type", Qt::CaseInsensitive) == 0)
             head.replace("Content-Type: application/octet-stream", "Content-Type: " + header.second);
         else
             head.insert(head.size() - 2, header.first + ": " + header.second + "\r\n");
     }
+    auto *tcp = qobject_cast<QAbstractSocket *>(socket.data());
+    if (length <= 0 || !tcp || headOnly) {
+        writeHead(head, length);
+        return;
+    }
+    // The body goes from the file to the socket in the kernel once the head
+    // is out. A seek waits for its first bytes: the head is flushed now
+    // and the body follows at once rather than an event loop turn later.
+    zeroCopyFile = file->handle();
+    zeroCopyOffset = s;
+    zeroCopyStarted = true; // not from the write notification inside flush()
     writeHead(head, length);
+    tcp->flush();
+    zeroCopyStarted = false;
+    if (!finishing && zeroCopyFile >= 0 && tcp->bytesToWrite() == 0) {
+        zeroCopyStarted = true;
+        sendZeroCopySlice();
+    }
 }
 
 void Session::replyImage(const QImage &image)
@@ -579,6 +608,16 @@ void Session::sendNextChunk()
     // Nothing left to queue: the rest is already in the socket's buffer.
     if (!replyDevice || !socket || replyBodyLeft <= 0)
         return;
+    if (zeroCopyFile >= 0) {
+        // Only once Qt's buffer (the head) is empty, so the kernel's bytes
+        // follow it. Started from the event loop: Qt is still in its own
+        // write notification here and turns that off on return.
+        if (!zeroCopyStarted && socket->bytesToWrite() == 0) {
+            zeroCopyStarted = true;
+            QMetaObject::invokeMethod(this, &Session::sendZeroCopySlice, Qt::QueuedConnection);
+        }
+        return;
+    }
     // Chunks of 8192 bytes, topped up on every write notification until a
     // small window is queued: memory per connection stays bounded, and the
     // kernel gets writes large enough not to pay a wake-up per 8 KiB.
@@ -600,9 +639,76 @@ void Session::sendNextChunk()
     }
 }
 
+void Session::sendZeroCopySlice()
+{
+    auto *tcp = qobject_cast<QAbstractSocket *>(socket.data());
+    if (finishing || !tcp || !replyDevice || zeroCopyFile < 0)
+        return;
+    const Platform::FileSendResult sent = Platform::sendFileRange(
+        tcp->socketDescriptor(), zeroCopyFile, zeroCopyOffset, qMin(kZeroCopySliceBytes, replyBodyLeft));
+    switch (sent.status) {
+    case Platform::FileSendResult::Sent:
+        zeroCopyOffset += sent.bytes;
+        replyBodyLeft -= sent.bytes;
+        pendingReplyBytes -= sent.bytes;
+        zeroCopyBytes_ += sent.bytes;
+        touch();
+        if (pendingReplyBytes <= 0) {
+            finish();
+            return;
+        }
+        break;
+    case Platform::FileSendResult::WouldBlock:
+        break;
+    case Platform::FileSendResult::EndOfFile:
+        // The file shrank since the head was written, as in the chunked path.
+        qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft
+                           << "bytes missing";
+        releaseReplyDevice();
+        finish();
+        return;
+    default:
+        leaveZeroCopy(std::strerror(sent.error));
+        return;
+    }
+    // The next slice when the socket has room again (at once if it has now).
+    if (!socketWritable) {
+        socketWritable = new QSocketNotifier(tcp->socketDescriptor(), QSocketNotifier::Write, this);
+        connect(socketWritable, &QSocketNotifier::activated, this, &Session::sendZeroCopySlice);
+    }
+    socketWritable->setEnabled(true);
+}
+
+void Session::leaveZeroCopy(const char *why)
+{
+    // The rest of the body goes through the chunked path, from where the
+    // kernel stopped; it meets whatever the socket's trouble is its own way.
+    qDebug().noquote() << QStringLiteral("HttpServer::Session: sendfile failed (%1), the rest in chunks")
+                              .arg(QString::fromLocal8Bit(why));
+    zeroCopyFile = -1;
+    if (socketWritable)
+        socketWritable->setEnabled(false);
+    if (!replyDevice->seek(zeroCopyOffset)) {
+        qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft
+                           << "bytes missing" << replyDevice->errorString();
+        releaseReplyDevice();
+        finish();
+        return;
+    }
+    sendNextChunk();
+}
 
 void Session::releaseReplyDevice()
 {
+    // The notifier is off before the socket closes its descriptor; it may
+    // be the sender of the current call, so it goes later.
+    if (socketWritable) {
+        socketWritable->setEnabled(false);
+        socketWritable->deleteLater();
+        socketWritable = nullptr;
+    }
+    zeroCopyFile = -1;
+    zeroCopyStarted = false;
     if (replyDevice) {
         replyDevice->close();
         replyDevice.reset();

@@ -15,9 +15,11 @@
 #include <QSharedPointer>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 class QIODevice;
+class QSocketNotifier;
 class QTcpSocket;
 class QTimer;
 
@@ -43,6 +45,13 @@ public:
     // Reply bytes queued in the socket before the next chunk waits for a write notification.
     // 32 chunks: a larger window gains little (measured in bench/server).
     static constexpr qint64 kSendWindowBytes = 32 * kChunkBytes;
+    // A file body the kernel copies to the socket itself goes in slices of
+    // at most this much, one per writable notification, so one fast client
+    // cannot hold the server thread from the others.
+    static constexpr qint64 kZeroCopySliceBytes = 4 * 1024 * 1024;
+    // Body bytes of every session so far that went from file to socket in
+    // the kernel (diagnostics: tells that path from the chunked one).
+    static qint64 zeroCopyBytesSent() { return zeroCopyBytes_.load(); }
 
     // Client-chosen text (URL, header value) as it goes into the log: its
     // first kLoggedTextChars characters and its full length, so no client
@@ -127,6 +136,8 @@ private:
     void writeHead(const QByteArray &head, qint64 bodyBytes);
     void writeStatusHead(qint64 errorcode, const QByteArray &extraLines = QByteArray());
     void sendNextChunk();
+    void sendZeroCopySlice();
+    void leaveZeroCopy(const char *why);
     void finish();
     void releaseReplyDevice();
     bool onOwnThread() const;
@@ -161,6 +172,14 @@ private:
     qint64 pendingReplyBytes = 0;
     QSharedPointer<QIODevice> replyDevice;
     qint64 replyBodyLeft = 0;
+    // While a file body goes by the kernel: the file's descriptor and the
+    // offset of the next body byte, and the notifier that waits for room in
+    // the socket (enabled only while such a body is pending).
+    int zeroCopyFile = -1;
+    qint64 zeroCopyOffset = 0;
+    bool zeroCopyStarted = false;
+    QSocketNotifier *socketWritable = nullptr;
+    static std::atomic<qint64> zeroCopyBytes_;
 
     QMutex handlerLock;
     int handlersRunning = 0;

@@ -34,6 +34,12 @@ LibraryIndex::LibraryIndex(const QJsonObject &json)
     }
 }
 
+const QString &LibraryIndex::compactJsonText() const
+{
+    std::call_once(compactTextMade, [this] { compactText = QString::fromUtf8(compact); });
+    return compactText;
+}
+
 bool LibraryIndex::scan(const QVector<Entry> &entries, const QString &id, QString &path) const
 {
     // Last match wins: scan from the end and stop at the first hit.

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <mutex>
+
 // An immutable snapshot of the published library for the handler threads:
 // the object itself, its compact serialisation (the /list body) and the
 // public ids of its items, with the answers of earlier look-ups remembered.
@@ -18,6 +20,9 @@ public:
 
     const QJsonObject &json() const { return library; }
     const QByteArray &compactJson() const { return compact; }
+    // The same text as a string, as the /list log line shows it: made at
+    // its first use and kept with the snapshot, not per request.
+    const QString &compactJsonText() const;
 
     // The last item whose "posterpath" (kind "post") or "videopath" (kind
     // "video") contains id, giving its "posterpathreal" or "videopathreal".
@@ -36,6 +41,8 @@ private:
 
     QJsonObject library;
     QByteArray compact;
+    mutable std::once_flag compactTextMade;
+    mutable QString compactText;
     QVector<Entry> posters;
     QVector<Entry> videos;
     // No id longer than the longest public path can match one.

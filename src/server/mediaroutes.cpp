@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonValue>
+#include <QLoggingCategory>
 #include <QMutexLocker>
 #include <QRegularExpression>
 #include <QUrl>
@@ -298,7 +299,12 @@ void MediaRoutes::servePage(const Request &r) const
 
 void MediaRoutes::serveList(const Request &r)
 {
-    qDebug().noquote() << QString::fromUtf8(r.library->compactJson());
+    // The whole list goes to the log; the text is handed to the message
+    // handler as it is (qDebug would copy it into a stream first).
+    if (QLoggingCategory::defaultCategory()->isDebugEnabled()) {
+        const QMessageLogContext context(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, "default");
+        qt_message_output(QtDebugMsg, context, r.library->compactJsonText());
+    }
     // The same bytes as replyJsonObject would send, serialised once per publication.
     r.session->replyJsonBytes(r.library->compactJson());
 }

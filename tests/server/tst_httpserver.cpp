@@ -84,6 +84,8 @@ private slots:
     void rangeNearEndOfFileOver4GiB();
     void largeFileStreamedInChunks_data();
     void largeFileStreamedInChunks();
+    void zeroCopyBody_data();
+    void zeroCopyBody();
     void replyAfterClientLeft();
     void clientAddressIsPlainIPv4();
     void managerLifecycle();
@@ -745,6 +747,66 @@ void TestHttpServer::largeFileStreamedInChunks()
     QCOMPARE(reply.contentLength(), last - first + 1);
     QCOMPARE(qint64(reply.body.size()), last - first + 1);
     QVERIFY(reply.body == content.mid(int(first), int(last - first + 1)));
+}
+
+void TestHttpServer::zeroCopyBody_data()
+{
+    QTest::addColumn<qint64>("s");
+    QTest::addColumn<qint64>("e");
+    QTest::addColumn<QString>("reader");
+    const qint64 mib = 1024 * 1024;
+    QTest::newRow("start") << qint64(0) << 9 * mib << "fast";
+    QTest::newRow("odd middle") << 7 * mib + 3 << 19 * mib + 11 << "fast";
+    QTest::newRow("end") << -(3 * mib + 1) << qint64(0) << "fast";
+    QTest::newRow("slow reader, whole file") << qint64(0) << qint64(0) << "slow";
+    QTest::newRow("client leaves mid-body") << mib << qint64(0) << "leaves";
+}
+
+void TestHttpServer::zeroCopyBody()
+{
+    QFETCH(qint64, s);
+    QFETCH(qint64, e);
+    QFETCH(QString, reader);
+    const QString path = dir.filePath("zerocopy.bin");
+    const int size = 24 * 1024 * 1024 + 332;
+    static QByteArray content;
+    if (content.isEmpty()) {
+        content.resize(size);
+        QRandomGenerator(20240601).fillRange(reinterpret_cast<quint32 *>(content.data()), size / 4);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == size);
+    }
+    const qint64 first = s < 0 ? size + s : s;
+    const qint64 length = (s >= 0 && e > s ? e + 1 : size) - first;
+    server->setIdleTimeout(60000); // a slow reader on a busy machine
+    setHandler([path, s, e](const QPointer<Session> &session) { session->replyFile(path, s, e); });
+    const qint64 zeroCopyBefore = Session::zeroCopyBytesSent();
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(socket.waitForConnected(5000));
+    // Small buffers here: the server's socket fills and it waits for room.
+    socket.setReadBufferSize(16 * 1024);
+    socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 16 * 1024);
+    socket.write("GET /zerocopy HTTP/1.1\r\n\r\n");
+    RawClient::Reply reply;
+    while (socket.waitForReadyRead(30000)) {
+        reply.raw += socket.readAll();
+        if (reader == QLatin1String("slow") && reply.raw.size() % (256 * 1024) < 16 * 1024)
+            QThread::msleep(2);
+        if (reader == QLatin1String("leaves") && reply.raw.size() > 2 * 1024 * 1024)
+            socket.abort();
+    }
+    reply.raw += socket.readAll();
+    RawClient::splitReply(reply);
+    QVERIFY(reply.body == content.mid(int(first), reader == QLatin1String("leaves") ? reply.body.size() : int(length)));
+    if (reader == QLatin1String("leaves")) {
+        // The server lets the connection go at once, not at the idle time-out, and serves the next.
+        QTRY_COMPARE_WITH_TIMEOUT(server->openConnections(), 0, 30000);
+        QVERIFY(RawClient::get(port, "/next").body == content.mid(int(first), int(length)));
+    } else {
+        QCOMPARE(Session::zeroCopyBytesSent() - zeroCopyBefore, length);
+    }
+    server->setIdleTimeout(1000);
 }
 
 void TestHttpServer::replyAfterClientLeft()
