@@ -17,6 +17,9 @@ private slots:
     void failuresGiveNoDurationAndNoPoster();
     void packetLimitEndsPosterSearch();
     void ffmpegLogGoesToMessageLogger();
+    void posterMatchesFullSizeConversion_data();
+    void posterMatchesFullSizeConversion();
+    void posterNeedsNoFullSizeBuffer();
 
     void runnerMakesRecordsFromFiles();
     void runnerMakesRecordsFromUrls();
