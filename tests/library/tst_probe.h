@@ -19,7 +19,6 @@ private slots:
     void ffmpegLogGoesToMessageLogger();
     void posterMatchesFullSizeConversion_data();
     void posterMatchesFullSizeConversion();
-    void posterNeedsNoFullSizeBuffer();
 
     void runnerMakesRecordsFromFiles();
     void runnerMakesRecordsFromUrls();
