@@ -112,6 +112,61 @@ private:
     int m_format = AV_PIX_FMT_NONE;
 };
 
+// While a key packet is decoded, every picture buffer after the first is
+// one shared spare. An HEVC decoder entering at a CRA picture makes a grey
+// stand-in for each reference its leading pictures name (four full-size
+// pictures for x265's defaults) and writes them all before the key
+// picture's own samples, which depend on none of them; the key picture is
+// drained before anything else is decoded, so nothing overwrites it.
+class KeyPacketBuffers
+{
+public:
+    explicit KeyPacketBuffers(AVCodecContext *codec)
+    {
+        codec->opaque = this;
+        codec->get_buffer2 = &KeyPacketBuffers::getBuffer;
+    }
+    bool ready() const { return m_spare != nullptr; }
+    void setKeyPacket(bool key)
+    {
+        m_sharing = key;
+        m_handed = 0;
+    }
+
+private:
+    static int getBuffer(AVCodecContext *codec, AVFrame *frame, int flags)
+    {
+        auto *self = static_cast<KeyPacketBuffers *>(codec->opaque);
+        if (!self->m_sharing || self->m_handed++ == 0)
+            return avcodec_default_get_buffer2(codec, frame, flags);
+        AVFrame *spare = self->m_spare.get();
+        if (!spare->buf[0] || spare->width != frame->width || spare->height != frame->height
+            || spare->format != frame->format) {
+            av_frame_unref(spare);
+            spare->width = frame->width;
+            spare->height = frame->height;
+            spare->format = frame->format;
+            const int made = avcodec_default_get_buffer2(codec, spare, flags);
+            if (made < 0)
+                return made;
+        }
+        for (int i = 0; i < AV_NUM_DATA_POINTERS; ++i) {
+            if (spare->buf[i] && !(frame->buf[i] = av_buffer_ref(spare->buf[i]))) {
+                av_frame_unref(frame);
+                return AVERROR(ENOMEM);
+            }
+            frame->data[i] = spare->data[i];
+            frame->linesize[i] = spare->linesize[i];
+        }
+        frame->extended_data = frame->data;
+        return 0;
+    }
+
+    FramePtr m_spare{av_frame_alloc()};
+    bool m_sharing = false;
+    int m_handed = 0;
+};
+
 enum class PosterResult { Written, OpenFailed, Failed };
 
 PosterResult savePoster(const AVFrame *picture, PosterScaler &scaler, const QString &posterPath,
@@ -205,7 +260,8 @@ int MediaProbe::vid2picretdur(const QByteArray &path, const QString &posterPath)
         qDebug() << "avcode open failed!" << path;
         return 0;
     }
-    if (avcodec_open2(codec.get(), decoder, nullptr) < 0) {
+    KeyPacketBuffers buffers(codec.get());
+    if (!buffers.ready() || avcodec_open2(codec.get(), decoder, nullptr) < 0) {
         qDebug() << "avcode open failed!" << path;
         return 0;
     }
@@ -262,7 +318,9 @@ int MediaProbe::vid2picretdur(const QByteArray &path, const QString &posterPath)
         }
         ++videoPackets;
         const bool keyPacket = packet->flags & AV_PKT_FLAG_KEY;
+        buffers.setKeyPacket(keyPacket);
         bool gotPicture = avcodec_send_packet(codec.get(), packet.get()) >= 0 && receivePictures();
+        buffers.setKeyPacket(false);
         av_packet_unref(packet.get());
         // A decoder that reorders holds the key frame back until several
         // later pictures are decoded, each full-size (four of 50 MB for a
