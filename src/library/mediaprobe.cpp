@@ -85,8 +85,8 @@ public:
             // it neighbours share one); SWS_ACCURATE_RND keeps swscale off
             // its SIMD YUV-to-RGB shortcuts and their rounding.
             m_sws.reset(sws_getContext(picture->width, picture->height, AVPixelFormat(picture->format),
-                                       size.width(), size.height(), AV_PIX_FMT_RGB24, SWS_POINT | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT,
-                                       nullptr, nullptr, nullptr));
+                                       size.width(), size.height(), AV_PIX_FMT_RGB24,
+                                       SWS_POINT | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr, nullptr, nullptr));
             m_width = picture->width;
             m_height = picture->height;
             m_format = picture->format;

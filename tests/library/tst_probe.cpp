@@ -298,15 +298,17 @@ void TestProbe::posterMatchesFullSizeConversion_data()
     const QString x264 = QStringLiteral("libx264 -g 10 -sc_threshold 0 -pix_fmt ");
     QTest::newRow("H.264 4:2:0") << QSize(854, 480) << x264 + QStringLiteral("yuv420p");
     QTest::newRow("H.264 4:4:4 portrait") << QSize(100, 180) << x264 + QStringLiteral("yuv444p");
-    QTest::newRow("HEVC 10-bit 2:1") << QSize(1152, 576)
-                                     << QStringLiteral("libx265 -pix_fmt yuv420p10le -x265-params log-level=error:keyint=10");
+    QTest::newRow("HEVC 10-bit 2:1, open GOP") << QSize(1152, 576)
+        << QStringLiteral("libx265 -pix_fmt yuv420p10le -x265-params log-level=error:keyint=10");
 }
 
 void TestProbe::posterMatchesFullSizeConversion()
 {
     QFETCH(QSize, size);
     QFETCH(QString, codec);
-    const QString name = QStringLiteral("match-%1").arg(size.width()), file = video(name + ".mkv"), poster = posterPath(name);
+    const QString name = QStringLiteral("match-%1").arg(size.width());
+    const QString file = video(name + QStringLiteral(".mkv")), poster = posterPath(name);
+    const QString full = poster + QStringLiteral(".full.png");
     const auto args = [](const QString &text) { return text.split(QLatin1Char(' ')); };
     // Moving detail, so any other picture than the key frame would show.
     QVERIFY(TestVideos::ffmpeg(args(QStringLiteral("-f lavfi -i testsrc2=s=%1x%2:r=10:d=4 -c:v ").arg(size.width())
@@ -319,8 +321,8 @@ void TestProbe::posterMatchesFullSizeConversion()
     // The reference converts the whole key frame (at 2 s, the middle) to RGB
     // with point sampling, then takes QImage's nearest pixels.
     QVERIFY(TestVideos::ffmpeg(args(QStringLiteral("-ss 2 -i")) + QStringList{file} + args(QStringLiteral(
-        "-frames:v 1 -vf scale=flags=neighbor+accurate_rnd,format=rgb24")) + QStringList{poster + ".full.png"}));
-    const QImage reference = QImage(poster + ".full.png").scaled(212, 119, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        "-frames:v 1 -vf scale=flags=neighbor+accurate_rnd,format=rgb24")) + QStringList{full}));
+    const QImage reference = QImage(full).scaled(212, 119, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QImage ours(poster, "PNG");
     // Where a poster pixel's centre falls exactly between two source pixels
     // the two may round apart: a stray column or row shows its neighbour.
@@ -332,7 +334,8 @@ void TestProbe::posterMatchesFullSizeConversion()
         sum += gap;
         stray += gap > 16;
     }
-    QVERIFY2(sum / 25228 <= 2.0 && stray <= 252, qPrintable(QStringLiteral("mean %1, %2 apart").arg(sum / 25228).arg(stray)));
+    QVERIFY2(sum / 25228 <= 2.0 && stray <= 252,
+             qPrintable(QStringLiteral("mean %1, %2 apart").arg(sum / 25228).arg(stray)));
 }
 
 void TestProbe::runnerMakesRecordsFromFiles()
