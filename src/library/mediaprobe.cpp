@@ -13,9 +13,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/dict.h>
-#include <libavutil/imgutils.h>
 #include <libavutil/log.h>
-#include <libavutil/mem.h>
 #include <libswscale/swscale.h>
 }
 
@@ -37,9 +35,6 @@ struct PacketFreer {
 struct SwsFreer {
     void operator()(SwsContext *context) const { sws_freeContext(context); }
 };
-struct AvFreer {
-    void operator()(uint8_t *buffer) const { av_free(buffer); }
-};
 struct DictFreer {
     void operator()(AVDictionary *dict) const { av_dict_free(&dict); }
 };
@@ -49,7 +44,6 @@ using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFreer>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFreer>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;
 using SwsPtr = std::unique_ptr<SwsContext, SwsFreer>;
-using BufferPtr = std::unique_ptr<uint8_t, AvFreer>;
 
 // FFmpeg hands its log over in pieces; a line is passed on when complete.
 void logToQt(void *avClass, int level, const char *format, va_list args)
@@ -74,69 +68,115 @@ void logToQt(void *avClass, int level, const char *format, va_list args)
     pending.clear();
 }
 
-// The BGR24 target of the conversion. The buffer is made for the size the
-// stream announces; the converter once the first key frame shows the real
-// pixel format (some streams only reveal it when decoded), and both are
-// remade only if the picture differs from what was announced.
-struct Converter {
-    SwsPtr sws;
-    BufferPtr buffer;
-    FramePtr frame;
-    int width = 0;
-    int height = 0;
-    int format = AV_PIX_FMT_NONE;
-
-    bool prepareBuffer(int w, int h)
+// Scales the decoded picture straight to the poster size: no full-size
+// copy of a picture is ever made, which on a 5.7K video is 50 MB per copy.
+// The converter is made once the first key frame shows the real pixel
+// format (some streams only reveal it when decoded).
+class PosterScaler
+{
+public:
+    QImage scale(const AVFrame *picture)
     {
-        if (buffer && w == width && h == height)
-            return true;
-        const int bytes = av_image_get_buffer_size(AV_PIX_FMT_BGR24, w, h, 1);
-        if (bytes <= 0)
-            return false;
-        buffer.reset(static_cast<uint8_t *>(av_malloc(size_t(bytes))));
-        if (!buffer)
-            return false;
-        // Rows of exactly width x 3 bytes.
-        if (av_image_fill_arrays(frame->data, frame->linesize, buffer.get(), AV_PIX_FMT_BGR24, w, h, 1) < 0)
-            return false;
-        width = w;
-        height = h;
-        sws.reset();
-        return true;
-    }
-
-    bool prepare(int w, int h, int sourceFormat)
-    {
-        if (!prepareBuffer(w, h))
-            return false;
-        if (!sws || sourceFormat != format) {
-            // Point sampling as designed; SWS_ACCURATE_RND keeps swscale off
-            // its SIMD YUV-to-RGB shortcut, which leaves the last columns of
-            // a picture whose width is no multiple of 8 unwritten.
-            sws.reset(sws_getContext(w, h, AVPixelFormat(sourceFormat), w, h, AV_PIX_FMT_BGR24,
-                                     SWS_POINT | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
-            format = sourceFormat;
+        const QSize size = MediaProbe::posterSize();
+        if (!m_sws || picture->width != m_width || picture->height != m_height || picture->format != m_format) {
+            // Point sampling as designed, so every poster pixel is a source
+            // pixel. SWS_FULL_CHR_H_INT gives each poster pixel its own
+            // chroma sample, as converting the whole picture did (without
+            // it neighbours share one); SWS_ACCURATE_RND keeps swscale off
+            // its SIMD YUV-to-RGB shortcuts and their rounding.
+            m_sws.reset(sws_getContext(picture->width, picture->height, AVPixelFormat(picture->format),
+                                       size.width(), size.height(), AV_PIX_FMT_RGB24,
+                                       SWS_POINT | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr, nullptr, nullptr));
+            m_width = picture->width;
+            m_height = picture->height;
+            m_format = picture->format;
         }
-        return sws != nullptr;
+        if (!m_sws)
+            return QImage();
+        // RGB24 bytes are what QImage::Format_RGB888 holds.
+        QImage poster(size, QImage::Format_RGB888);
+        if (poster.isNull())
+            return poster;
+        uint8_t *const target[4] = {poster.bits(), nullptr, nullptr, nullptr};
+        const int targetLinesize[4] = {int(poster.bytesPerLine()), 0, 0, 0};
+        if (sws_scale(m_sws.get(), picture->data, picture->linesize, 0, picture->height, target, targetLinesize)
+            != size.height())
+            return QImage();
+        return poster;
     }
+
+private:
+    SwsPtr m_sws;
+    int m_width = 0;
+    int m_height = 0;
+    int m_format = AV_PIX_FMT_NONE;
+};
+
+// While a key packet is decoded, every picture buffer after the first is
+// one shared spare. An HEVC decoder entering at a CRA picture makes a grey
+// stand-in for each reference its leading pictures name (four full-size
+// pictures for x265's defaults) and writes them all before the key
+// picture's own samples, which depend on none of them; the key picture is
+// drained before anything else is decoded, so nothing overwrites it.
+class KeyPacketBuffers
+{
+public:
+    explicit KeyPacketBuffers(AVCodecContext *codec)
+    {
+        codec->opaque = this;
+        codec->get_buffer2 = &KeyPacketBuffers::getBuffer;
+    }
+    bool ready() const { return m_spare != nullptr; }
+    void setKeyPacket(bool key)
+    {
+        m_sharing = key;
+        m_handed = 0;
+    }
+
+private:
+    static int getBuffer(AVCodecContext *codec, AVFrame *frame, int flags)
+    {
+        auto *self = static_cast<KeyPacketBuffers *>(codec->opaque);
+        if (!self->m_sharing || self->m_handed++ == 0)
+            return avcodec_default_get_buffer2(codec, frame, flags);
+        AVFrame *spare = self->m_spare.get();
+        if (!spare->buf[0] || spare->width != frame->width || spare->height != frame->height
+            || spare->format != frame->format) {
+            av_frame_unref(spare);
+            spare->width = frame->width;
+            spare->height = frame->height;
+            spare->format = frame->format;
+            const int made = avcodec_default_get_buffer2(codec, spare, flags);
+            if (made < 0)
+                return made;
+        }
+        for (int i = 0; i < AV_NUM_DATA_POINTERS; ++i) {
+            if (spare->buf[i] && !(frame->buf[i] = av_buffer_ref(spare->buf[i]))) {
+                av_frame_unref(frame);
+                return AVERROR(ENOMEM);
+            }
+            frame->data[i] = spare->data[i];
+            frame->linesize[i] = spare->linesize[i];
+        }
+        frame->extended_data = frame->data;
+        return 0;
+    }
+
+    FramePtr m_spare{av_frame_alloc()};
+    bool m_sharing = false;
+    int m_handed = 0;
 };
 
 enum class PosterResult { Written, OpenFailed, Failed };
 
-PosterResult savePoster(const AVFrame *picture, Converter &converter, const QString &posterPath,
+PosterResult savePoster(const AVFrame *picture, PosterScaler &scaler, const QString &posterPath,
                         const QByteArray &path)
 {
-    if (!converter.prepare(picture->width, picture->height, picture->format)) {
+    const QImage poster = scaler.scale(picture);
+    if (poster.isNull()) {
         qDebug() << "sws get context failed!" << path;
         return PosterResult::Failed;
     }
-    sws_scale(converter.sws.get(), picture->data, picture->linesize, 0, picture->height, converter.frame->data,
-              converter.frame->linesize);
-    // BGR bytes read as RGB, then the first and third byte swapped.
-    const QImage rgb = QImage(converter.buffer.get(), converter.width, converter.height, converter.width * 3,
-                              QImage::Format_RGB888)
-                           .rgbSwapped();
-    const QImage poster = rgb.scaled(MediaProbe::posterSize(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QByteArray png;
     QBuffer pngBuffer(&png);
     pngBuffer.open(QIODevice::WriteOnly);
@@ -220,22 +260,18 @@ int MediaProbe::vid2picretdur(const QByteArray &path, const QString &posterPath)
         qDebug() << "avcode open failed!" << path;
         return 0;
     }
-    if (avcodec_open2(codec.get(), decoder, nullptr) < 0) {
+    KeyPacketBuffers buffers(codec.get());
+    if (!buffers.ready() || avcodec_open2(codec.get(), decoder, nullptr) < 0) {
         qDebug() << "avcode open failed!" << path;
         return 0;
     }
 
     FramePtr picture(av_frame_alloc());
-    Converter converter;
-    converter.frame.reset(av_frame_alloc());
-    if (!picture || !converter.frame) {
+    if (!picture) {
         qDebug() << "avcodec alloc frame failed!" << path;
         return 0;
     }
-    if (!converter.prepareBuffer(codec->width, codec->height)) {
-        qDebug() << "av malloc failed!" << path;
-        return 0;
-    }
+    PosterScaler scaler;
     PacketPtr packet(av_packet_alloc());
     if (!packet) {
         qDebug() << "av packet alloc failed!" << path;
@@ -255,11 +291,25 @@ int MediaProbe::vid2picretdur(const QByteArray &path, const QString &posterPath)
     // The first key frame ends the search, whether its poster is written or not.
     bool posterOpenFailed = false;
     auto takeKeyFrame = [&] {
-        posterOpenFailed = savePoster(picture.get(), converter, posterPath, path) == PosterResult::OpenFailed;
+        posterOpenFailed = savePoster(picture.get(), scaler, posterPath, path) == PosterResult::OpenFailed;
+    };
+
+    // Takes what the decoder has ready; true when it gave any picture.
+    bool done = false;
+    auto receivePictures = [&] {
+        bool gotPicture = false;
+        while (!done && avcodec_receive_frame(codec.get(), picture.get()) >= 0) {
+            gotPicture = true;
+            if (picture->key_frame == 1) {
+                takeKeyFrame();
+                done = true;
+            }
+            av_frame_unref(picture.get());
+        }
+        return gotPicture;
     };
 
     int videoPackets = 0;
-    bool done = false;
     bool limitReached = false;
     while (!done && av_read_frame(format.get(), packet.get()) >= 0) {
         if (packet->stream_index != videoStream) {
@@ -267,34 +317,30 @@ int MediaProbe::vid2picretdur(const QByteArray &path, const QString &posterPath)
             continue;
         }
         ++videoPackets;
-        bool gotPicture = false;
-        if (avcodec_send_packet(codec.get(), packet.get()) >= 0) {
-            while (!done && avcodec_receive_frame(codec.get(), picture.get()) >= 0) {
-                gotPicture = true;
-                if (picture->key_frame == 1) {
-                    takeKeyFrame();
-                    done = true;
-                }
-                av_frame_unref(picture.get());
-            }
+        const bool keyPacket = packet->flags & AV_PKT_FLAG_KEY;
+        buffers.setKeyPacket(keyPacket);
+        bool gotPicture = avcodec_send_packet(codec.get(), packet.get()) >= 0 && receivePictures();
+        buffers.setKeyPacket(false);
+        av_packet_unref(packet.get());
+        // A decoder that reorders holds the key frame back until several
+        // later pictures are decoded, each full-size (four of 50 MB for a
+        // 5.7K HEVC stream). Draining hands it out at once; a key frame
+        // depends on no other picture, so it is the same picture. If none
+        // came, the decoder starts afresh with the next packet.
+        if (!done && keyPacket) {
+            gotPicture = (avcodec_send_packet(codec.get(), nullptr) >= 0 && receivePictures()) || gotPicture;
+            if (!done)
+                avcodec_flush_buffers(codec.get());
         }
         if (!gotPicture && videoPackets == packetLimit) {
             qDebug() << "index == 1000!" << path;
             limitReached = true;
             done = true;
         }
-        av_packet_unref(packet.get());
     }
     // At the end of the file the decoder may still hold pictures.
-    if (!done && !limitReached && avcodec_send_packet(codec.get(), nullptr) >= 0) {
-        while (!done && avcodec_receive_frame(codec.get(), picture.get()) >= 0) {
-            if (picture->key_frame == 1) {
-                takeKeyFrame();
-                done = true;
-            }
-            av_frame_unref(picture.get());
-        }
-    }
+    if (!done && !limitReached && avcodec_send_packet(codec.get(), nullptr) >= 0)
+        receivePictures();
     if (!done && !limitReached)
         qDebug() << "no key frame found for the poster" << path;
 

@@ -18,6 +18,9 @@
 
 #include <memory>
 #include <unistd.h>
+extern "C" {
+#include <libavutil/mem.h>
+}
 
 namespace {
 
@@ -285,6 +288,54 @@ void TestProbe::ffmpegLogGoesToMessageLogger()
     QVERIFY2(log.hasLineStartingWith(QStringLiteral("ffmpeg: ")), qPrintable(log.lines().join('\n')));
     for (const QString &line : log.lines())
         QVERIFY(!line.endsWith(QLatin1Char('\n')));
+}
+
+void TestProbe::posterMatchesFullSizeConversion_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("codec");
+    // Odd width, narrower than the poster, 4:4:4, 10 bits; B-frames hold the key frame back.
+    const QString x264 = QStringLiteral("libx264 -g 10 -sc_threshold 0 -pix_fmt ");
+    QTest::newRow("H.264 4:2:0") << QSize(854, 480) << x264 + QStringLiteral("yuv420p");
+    QTest::newRow("H.264 4:4:4 portrait") << QSize(100, 180) << x264 + QStringLiteral("yuv444p");
+    QTest::newRow("HEVC 10-bit 2:1, open GOP") << QSize(1152, 576)
+        << QStringLiteral("libx265 -pix_fmt yuv420p10le -x265-params log-level=error:keyint=10");
+}
+
+void TestProbe::posterMatchesFullSizeConversion()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, codec);
+    const QString name = QStringLiteral("match-%1").arg(size.width());
+    const QString file = video(name + QStringLiteral(".mkv")), poster = posterPath(name);
+    const QString full = poster + QStringLiteral(".full.png");
+    const auto args = [](const QString &text) { return text.split(QLatin1Char(' ')); };
+    // Moving detail, so any other picture than the key frame would show.
+    QVERIFY(TestVideos::ffmpeg(args(QStringLiteral("-f lavfi -i testsrc2=s=%1x%2:r=10:d=4 -c:v ").arg(size.width())
+                                        .arg(size.height()) + codec) + QStringList{file}));
+    // FFmpeg hands out no block as large as an RGB copy of the picture.
+    av_max_alloc(qMax<size_t>(size_t(size.width()) * size.height() * 5 / 2, 1 << 20));
+    const int duration = MediaProbe::vid2picretdur(file.toUtf8(), poster);
+    av_max_alloc(INT_MAX);
+    QCOMPARE(duration, 4);
+    // The reference converts the whole key frame (at 2 s, the middle) to RGB
+    // with point sampling, then takes QImage's nearest pixels.
+    QVERIFY(TestVideos::ffmpeg(args(QStringLiteral("-ss 2 -i")) + QStringList{file} + args(QStringLiteral(
+        "-frames:v 1 -vf scale=flags=neighbor+accurate_rnd,format=rgb24")) + QStringList{full}));
+    const QImage reference = QImage(full).scaled(212, 119, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage ours(poster, "PNG");
+    // Where a poster pixel's centre falls exactly between two source pixels
+    // the two may round apart: a stray column or row shows its neighbour.
+    double sum = 0;
+    int stray = 0;
+    for (int i = 0; i < 212 * 119; ++i) {
+        const QRgb a = ours.pixel(i % 212, i / 212), b = reference.pixel(i % 212, i / 212);
+        const int gap = qMax(qAbs(qRed(a) - qRed(b)), qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))));
+        sum += gap;
+        stray += gap > 16;
+    }
+    QVERIFY2(sum / 25228 <= 2.0 && stray <= 252,
+             qPrintable(QStringLiteral("mean %1, %2 apart").arg(sum / 25228).arg(stray)));
 }
 
 void TestProbe::runnerMakesRecordsFromFiles()

@@ -17,6 +17,8 @@ private slots:
     void failuresGiveNoDurationAndNoPoster();
     void packetLimitEndsPosterSearch();
     void ffmpegLogGoesToMessageLogger();
+    void posterMatchesFullSizeConversion_data();
+    void posterMatchesFullSizeConversion();
 
     void runnerMakesRecordsFromFiles();
     void runnerMakesRecordsFromUrls();
