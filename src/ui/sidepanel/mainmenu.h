@@ -5,6 +5,7 @@
 #include <QString>
 
 class HeadsetsView;
+class PlayerAddressesView;
 class QLabel;
 class QTimer;
 class RecentClients;
@@ -87,4 +88,5 @@ private:
     bool waitingForServer = false;
     bool serverFailed = false;
     QLabel *notServingLabel = nullptr;
+    PlayerAddressesView *players = nullptr;
 };
