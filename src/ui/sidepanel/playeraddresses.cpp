@@ -28,7 +28,9 @@ void PlayerAddressesView::showFor(const QString &pageAddress, bool dlnaOn)
                       QStringLiteral("%1heresphere").arg(pageAddress)};
     if (dlnaOn) {
         //: Side panel; %1 is the media server's name as DLNA players (VLC, TVs) list it.
-        lines << tr("DLNA players find \"%1\" by themselves.").arg(DlnaDescription::friendlyName());
+        // The name stays on one line: it is what the player lists.
+        const QString name = DlnaDescription::friendlyName().replace(QLatin1Char(' '), QChar::Nbsp);
+        lines << tr("DLNA players find \"%1\" by themselves.").arg(name);
     }
     setText(lines.join(QLatin1Char('\n')));
     show();
