@@ -425,13 +425,11 @@ void TestDlna::vlcPlaysAVideo()
     env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     m_vlcOut.clear();
     m_vlcLog.clear();
-    QProcess *vlc = m_children.start(
-        NetLab::ipTool(), {QStringLiteral("netns"), QStringLiteral("exec"), peer.name(), QStringLiteral("setpriv"),
-                           QStringLiteral("--reuid=%1").arg(nobody->pw_uid), QStringLiteral("--regid=%1").arg(nobody->pw_gid),
-                           QStringLiteral("--clear-groups"), vlcTool, QStringLiteral("-I"), QStringLiteral("cli"),
-                           QStringLiteral("--no-color"), QStringLiteral("-vv"), QStringLiteral("--services-discovery"),
-                           QStringLiteral("upnp"), QStringLiteral("--vout=dummy"), QStringLiteral("--aout=dummy")},
-        env);
+    const QStringList as = QStringLiteral("netns exec %1 setpriv --reuid=%2 --regid=%3 --clear-groups")
+                               .arg(peer.name()).arg(nobody->pw_uid).arg(nobody->pw_gid).split(QLatin1Char(' '));
+    const QStringList options =
+        QStringLiteral("-I cli --no-color -vv --services-discovery upnp --vout=dummy --aout=dummy").split(QLatin1Char(' '));
+    QProcess *vlc = m_children.start(NetLab::ipTool(), as + QStringList{vlcTool} + options, env);
     QVERIFY(vlc);
 
     // Discovered: the server is a node under VLC's UPnP tree.
