@@ -384,7 +384,7 @@
     <message>
         <source>DLNA players find &quot;%1&quot; by themselves.</source>
         <extracomment>Side panel; %1 is the media server&apos;s name as DLNA players (VLC, TVs) list it.</extracomment>
-        <translation>DLNA-Player finden „%1“ von selbst.</translation>
+        <translation>DLNA-Player finden »%1« von selbst.</translation>
     </message>
 </context>
 <context>

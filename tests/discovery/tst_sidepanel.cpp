@@ -224,6 +224,7 @@ void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens()
     panel.slotSendMessage(); // a tick before the server listens says nothing
     panel.slotSendUpdateUDP();
     panel.setServerPort(quint16(listening));
+    panel.setDlnaServing(true);
     panel.slotSendMessage();
     panel.slotUpdateNetState();
     CHECK_LAB(peer.sync("10.77.0.2"), peer);
@@ -235,6 +236,7 @@ void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens()
     const QLabel *players = part<QLabel>(&panel, "label_players");
     QCOMPARE(players->isHidden(), listening == 0);
     QCOMPARE(players->text().contains(QStringLiteral("http://10.77.0.1:%1/deovr\n").arg(listening)), listening != 0);
+    QCOMPARE(players->text().contains(QStringLiteral("Corvane\u00a0on\u00a0")), listening != 0);
 }
 
 void TestSidePanel::presenceEverySecond()

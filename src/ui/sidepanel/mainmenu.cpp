@@ -119,10 +119,16 @@ QString mainMenu::pageAddress() const
     return QStringLiteral("http://%1:%2/").arg(shownIp).arg(shownPort);
 }
 
+void mainMenu::setDlnaServing(bool serving)
+{
+    dlnaServing = serving;
+    players->showFor(pageAddress(), dlnaServing);
+}
+
 void mainMenu::drawQRCode()
 {
     const QString address = pageAddress();
-    players->showFor(address, AppSettings::instance()->dlnaEnabled());
+    players->showFor(address, dlnaServing);
     const QImage code = address.isEmpty() ? QImage() : QrCodeImage::render(address, ui->label_QRCode->maximumWidth());
     if (code.isNull())
         ui->label_QRCode->clear();
