@@ -8,6 +8,8 @@ packages=(
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libqrencode-dev zlib1g-dev libuchardet-dev
   # The DLNA media server, and a real UPnP client for its tests.
   libgupnp-1.6-dev libgupnp-av-1.0-dev libgssdp-1.6-dev gupnp-tools
+  # VLC as a second real client: it finds, browses and plays from the server (UPnP module in the base plugins).
+  vlc-bin vlc-plugin-base
   fonts-noto-cjk fonts-thai-tlwg fonts-dejavu-core
   libssl3 qttranslations5-l10n
   ffmpeg curl iproute2 python3 procps util-linux mount e2fsprogs binutils

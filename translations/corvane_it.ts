@@ -375,6 +375,19 @@
     </message>
 </context>
 <context>
+    <name>PlayerAddressesView</name>
+    <message>
+        <source>Other players, in their browser:</source>
+        <extracomment>Side panel, above the addresses to type into the DeoVR and HereSphere players&apos; browsers.</extracomment>
+        <translation>Altri lettori, nel loro browser:</translation>
+    </message>
+    <message>
+        <source>DLNA players find &quot;%1&quot; by themselves.</source>
+        <extracomment>Side panel; %1 is the media server&apos;s name as DLNA players (VLC, TVs) list it.</extracomment>
+        <translation>I lettori DLNA trovano «%1» da soli.</translation>
+    </message>
+</context>
+<context>
     <name>Prompt</name>
     <message>
         <source>ok</source>

@@ -224,6 +224,7 @@ void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens()
     panel.slotSendMessage(); // a tick before the server listens says nothing
     panel.slotSendUpdateUDP();
     panel.setServerPort(quint16(listening));
+    panel.setDlnaServing(true);
     panel.slotSendMessage();
     panel.slotUpdateNetState();
     CHECK_LAB(peer.sync("10.77.0.2"), peer);
@@ -231,6 +232,11 @@ void TestSidePanel::waitingPanelAnnouncesOnceTheServerListens()
     // Where nothing listens no address is shown, and the panel says why.
     QCOMPARE(isConnectedLook(&panel), listening != 0);
     QCOMPARE(part<QLabel>(&panel, "label_notServing")->isHidden(), listening != 0);
+    // The other players' addresses go with the shown address.
+    const QLabel *players = part<QLabel>(&panel, "label_players");
+    QCOMPARE(players->isHidden(), listening == 0);
+    QCOMPARE(players->text().contains(QStringLiteral("http://10.77.0.1:%1/deovr\n").arg(listening)), listening != 0);
+    QCOMPARE(players->text().contains(QStringLiteral("Corvane\u00a0on\u00a0")), listening != 0);
 }
 
 void TestSidePanel::presenceEverySecond()

@@ -20,11 +20,15 @@
 
 #include <csignal>
 #include <memory>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 const QString kPeerDev = QStringLiteral("hs0");
 const QString kMediaServer = QStringLiteral("urn:schemas-upnp-org:device:MediaServer:1");
 const QString kCdsType = QStringLiteral("urn:schemas-upnp-org:service:ContentDirectory:1");
+// The library's videos; one title needs escaping on its way through XML.
+const QStringList kTitles{QStringLiteral("Clip 0"), QStringLiteral("Clip 1"), QStringLiteral("Clip 2 & <été>")};
 
 // The text of every element named name, in document order.
 QStringList elementTexts(const QByteArray &xml, const QString &name)
@@ -60,18 +64,30 @@ private slots:
     void videoReplyHeaders();
     void updateIdFollowsTheLibrary();
     void mediaServerInNamespace();
+    void vlcPlaysAVideo();
 
 private:
+    // The library: three generated videos of different lengths, a subtitle
+    // beside the first; made once for every test here.
+    bool makeLibrary();
+    QProcess *startServer();
     QProcess *startDiscover(PeerNamespace &peer, const QString &messages);
     // Waits until gssdp-discover printed a block for our device with word
     // ("available" or "unavailable") and returns the block.
     QString waitForResource(QProcess *discover, const QString &word);
+    // Waits until pattern matches what VLC printed: its cli answers when a
+    // command is given (sent again each second), else its log. Returns the
+    // last group of the match; empty when it never matched.
+    QString waitForVlc(QProcess *vlc, const QRegularExpression &pattern, const char *command = nullptr);
     CurlResult soap(PeerNamespace &peer, const QString &action, const QString &arguments,
                     const QString &body = QString());
 
     QTemporaryDir m_dir;
     QString m_control;
     QByteArray m_discoverOut;
+    QHash<QString, CorvaneVideoInfo> m_byTitle;
+    QByteArray m_vlcOut;
+    QByteArray m_vlcLog;
     ChildProcesses m_children;
 };
 
@@ -145,6 +161,33 @@ void TestDlna::updateIdFollowsTheLibrary()
                             QStringLiteral("0"), {}).numberReturned, 1u);
 }
 
+bool TestDlna::makeLibrary()
+{
+    if (!m_byTitle.isEmpty())
+        return true;
+    const QString media = m_dir.filePath(QStringLiteral("media"));
+    for (int i = 0; i < 3; ++i) {
+        const QString path = QStringLiteral("%1/%2.mp4").arg(media, kTitles[i]);
+        if (!TestVideos::clip(path, 2 + i, QStringLiteral("160x90"), 10, 5))
+            return false;
+        Runner runner;
+        std::optional<CorvaneVideoInfo> info = runner.createVideoInfo(path);
+        if (!info)
+            return false;
+        VideoLibraryFile().appendRecord(&*info, i == 0);
+        m_byTitle.insert(QFileInfo(info->video).completeBaseName(), *info);
+    }
+    return TestSupport::writeFile(media + QStringLiteral("/Clip 0.en.srt"), "1\n00:00:00,000 --> 00:00:01,000\nHi\n");
+}
+
+QProcess *TestDlna::startServer()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("TMPDIR"), m_dir.filePath(QStringLiteral("tmp")));
+    return m_children.start(QStringLiteral(CORVANE_BIN), {}, env);
+}
+
 QProcess *TestDlna::startDiscover(PeerNamespace &peer, const QString &messages)
 {
     m_discoverOut.clear();
@@ -198,26 +241,12 @@ void TestDlna::mediaServerInNamespace()
     REQUIRE_PEER(peer);
     CHECK_LAB(peer.addLan(0), peer);
 
-    // The library: three generated videos of different lengths, a subtitle beside the first.
-    const QString media = m_dir.filePath(QStringLiteral("media"));
-    QHash<QString, CorvaneVideoInfo> byTitle;
-    for (int i = 0; i < 3; ++i) {
-        const QString path = QStringLiteral("%1/Clip %2.mp4").arg(media).arg(i);
-        QVERIFY(TestVideos::clip(path, 2 + i, QStringLiteral("160x90"), 10, 5));
-        Runner runner;
-        std::optional<CorvaneVideoInfo> info = runner.createVideoInfo(path);
-        QVERIFY(info);
-        VideoLibraryFile().appendRecord(&*info, i == 0);
-        byTitle.insert(QFileInfo(info->video).completeBaseName(), *info);
-    }
-    QVERIFY(TestSupport::writeFile(media + QStringLiteral("/Clip 0.en.srt"), "1\n00:00:00,000 --> 00:00:01,000\nHi\n"));
+    QVERIFY(makeLibrary());
+    const QHash<QString, CorvaneVideoInfo> &byTitle = m_byTitle;
 
     QProcess *discover = startDiscover(peer, QStringLiteral("all"));
     QVERIFY(discover);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("TMPDIR"), m_dir.filePath(QStringLiteral("tmp")));
-    QProcess *program = m_children.start(QStringLiteral(CORVANE_BIN), {}, env);
+    QProcess *program = startServer();
     QVERIFY(program);
 
     // Found from the other namespace, on the address of the shared link only.
@@ -340,6 +369,110 @@ void TestDlna::mediaServerInNamespace()
     QCOMPARE(program->exitCode(), 0);
     const QString gone = waitForResource(discover, QStringLiteral("unavailable"));
     QVERIFY2(gone.contains(udn), "no byebye for the device");
+}
+
+QString TestDlna::waitForVlc(QProcess *vlc, const QRegularExpression &pattern, const char *command)
+{
+    // The cli answers on standard output, the -vv log goes to standard error;
+    // both are kept so a failure shows what VLC saw.
+    QDeadlineTimer deadline(120000);
+    QDeadlineTimer nextCommand;
+    while (!deadline.hasExpired() && vlc->state() != QProcess::NotRunning) {
+        if (command && nextCommand.hasExpired()) {
+            vlc->write(QByteArray(command) + '\n');
+            nextCommand.setRemainingTime(1000);
+        }
+        vlc->waitForReadyRead(200);
+        // The cli's lines and the HTTP heads in the log end with CR LF.
+        m_vlcOut += vlc->readAllStandardOutput().replace('\r', QByteArray());
+        m_vlcLog += vlc->readAllStandardError().replace('\r', QByteArray());
+        const QRegularExpressionMatch match = pattern.match(QString::fromUtf8(command ? m_vlcOut : m_vlcLog));
+        if (match.hasMatch())
+            return match.captured(match.lastCapturedIndex());
+    }
+    qWarning().noquote() << "VLC printed" << m_vlcOut << "\nand logged" << m_vlcLog.right(20000);
+    return QString();
+}
+
+void TestDlna::vlcPlaysAVideo()
+{
+    // VLC finds the server by SSDP, browses it with its own UPnP module and
+    // plays the first item as a renderer would, from another namespace and as
+    // an ordinary user (it refuses root).
+    const QString vlcTool = QStandardPaths::findExecutable(QStringLiteral("vlc"));
+    QVERIFY2(!vlcTool.isEmpty(), "vlc is missing: run tools/deps.sh");
+    const passwd *nobody = ::getpwnam("nobody");
+    QVERIFY(nobody);
+    REQUIRE_NETLAB();
+    PeerNamespace peer;
+    REQUIRE_PEER(peer);
+    CHECK_LAB(peer.addLan(0), peer);
+    // Its M-SEARCH goes out on the route to the SSDP group.
+    QVERIFY(NetLab::ip({QStringLiteral("-n"), peer.name(), QStringLiteral("route"), QStringLiteral("add"),
+                        QStringLiteral("239.0.0.0/8"), QStringLiteral("dev"), kPeerDev}));
+    // libupnp binds the link's IPv6 address too, which fails while it is tentative.
+    const QStringList tentative{QStringLiteral("-n"), peer.name(), QStringLiteral("-6"), QStringLiteral("addr"),
+                                QStringLiteral("show"), QStringLiteral("dev"), kPeerDev, QStringLiteral("tentative")};
+    QTRY_VERIFY_WITH_TIMEOUT(TestSupport::run(NetLab::ipTool(), tentative).trimmed().isEmpty(), 60000);
+    QVERIFY(makeLibrary());
+    QVERIFY(startServer());
+
+    QTemporaryDir home;
+    QVERIFY(home.isValid() && ::chown(QFile::encodeName(home.path()).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    m_vlcOut.clear();
+    m_vlcLog.clear();
+    const QStringList as = QStringLiteral("netns exec %1 setpriv --reuid=%2 --regid=%3 --clear-groups")
+                               .arg(peer.name()).arg(nobody->pw_uid).arg(nobody->pw_gid).split(QLatin1Char(' '));
+    const QStringList options =
+        QStringLiteral("-I cli --no-color -vv --services-discovery upnp --vout=dummy --aout=dummy").split(QLatin1Char(' '));
+    QProcess *vlc = m_children.start(NetLab::ipTool(), as + QStringList{vlcTool} + options, env);
+    QVERIFY(vlc);
+
+    // Discovered: the server is a node under VLC's UPnP tree.
+    const QString serverId = waitForVlc(
+        vlc, QRegularExpression(QStringLiteral("Universal Plug'n'Play\\n\\|\\s+(\\d+) - Corvane on ")), "playlist");
+    QVERIFY2(!serverId.isEmpty(), "VLC never listed the media server");
+
+    // Browsed: opening the node lists every video with its title and length,
+    // in the library's order, and plays the first.
+    vlc->write("goto " + serverId.toLatin1() + '\n');
+    const QString listed = waitForVlc(
+        vlc, QRegularExpression(QStringLiteral("\\d+ - Corvane on [^\\n]*\\n((?:\\|\\s+\\*?\\d+ - [^\\n]+\\n){3})")),
+        "playlist");
+    QStringList shown, expected;
+    for (const QString &line : listed.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        shown << line.section(QLatin1String(" - "), 1).section(QLatin1String(" ["), 0, 0);
+    for (const QString &title : kTitles) {
+        const int seconds = int(TestVideos::ffprobeDuration(m_byTitle.value(title).videoPathReal));
+        expected << QStringLiteral("%1 (00:00:%2)").arg(title).arg(seconds, 2, 10, QLatin1Char('0'));
+    }
+    QCOMPARE(shown, expected);
+
+    // Played: the first res is the ranged /video route, decoded as H.264 at
+    // its size, with the subtitle beside it; the art is the JPEG poster.
+    const CorvaneVideoInfo &first = m_byTitle.value(QStringLiteral("Clip 0"));
+    const QString id = QRegularExpression::escape(first.videoPath.section(QLatin1Char('/'), -1));
+    QVERIFY(!waitForVlc(vlc, QRegularExpression(QStringLiteral("Received first picture"))).isEmpty());
+    const QString log = QString::fromUtf8(m_vlcLog);
+    QVERIFY2(log.contains(QRegularExpression(QStringLiteral("\\nGET /video/%1 HTTP/1.1\\n(?:.+\\n)*?Range: bytes=0-\\n")
+                                                  .arg(id))),
+             "VLC did not ask for the video's bytes by range");
+    QVERIFY2(log.contains(QRegularExpression(QStringLiteral("\\nHTTP/1.1 206 Partial Content\\n(?:.+\\n)*?"
+                                                            "Content-Range: bytes 0-\\d+/%1\\n")
+                                                  .arg(QFileInfo(first.videoPathReal).size()))),
+             "no ranged answer of the video's size");
+    QVERIFY(log.contains(QLatin1String("codec (h264) started")));
+    QVERIFY(log.contains(QLatin1String("VoutDisplayEvent 'resize' 160x90")));
+    QVERIFY(log.contains(QRegularExpression(QStringLiteral("loading spu-es slave: http://\\S+/subtitle/%1/").arg(id))));
+    const QString art = waitForVlc(vlc, QRegularExpression(QStringLiteral("album art saved to (\\S+)")));
+    QVERIFY2(!art.isEmpty(), "VLC saved no art");
+    QVERIFY(TestSupport::fileBytes(art).startsWith("\xFF\xD8\xFF"));
+    vlc->write("quit\n");
+    QVERIFY(TestSupport::ended(vlc));
 }
 
 NETLAB_TEST_MAIN(TestDlna, QCoreApplication)

@@ -306,8 +306,11 @@ void Corvane::startListening()
         port = bound;
     if (menu)
         menu->setServerPort(bound);
-    if (bound != 0 && dlna && AppSettings::instance()->dlnaEnabled())
-        dlna->start(bound);
+    if (bound != 0 && dlna && AppSettings::instance()->dlnaEnabled()) {
+        const bool dlnaStarted = dlna->start(bound);
+        if (menu)
+            menu->setDlnaServing(dlnaStarted);
+    }
 }
 
 void Corvane::setNavigationNormal()

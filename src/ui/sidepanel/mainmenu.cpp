@@ -2,6 +2,7 @@
 #include "ui_mainmenu.h"
 
 #include "headsetsview.h"
+#include "playeraddresses.h"
 
 #include "discovery/networkstate.h"
 #include "discovery/qrcodeimage.h"
@@ -54,6 +55,10 @@ mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateInterval
                                 "Please restart Corvane."));
     notServingLabel->hide();
     ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->widget_2), notServingLabel);
+
+    // Under the QR card, shown and hidden with the address.
+    players = new PlayerAddressesView(this);
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->widget_2) + 1, players);
 
     const int configuredPort = AppSettings::instance()->UDPPort();
     if (configuredPort > 0 && configuredPort <= 65535) {
@@ -114,9 +119,16 @@ QString mainMenu::pageAddress() const
     return QStringLiteral("http://%1:%2/").arg(shownIp).arg(shownPort);
 }
 
+void mainMenu::setDlnaServing(bool serving)
+{
+    dlnaServing = serving;
+    players->showFor(pageAddress(), dlnaServing);
+}
+
 void mainMenu::drawQRCode()
 {
     const QString address = pageAddress();
+    players->showFor(address, dlnaServing);
     const QImage code = address.isEmpty() ? QImage() : QrCodeImage::render(address, ui->label_QRCode->maximumWidth());
     if (code.isNull())
         ui->label_QRCode->clear();

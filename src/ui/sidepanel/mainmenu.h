@@ -5,6 +5,7 @@
 #include <QString>
 
 class HeadsetsView;
+class PlayerAddressesView;
 class QLabel;
 class QTimer;
 class RecentClients;
@@ -42,6 +43,9 @@ public:
     // server means the server could not listen: the panel says so, shows
     // no address and announces nothing.
     void setServerPort(quint16 port);
+    // Whether the DLNA media server runs: while it does, the panel tells
+    // that DLNA players list this PC by themselves.
+    void setDlnaServing(bool serving);
     // False once the server was reported as not listening.
     bool isServing() const { return !serverFailed; }
 
@@ -86,5 +90,7 @@ private:
     quint16 listeningPort = 0;
     bool waitingForServer = false;
     bool serverFailed = false;
+    bool dlnaServing = false;
     QLabel *notServingLabel = nullptr;
+    PlayerAddressesView *players = nullptr;
 };
