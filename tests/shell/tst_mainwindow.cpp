@@ -13,6 +13,8 @@
 #include "library/homepage.h"
 #include "library/parseprocess.h"
 #include "library/libraryglobals.h"
+#include "library/corvanevideoinfo.h"
+#include "library/videolibraryfile.h"
 #include "online/aboutus.h"
 #include "online/userguide.h"
 #include "platform/programend.h"
@@ -117,6 +119,7 @@ private slots:
     void trayIconAppearsWhenATrayDoes();
     void endAfterTheInstallerJoinsTheServerFirst();
     void addedVideoIsServed();
+    void storedLibraryListedBeforeItsTiles();
     void quitDuringProbeRunStopsTheWorkerFirst();
     void announcesThePortItListensOn();
     void lookOfWindowAndDialogs();
@@ -620,6 +623,40 @@ void TestMainWindow::addedVideoIsServed()
     const CurlResult whole = curl(port, QLatin1Char('/') + videoPath);
     QCOMPARE(whole.status(), 206);
     QCOMPARE(whole.body, videoFile);
+}
+
+void TestMainWindow::storedLibraryListedBeforeItsTiles()
+{
+    // A stored library of many videos, and a window made as at start-up.
+    window.reset();
+    const QString video = videoDir.filePath(QStringLiteral("many.mp4"));
+    QVERIFY(QFile::exists(video) || TestVideos::clip(video, 1));
+    QList<CorvaneVideoInfo *> stored;
+    for (int i = 0; i < 400; ++i) {
+        stored << new CorvaneVideoInfo;
+        stored.last()->videoPathReal = video;
+        stored.last()->video = QStringLiteral("clip %1.mp4").arg(i);
+        stored.last()->videoPath = QString::number(1607300000000LL + i);
+    }
+    QStringList texts;
+    QVERIFY(VideoLibraryFile().rewrite(stored, &texts));
+    qDeleteAll(stored);
+    window = std::make_unique<Corvane>();
+    HomePage *home = pages()->homePage();
+
+    // Before the event loop has built a single tile, the headset gets every video.
+    QCOMPARE(home->tileList().size(), 0);
+    const CurlResult list = curl(window->serverPort(), QStringLiteral("/list"));
+    QCOMPARE(list.status(), 200);
+    const QJsonObject library = QJsonDocument::fromJson(list.body).object();
+    QCOMPARE(library.value(QStringLiteral("number")).toString(), QStringLiteral("400"));
+    const QJsonArray items = library.value(QStringLiteral("items")).toArray();
+    QCOMPARE(items.size(), 400);
+    QCOMPARE(items.last().toObject().value(QStringLiteral("video")).toString(), QStringLiteral("clip 399.mp4"));
+
+    // The tiles follow, only as many as the view needs.
+    QTRY_VERIFY(!home->tileList().isEmpty());
+    QVERIFY(home->tileList().size() < 400);
 }
 
 void TestMainWindow::quitDuringProbeRunStopsTheWorkerFirst()
