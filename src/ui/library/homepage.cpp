@@ -121,6 +121,9 @@ HomePage::~HomePage()
     // A run still going (the program quitting mid-probe) must end before
     // its QThread object goes away.
     stopProbeRuns();
+    // The grid goes after the records: no scroll may build a tile then.
+    disconnect(ui->scrollArea->verticalScrollBar(), nullptr, this, nullptr);
+    tileFillTimer->stop();
     qDeleteAll(videoList);
     videoList.clear();
     delete m_parseProcess;
