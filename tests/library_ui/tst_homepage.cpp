@@ -29,8 +29,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -82,7 +80,6 @@ private slots:
     void deleteKeepsPageAndFileInStep_data();
     void deleteKeepsPageAndFileInStep();
     void libraryTextMembers();
-    void largeLibraryBuildsTilesAsTheyComeIntoView();
 
 private:
     QString dataPath() const { return Session::instance()->getDataPath(); }
@@ -680,8 +677,7 @@ void TestHomePage::loadRestoresLibraryAndAnnounces()
     const int counterBefore = udpRefreshCounter;
     page->loadVideoList();
     QCOMPARE(page->videos().size(), 3);
-    // The tiles follow from the event loop.
-    QTRY_COMPARE(page->tileList().size(), 3);
+    QTRY_COMPARE(page->tileList().size(), 3); // built from the event loop
     for (int i = 0; i < 3; ++i)
         QCOMPARE(page->videos().at(i)->index, i);
     QCOMPARE(published.count(), 1);
@@ -914,86 +910,4 @@ void TestHomePage::libraryTextMembers()
 }
 
 QTEST_MAIN(TestHomePage)
-void TestHomePage::largeLibraryBuildsTilesAsTheyComeIntoView()
-{
-    // A stored library far larger than a screen, each video with a poster of its own.
-    const QString pictures = dataPath() + QStringLiteral("/videoPictures");
-    QVERIFY(QDir().mkpath(pictures));
-    QImage poster(212, 119, QImage::Format_RGB32);
-    poster.fill(Qt::darkCyan);
-    QList<CorvaneVideoInfo *> stored;
-    for (int i = 0; i < 300; ++i) {
-        stored << new CorvaneVideoInfo;
-        CorvaneVideoInfo *info = stored.last();
-        info->videoPathReal = m_media + QStringLiteral("/clip0.mp4");
-        info->video = QStringLiteral("clip %1.mp4").arg(i);
-        info->videoPath = info->posterPath = QString::number(1607300000000LL + i);
-        info->posterPathReal = pictures + QLatin1Char('/') + info->videoPath + QStringLiteral(".png");
-        QVERIFY(poster.save(info->posterPathReal));
-    }
-    QStringList texts;
-    QVERIFY(VideoLibraryFile().rewrite(stored, &texts));
-    qDeleteAll(stored);
-
-    auto page = std::make_unique<HomePage>();
-    QSignalSpy published(page.get(), &HomePage::sglSendJson);
-    page->show();
-    page->loadVideoList();
-    // The whole list is published before any tile exists.
-    QCOMPARE(page->tileList().size(), 0);
-    QCOMPARE(published.count(), 1);
-    QCOMPARE(published.at(0).at(0).toJsonObject().value(QStringLiteral("items")).toArray().size(), 300);
-    QTRY_VERIFY(!page->tileList().isEmpty());
-    QVERIFY(page->tileList().size() < 150);
-
-    auto *area = page->findChild<QScrollArea *>(QStringLiteral("scrollArea"));
-    QScrollBar *bar = area->verticalScrollBar();
-    // Every tile in view shows its poster, wherever the view is; far ones hold none.
-    auto checkView = [&] {
-        area->widget()->layout()->activate();
-        const QRect view(0, bar->value(), area->viewport()->width(), area->viewport()->height());
-        int inView = 0;
-        for (HomeSub *tile : page->tileList()) {
-            const QRect at = tile->geometry();
-            if (at.intersects(view)) {
-                ++inView;
-                QVERIFY2(!tile->findChild<QPushButton *>(QStringLiteral("pushButtonPic"))->icon().isNull(),
-                         qPrintable(tile->videoInfo()->video));
-            }
-            if (at.bottom() < view.top() - 3 * view.height()) {
-                QVERIFY(!tile->isPosterShown());
-                QVERIFY(tile->findChild<QPushButton *>(QStringLiteral("pushButtonPic"))->icon().isNull());
-            }
-        }
-        QVERIFY(inView >= 3);
-    };
-    checkView();
-    if (QTest::currentTestFailed())
-        return;
-
-    // "All" selects every video, also those without a tile yet.
-    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("tb_del")), Qt::LeftButton);
-    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("pb_All")), Qt::LeftButton);
-    QVERIFY(page->isAllSelected());
-    QCOMPARE(page->selectedVideoList().size(), 300);
-
-    // The scroll bar covers the whole library: at its end the last row is in view.
-    bar->setValue(bar->maximum());
-    QCOMPARE(page->tileList().size(), 300);
-    checkView();
-    if (QTest::currentTestFailed())
-        return;
-    HomeSub *last = page->tileList().last();
-    QVERIFY(last->geometry().bottom() <= bar->value() + area->viewport()->height());
-    QVERIFY(last->isSelected());
-    QVERIFY(last->findChild<QToolButton *>(QStringLiteral("tb_check"))->isVisible());
-    QVERIFY(!page->tileList().first()->isPosterShown());
-
-    page->slotDoDelVideoFile();
-    QVERIFY(page->videos().isEmpty());
-    QVERIFY(!QFile::exists(libraryFile()));
-    QCOMPARE(QDir(pictures).entryList(QDir::Files), QStringList());
-    QCOMPARE(area->widget()->minimumHeight(), 0);
-}
-
 #include "tst_homepage.moc"

@@ -40,7 +40,6 @@ public:
     // its decoded poster; the library page turns it on as the tile nears
     // the view. On by default, so a tile on its own shows its poster.
     void setPosterShown(bool shown);
-    bool isPosterShown() const { return m_posterShown; }
 
     // The projection and layout choices for the bound video, checked as the
     // store has them; choosing one keeps it as the user's correction.
