@@ -631,13 +631,11 @@ void TestMainWindow::addedVideoIsServed()
 void TestMainWindow::storedLibraryListedBeforeItsTiles()
 {
     window.reset();
-    const QString pictures = Session::instance()->getDataPath() + QStringLiteral("/videoPictures/");
-    QVERIFY(QDir().mkpath(pictures));
     QList<CorvaneVideoInfo *> stored;
     for (int i = 0; i < 300; ++i) {
         stored << new CorvaneVideoInfo;
         stored.last()->video = stored.last()->videoPath = QString::number(1607300000000LL + i);
-        stored.last()->posterPathReal = pictures + stored.last()->video + QStringLiteral(".png");
+        stored.last()->posterPathReal = dataDir->filePath(stored.last()->video + QStringLiteral(".png"));
         QVERIFY(QFile::copy(QStringLiteral(CORVANE_APP_DIR "/DefaultPoster/DefaultPoster.png"), stored.last()->posterPathReal));
     }
     QStringList texts;
@@ -646,14 +644,12 @@ void TestMainWindow::storedLibraryListedBeforeItsTiles()
     window = std::make_unique<Corvane>();
     window->show();
     HomePage *home = pages()->homePage();
-
     // Before the event loop has built a single tile, the headset gets every video.
     QCOMPARE(home->tileList().size(), 0);
     const CurlResult list = curl(window->serverPort(), QStringLiteral("/list"));
     QCOMPARE(QJsonDocument::fromJson(list.body).object().value(QStringLiteral("items")).toArray().size(), 300);
     QTRY_VERIFY(!home->tileList().isEmpty());
     QVERIFY(home->tileList().size() < 150);
-
     // Every tile in view shows its poster, wherever the view is; far ones hold none.
     auto *area = home->findChild<QScrollArea *>(QStringLiteral("scrollArea"));
     auto checkView = [&] {
