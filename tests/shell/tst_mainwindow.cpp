@@ -11,8 +11,11 @@
 #include "library/confirmdelete.h"
 #include "dialogs/prompt.h"
 #include "library/homepage.h"
+#include "library/homesub.h"
 #include "library/parseprocess.h"
 #include "library/libraryglobals.h"
+#include "library/corvanevideoinfo.h"
+#include "library/videolibraryfile.h"
 #include "online/aboutus.h"
 #include "online/userguide.h"
 #include "platform/programend.h"
@@ -50,6 +53,8 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTcpSocket>
@@ -117,6 +122,7 @@ private slots:
     void trayIconAppearsWhenATrayDoes();
     void endAfterTheInstallerJoinsTheServerFirst();
     void addedVideoIsServed();
+    void storedLibraryListedBeforeItsTiles();
     void quitDuringProbeRunStopsTheWorkerFirst();
     void announcesThePortItListensOn();
     void lookOfWindowAndDialogs();
@@ -620,6 +626,52 @@ void TestMainWindow::addedVideoIsServed()
     const CurlResult whole = curl(port, QLatin1Char('/') + videoPath);
     QCOMPARE(whole.status(), 206);
     QCOMPARE(whole.body, videoFile);
+}
+
+void TestMainWindow::storedLibraryListedBeforeItsTiles()
+{
+    window.reset();
+    QList<CorvaneVideoInfo *> stored;
+    for (int i = 0; i < 300; ++i) {
+        stored << new CorvaneVideoInfo;
+        stored.last()->video = stored.last()->videoPath = QString::number(1607300000000LL + i);
+        stored.last()->posterPathReal = dataDir->filePath(stored.last()->video + QStringLiteral(".png"));
+        QVERIFY(QFile::copy(QStringLiteral(CORVANE_APP_DIR "/DefaultPoster/DefaultPoster.png"), stored.last()->posterPathReal));
+    }
+    QStringList texts;
+    QVERIFY(VideoLibraryFile().rewrite(stored, &texts));
+    qDeleteAll(stored);
+    window = std::make_unique<Corvane>();
+    window->show();
+    HomePage *home = pages()->homePage();
+    // Before the event loop has built a single tile, the headset gets every video.
+    QCOMPARE(home->tileList().size(), 0);
+    const CurlResult list = curl(window->serverPort(), QStringLiteral("/list"));
+    QCOMPARE(QJsonDocument::fromJson(list.body).object().value(QStringLiteral("items")).toArray().size(), 300);
+    QTRY_VERIFY(!home->tileList().isEmpty());
+    QVERIFY(home->tileList().size() < 150);
+    // Every tile in view shows its poster, wherever the view is; far ones hold none.
+    auto *area = home->findChild<QScrollArea *>(QStringLiteral("scrollArea"));
+    auto checkView = [&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QRect view(QPoint(0, area->verticalScrollBar()->value()), area->viewport()->size());
+        for (HomeSub *tile : home->tileList()) {
+            const bool far = tile->geometry().bottom() < view.top() - 3 * view.height();
+            if (tile->geometry().intersects(view) || far)
+                QCOMPARE(tile->findChild<QPushButton *>(QStringLiteral("pushButtonPic"))->icon().isNull(), far);
+        }
+    };
+    checkView();
+    // "All" selects every video, also those without a tile yet.
+    home->slotDelVideoFile();
+    home->slotSelectAll();
+    QCOMPARE(home->selectedVideoList().size(), 300);
+    // The scroll bar covers the whole library: at its end the last row is in view.
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QCOMPARE(home->tileList().size(), 300);
+    checkView();
+    QVERIFY(area->viewport()->rect().contains(home->tileList().last()->geometry().translated(area->widget()->pos())));
+    QVERIFY(home->tileList().last()->isSelected());
 }
 
 void TestMainWindow::quitDuringProbeRunStopsTheWorkerFirst()

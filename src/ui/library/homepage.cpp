@@ -25,6 +25,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -97,6 +99,14 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
         }
     });
 
+    // Tiles are built from the event loop, so the window shows first; a
+    // scroll builds what comes into view at once.
+    tileFillTimer = new QTimer(this);
+    tileFillTimer->setSingleShot(true);
+    tileFillTimer->setInterval(0);
+    connect(tileFillTimer, &QTimer::timeout, this, &HomePage::fillTiles);
+    connect(ui->scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &HomePage::fillTiles);
+
     m_parseProcess = new ParseProcess;
 
     connect(ui->tb_add, &QPushButton::clicked, this, &HomePage::slotAddVideoFile);
@@ -111,6 +121,9 @@ HomePage::~HomePage()
     // A run still going (the program quitting mid-probe) must end before
     // its QThread object goes away.
     stopProbeRuns();
+    // The grid goes after the records: no scroll may build a tile then.
+    disconnect(ui->scrollArea->verticalScrollBar(), nullptr, this, nullptr);
+    tileFillTimer->stop();
     qDeleteAll(videoList);
     videoList.clear();
     delete m_parseProcess;
@@ -133,17 +146,22 @@ void HomePage::loadVideoList()
     if (!VideoLibraryFile().load(&itemTexts, &records)) {
         qDebug() << "no library file to load, the library is empty";
         setEmptyHintVisible(true);
+        fillTiles();
         return;
     }
+    // The list comes from the records, not from the tiles: the headset sees
+    // the whole library before the first tile is built.
     for (CorvaneVideoInfo *info : records) {
-        addVideoTile(info);
         videoList.append(info);
         addedPaths.append(info->videoPathReal);
     }
+    if (!videoList.isEmpty())
+        setEmptyHintVisible(false);
     publishVideoList();
-    if (!tiles.isEmpty())
+    if (!videoList.isEmpty())
         announceChange();
-    ui->tb_del->setEnabled(!tiles.isEmpty());
+    ui->tb_del->setEnabled(!videoList.isEmpty());
+    scheduleTileFill();
 }
 
 bool HomePage::appendVideoRecord(CorvaneVideoInfo *info, bool first)
@@ -161,11 +179,10 @@ bool HomePage::appendVideoRecord(CorvaneVideoInfo *info, bool first)
 void HomePage::showVideoList()
 {
     setEmptyHintVisible(videoList.isEmpty());
-    for (CorvaneVideoInfo *info : qAsConst(videoList))
-        addVideoTile(info);
+    fillTiles();
     publishVideoList();
     announceChange();
-    ui->tb_del->setEnabled(!tiles.isEmpty());
+    ui->tb_del->setEnabled(!videoList.isEmpty());
 }
 
 void HomePage::writeVideoListJsonFile()
@@ -217,13 +234,67 @@ void HomePage::addVideoTile(CorvaneVideoInfo *info)
         return;
     setEmptyHintVisible(false);
     const int n = tiles.size();
-    auto *tile = new HomeSub(this);
+    // Made in the grid's widget: a move there would polish the whole tile again.
+    auto *tile = new HomeSub(ui->scrollAreaWidgetContents);
     connect(tile, &HomeSub::sglSelectForDelete, this, &HomePage::slotSelectForDelete);
     tiles.append(tile);
+    tile->setPosterShown(false);
     tile->setVideoInfo(info);
-    // Into the grid first: the move to the grid's widget would hide a tile already shown.
     ui->gridLayout->addWidget(tile, n / 3, n % 3);
+    if (deleteMode) {
+        tile->setDeleteMode(true);
+        if (selectedVideos.contains(info))
+            tile->setSelected(true);
+    }
     tile->show();
+}
+
+int HomePage::tileRowPitch() const
+{
+    const QSize tileSize = tiles.isEmpty() ? QSize(212, 182) : tiles.first()->sizeHint().expandedTo(tiles.first()->minimumSize());
+    return tileSize.height() + qMax(0, ui->gridLayout->verticalSpacing());
+}
+
+void HomePage::scheduleTileFill()
+{
+    tileFillTimer->start();
+}
+
+void HomePage::fillTiles()
+{
+    tileFillTimer->stop();
+    const int viewTop = ui->scrollArea->verticalScrollBar()->value();
+    const int viewHeight = qMax(1, ui->scrollArea->viewport()->height());
+    const int top = ui->gridLayout->contentsMargins().top();
+    const int pitch = tileRowPitch();
+    auto rowTop = [top, pitch](int index) { return top + (index / 3) * pitch; };
+
+    // Built up to a screen below the view, so a scroll finds its tiles
+    // ready; a built tile stays (its selection and caption live in it).
+    const int builtBefore = tiles.size();
+    while (tiles.size() < videoList.size() && rowTop(tiles.size()) < viewTop + 2 * viewHeight)
+        addVideoTile(videoList.at(tiles.size()));
+    if (tiles.size() != builtBefore)
+        qDebug() << "library page:" << tiles.size() << "of" << videoList.size() << "tiles built";
+
+    // The grid is as tall as every video's row, built or not, so the scroll
+    // bar covers the whole library.
+    const int rows = (int(videoList.size()) + 2) / 3;
+    const QMargins margins = ui->gridLayout->contentsMargins();
+    ui->scrollAreaWidgetContents->setMinimumHeight(
+        rows == 0 ? 0 : margins.top() + rows * pitch - qMax(0, ui->gridLayout->verticalSpacing()) + margins.bottom());
+
+    // Posters within a screen of the view are decoded; those more than
+    // three screens away are dropped, so memory follows the view, not the
+    // library's size. In between a poster stays as it is.
+    for (int i = 0; i < tiles.size(); ++i) {
+        const int tileTop = rowTop(i);
+        const int tileBottom = tileTop + pitch;
+        if (tileBottom >= viewTop - viewHeight && tileTop < viewTop + 2 * viewHeight)
+            tiles.at(i)->setPosterShown(true);
+        else if (tileBottom < viewTop - 3 * viewHeight || tileTop >= viewTop + 4 * viewHeight)
+            tiles.at(i)->setPosterShown(false);
+    }
 }
 
 void HomePage::clearVideoTiles()
@@ -270,12 +341,9 @@ void HomePage::refreshVideoState()
 
 void HomePage::doRefreshVideoState()
 {
-    for (CorvaneVideoInfo *info : qAsConst(videoList)) {
-        for (HomeSub *tile : qAsConst(tiles)) {
-            if (tile->videoInfo() == info)
-                tile->ChangeState();
-        }
-    }
+    // A tile not built yet looks at its files when it is.
+    for (HomeSub *tile : qAsConst(tiles))
+        tile->ChangeState();
     publishVideoList();
     emit sglSendUpdateUDP();
 }
@@ -378,6 +446,8 @@ void HomePage::leaveDeleteModeForAdd()
         tile->setDeleteMode(false);
         tile->setSelected(false);
     }
+    // Also the videos whose tile is not built yet.
+    selectedVideos.clear();
 }
 
 void HomePage::slotAddVideoFile()
@@ -450,6 +520,8 @@ void HomePage::processDroppedUrls(const QList<QUrl> &dropped)
 void HomePage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // A taller view shows more rows.
+    scheduleTileFill();
 }
 
 void HomePage::slotParse(const CorvaneVideoInfo &parsed)
@@ -458,9 +530,10 @@ void HomePage::slotParse(const CorvaneVideoInfo &parsed)
     // The file first, as for a delete: only a stored record gets a tile, so
     // the page never shows a video that is gone at the next start.
     if (appendVideoRecord(fCorvaneVideoInfo, false)) {
-        addVideoTile(fCorvaneVideoInfo);
         videoList.append(fCorvaneVideoInfo);
-        ui->tb_del->setEnabled(!tiles.isEmpty());
+        setEmptyHintVisible(false);
+        fillTiles();
+        ui->tb_del->setEnabled(!videoList.isEmpty());
         writeVideoListJsonFile();
         publishVideoList();
     } else {
@@ -532,6 +605,7 @@ void HomePage::slotDelVideoFile()
             tile->setDeleteMode(true);
             tile->setSelected(false);
         }
+        selectedVideos.clear();
         return;
     }
     deleteMode = false;
@@ -623,7 +697,8 @@ void HomePage::slotCancelDelVideoFile()
 void HomePage::slotSelectAll()
 {
     allSelected = !allSelected;
-    selectedVideos.clear();
+    // Every video, also those whose tile is not built yet.
+    selectedVideos = allSelected ? videoList : QList<CorvaneVideoInfo *>();
     if (allSelected) {
         setAllButtonAllSelected();
         setAllLabelTeal();

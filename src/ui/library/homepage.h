@@ -38,7 +38,8 @@ public:
     // empty object; its index is the current size of videoList.
     CorvaneVideoInfo *videoInfoFromJson(const QJsonObject &object) const;
 
-    // Start-up: reads the library file, builds the tiles, publishes the list.
+    // Start-up: reads the library file and publishes the list at once; the
+    // tiles follow from the event loop, as they come into view.
     void loadVideoList();
     // Adds one record to the library file (first: replaces the file); false
     // (and logged) when it could not be stored.
@@ -55,7 +56,9 @@ public:
     // Stops a probe run that is still going and waits for its thread.
     void stopProbeRuns();
 
-    // Read access for the page container and tests.
+    // Read access for the page container and tests. The tiles are those
+    // built so far: the first ones of videos(), in its order, up to a screen
+    // below the view.
     const QList<CorvaneVideoInfo *> &videos() const { return videoList; }
     const QList<HomeSub *> &tileList() const { return tiles; }
     const QStringList &itemTextList() const { return itemTexts; }
@@ -93,6 +96,11 @@ private:
     void processDroppedUrls(const QList<QUrl> &urls);
     void addVideoTile(CorvaneVideoInfo *info);
     void clearVideoTiles();
+    // Builds the tiles up to a screen below the view, decodes the posters
+    // near it and drops those far from it; sizes the grid for every video.
+    void fillTiles();
+    void scheduleTileFill();
+    int tileRowPitch() const;
     void showVideoList();
     bool isVideoAdded(const QString &path) const;
     // Removes rejected candidates (their [message, name] pairs go to
@@ -131,6 +139,7 @@ private:
     QString lastOpenDir;
     QTimer *announceTimer = nullptr;
     QTimer *refreshTimer = nullptr;
+    QTimer *tileFillTimer = nullptr;
     bool refreshPending = false;
     int udpRepeatCount = 0;
     int parseTotal = 0;

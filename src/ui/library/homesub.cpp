@@ -139,9 +139,22 @@ void HomeSub::setVideoInfo(CorvaneVideoInfo *info)
     } else if (!QFile::exists(info->posterPathReal)) {
         copyDefaultPoster();
         ui->pushButtonPic->setStyleSheet(QLatin1String(kDefaultPosterStyle));
-    } else {
+    } else if (m_posterShown) {
         showPosterImage();
     }
+}
+
+void HomeSub::setPosterShown(bool shown)
+{
+    if (shown == m_posterShown)
+        return;
+    m_posterShown = shown;
+    if (!m_videoInfo || m_videoInfo->posterPathReal.isEmpty())
+        return;
+    if (shown)
+        showPosterImage();
+    else
+        ui->pushButtonPic->setIcon(QIcon());
 }
 
 void HomeSub::setDeleteMode(bool on)
@@ -169,7 +182,8 @@ void HomeSub::ChangeState()
         qDebug() << m_videoInfo->video << "ChangeState:: poster is deleted";
         copyDefaultPoster();
     }
-    showPosterImage();
+    if (m_posterShown)
+        showPosterImage();
 }
 
 void HomeSub::slotDeleteVideo()

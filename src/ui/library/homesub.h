@@ -36,6 +36,11 @@ public:
     // Looks again at the bound record's video and poster files.
     void ChangeState();
 
+    // Whether the poster is decoded and drawn. A tile far out of view drops
+    // its decoded poster; the library page turns it on as the tile nears
+    // the view. On by default, so a tile on its own shows its poster.
+    void setPosterShown(bool shown);
+
     // The projection and layout choices for the bound video, checked as the
     // store has them; choosing one keeps it as the user's correction.
     QMenu *projectionMenu(QWidget *parent);
@@ -67,6 +72,7 @@ private:
     Ui::HomeSub *ui;
     CorvaneVideoInfo *m_videoInfo = nullptr;
     bool selected = false;
+    bool m_posterShown = true;
     QLabel *m_banner = nullptr;
     QLabel *m_badge = nullptr;
     QTimer *m_scrollTimer = nullptr;
