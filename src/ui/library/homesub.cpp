@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFontMetrics>
+#include <QGraphicsColorizeEffect>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -70,6 +71,12 @@ HomeSub::HomeSub(QWidget *parent) : QWidget(parent), ui(new Ui::HomeSub)
     if (!image.isEmpty()) {
         m_banner->setStyleSheet(QStringLiteral("QLabel{background-image: url(%1);border:0px;background-color:transparent;};")
                                     .arg(image));
+    } else {
+        // No drawn banner in this language: the same words as text.
+        m_banner->setAlignment(Qt::AlignCenter);
+        m_banner->setStyleSheet(QStringLiteral(
+            "QLabel{background-color:rgba(0,0,0,160);color:#ffffff;font:13px \"Microsoft YaHei\";border:0px;}"));
+        m_banner->setText(tr("Video file missing"));
     }
     // The words drawn on the banner images, also for languages that have no
     // image and for screen readers.
@@ -314,7 +321,27 @@ void HomeSub::copyDefaultPoster()
         qWarning() << "cannot copy the default poster" << source << "to" << m_videoInfo->posterPathReal;
 }
 
+void HomeSub::checkVideoFile()
+{
+    if (m_videoInfo)
+        updateBanner();
+}
+
 void HomeSub::updateBanner()
 {
-    m_banner->setVisible(!QFile::exists(m_videoInfo->videoPathReal));
+    const bool missing = !QFile::exists(m_videoInfo->videoPathReal);
+    if (missing == m_missing && m_banner->isHidden() != missing)
+        return;
+    m_missing = missing;
+    m_banner->setVisible(missing);
+    m_banner->raise();
+    // Greyed over whatever poster is shown, however it was drawn.
+    if (missing) {
+        auto *grey = new QGraphicsColorizeEffect(ui->pushButtonPic);
+        grey->setColor(QColor(0x95, 0x95, 0x95));
+        grey->setStrength(1.0);
+        ui->pushButtonPic->setGraphicsEffect(grey);
+    } else {
+        ui->pushButtonPic->setGraphicsEffect(nullptr);
+    }
 }
