@@ -71,12 +71,6 @@ HomeSub::HomeSub(QWidget *parent) : QWidget(parent), ui(new Ui::HomeSub)
     if (!image.isEmpty()) {
         m_banner->setStyleSheet(QStringLiteral("QLabel{background-image: url(%1);border:0px;background-color:transparent;};")
                                     .arg(image));
-    } else {
-        // No drawn banner in this language: the same words as text.
-        m_banner->setAlignment(Qt::AlignCenter);
-        m_banner->setStyleSheet(QStringLiteral(
-            "QLabel{background-color:rgba(0,0,0,160);color:#ffffff;font:13px \"Microsoft YaHei\";border:0px;}"));
-        m_banner->setText(tr("Video file missing"));
     }
     // The words drawn on the banner images, also for languages that have no
     // image and for screen readers.
@@ -90,6 +84,16 @@ HomeSub::HomeSub(QWidget *parent) : QWidget(parent), ui(new Ui::HomeSub)
         "QLabel{background-color:rgba(0,0,0,150);color:#ffffff;border-radius:3px;padding:1px 5px;font-size:11px;}"));
     m_badge->move(6, 6);
     m_badge->hide();
+
+    // In every language, also those without a drawn banner.
+    m_missingBadge = new QLabel(m_banner->toolTip(), ui->widget);
+    m_missingBadge->setObjectName(QStringLiteral("labelMissing"));
+    m_missingBadge->setStyleSheet(QStringLiteral(
+        "QLabel{background-color:#e5484d;color:#ffffff;border-radius:3px;padding:1px 5px;font-size:11px;}"));
+    m_missingBadge->ensurePolished();
+    m_missingBadge->adjustSize();
+    m_missingBadge->move(212 - 6 - m_missingBadge->width(), 6);
+    m_missingBadge->hide();
     connect(ProjectionStore::shared(), &ProjectionStore::changed, this, &HomeSub::updateBadge);
 
     ui->tb_check->hide();
@@ -334,7 +338,8 @@ void HomeSub::updateBanner()
         return;
     m_missing = missing;
     m_banner->setVisible(missing);
-    m_banner->raise();
+    m_missingBadge->setVisible(missing);
+    m_missingBadge->raise();
     // Greyed over whatever poster is shown, however it was drawn.
     if (missing) {
         auto *grey = new QGraphicsColorizeEffect(ui->pushButtonPic);

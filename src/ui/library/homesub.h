@@ -73,6 +73,7 @@ private:
     bool selected = false;
     QLabel *m_banner = nullptr;
     QLabel *m_badge = nullptr;
+    QLabel *m_missingBadge = nullptr;
     bool m_missing = false;
     QTimer *m_scrollTimer = nullptr;
     int scrollPos = 0;
