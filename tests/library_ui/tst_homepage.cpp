@@ -808,6 +808,16 @@ void TestHomePage::addThatCannotBeStoredShowsNoTile()
     QCOMPARE(pump.messages.at(1).message, QCoreApplication::translate("HomePage",
         "The video could not be saved to the library. Please check the free disk space and try again."));
     QCOMPARE(pump.messages.at(1).name, two.at(1));
+    // A folder's videos that cannot be stored are told in its one summary.
+    const QString tree = makeTree(QStringLiteral("no room"));
+    pump.start();
+    {
+        FileSizeLimit limit(before.size() + 16);
+        page->addFolders({tree});
+    }
+    pump.stop();
+    QCOMPARE(pump.prompts, QStringList{QStringLiteral("1 not video files, 2 could not be stored in the library")});
+    QCOMPARE(page->tileList().size(), 60);
     addThroughDialog(page.get(), two, &pump); // with room again
     QCOMPARE(page->tileList().size(), 62);
 }
