@@ -694,11 +694,8 @@ void HomePage::slotParsefinished()
 
 void HomePage::finishProbeRun(Runner *runner)
 {
-    if (m_batch) {
-        const QString summary = m_batch->text();
-        m_batch.reset();
-        showPrompt(summary);
-    }
+    const std::optional<AddSummary> batch = m_batch;
+    m_batch.reset();
     showPendingErrors();
 
     isAddingFiles = false;
@@ -708,6 +705,9 @@ void HomePage::finishProbeRun(Runner *runner)
     m_parseProcess->resetProgress();
     if (runner)
         runner->deleteLater();
+    // Once the progress is gone: the summary is the run's last word.
+    if (batch)
+        showPrompt(batch->text());
 }
 
 void HomePage::slotAbnormal(QStringList errorList)
