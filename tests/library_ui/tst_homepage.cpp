@@ -1006,7 +1006,11 @@ void TestHomePage::missingVideosMarkedThenRemoved()
 {
     const QString root = makeTree(QStringLiteral("moving"));
     QVERIFY(QFile::copy(root + QStringLiteral("/second.mkv"), root + QStringLiteral("/a/kept.mkv")));
+    QWidget window; // the page is a child of the main window, as in the program
     auto page = newPage();
+    page->setParent(&window);
+    window.show();
+    page->show();
     ConfirmDelete confirmDialog;
     wireConfirmation(page.get(), &confirmDialog);
     DialogPump pump;
@@ -1021,7 +1025,7 @@ void TestHomePage::missingVideosMarkedThenRemoved()
     QVERIFY(QFile::rename(root + QStringLiteral("/a/first.mp4"), m_dataHome.path() + QStringLiteral("/first.mp4")));
     QVERIFY(QFile::remove(root + QStringLiteral("/second.mkv")));
     QApplication::setActiveWindow(nullptr);
-    QApplication::setActiveWindow(page.get());
+    QApplication::setActiveWindow(&window);
     QTRY_VERIFY(remove->isVisible());
     QCOMPARE(remove->text(), QStringLiteral("Remove missing videos (2)"));
     QList<bool> greyed;
