@@ -34,7 +34,7 @@
 namespace {
 
 // How long one turn of a folder's queued videos may keep the window busy.
-constexpr qint64 kBatchTurnMs = 30;
+constexpr qint64 kBatchTurnMs = 15;
 
 QString buttonStyle(const char *normal, const char *hover = nullptr, const char *pressed = nullptr,
                     const char *checked = nullptr)
