@@ -15,8 +15,8 @@ class HomeSub;
 class ParseProcess;
 class QLabel;
 class QPushButton;
-class Runner;
 class QTimer;
+class Runner;
 
 namespace Ui {
 class HomePage;
