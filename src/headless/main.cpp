@@ -50,13 +50,23 @@ QString refusal(LibraryService::Outcome outcome)
     return QString();
 }
 
-// Every file probed and stored as the window adds it; 1 when any is refused.
+// Every file probed and stored as the window adds it, a folder with every
+// video under it; 1 when a file is refused or a folder's video not stored.
 int addFiles(const QStringList &files)
 {
     LibraryService library;
     library.load();
     int code = 0;
     for (const QString &file : files) {
+        if (QFileInfo(file).isDir()) {
+            const AddSummary summary = library.addFolder(file);
+            say(stdout, QStringLiteral("%1: %2").arg(file, summary.text()));
+            // Other files beside the videos are normal in a folder; a video
+            // that could not be taken in, or an unreadable folder, is not.
+            if (summary.unreadable > 0 || summary.notStored > 0 || !QFileInfo(file).isReadable())
+                code = 1;
+            continue;
+        }
         const LibraryService::Outcome outcome = library.add(file);
         if (outcome == LibraryService::Outcome::Added) {
             say(stdout, HeadlessServer::tr("Added: %1").arg(file));
@@ -128,7 +138,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption addOption(QStringLiteral("add"),
                                        HeadlessServer::tr("Add the files to the library and end, instead of serving."));
     parser.addOption(addOption);
-    parser.addPositionalArgument(HeadlessServer::tr("files"), HeadlessServer::tr("Video files to add (with --add)."));
+    parser.addPositionalArgument(HeadlessServer::tr("files"), HeadlessServer::tr("Video files or folders to add (with --add)."));
     parser.process(arguments);
 
     bool portOk = false;

@@ -1,6 +1,7 @@
 #include "libraryservice.h"
 
 #include "library/corvanevideoinfo.h"
+#include "library/folderscan.h"
 #include "library/runner.h"
 #include "library/videolibraryfile.h"
 #include "library/videolisttext.h"
@@ -72,6 +73,40 @@ LibraryService::Outcome LibraryService::add(const QString &file)
         qDebug() << "LibraryService: the library export cannot be written";
     m_videos.append(record.release());
     return Outcome::Added;
+}
+
+AddSummary LibraryService::addFolder(const QString &folder)
+{
+    const FolderScanResult found = FolderScan::scan(folder);
+    AddSummary summary;
+    summary.notVideo = found.notVideo;
+    for (const QString &file : found.videos)
+        count(add(file), &summary);
+    qDebug() << "LibraryService: folder" << folder << summary.added << "added," << summary.duplicate
+             << "known," << summary.notVideo << "not video," << summary.unreadable << "unreadable,"
+             << summary.notStored << "not stored";
+    return summary;
+}
+
+void LibraryService::count(Outcome outcome, AddSummary *summary)
+{
+    switch (outcome) {
+    case Outcome::Added:
+        ++summary->added;
+        break;
+    case Outcome::Duplicate:
+        ++summary->duplicate;
+        break;
+    case Outcome::NotVideo:
+        ++summary->notVideo;
+        break;
+    case Outcome::Unreadable:
+        ++summary->unreadable;
+        break;
+    case Outcome::NotStored:
+        ++summary->notStored;
+        break;
+    }
 }
 
 QJsonObject LibraryService::libraryJson() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/addsummary.h"
+
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -31,6 +33,11 @@ public:
     // the library file and its JSON export. A file that cannot be read is
     // refused here, before any probe.
     Outcome add(const QString &file);
+    // Every video file under the folder (FolderScan's walk) added as add()
+    // adds one; the other files counted, not probed.
+    AddSummary addFolder(const QString &folder);
+    // Adds one outcome to a batch's tally.
+    static void count(Outcome outcome, AddSummary *summary);
     QJsonObject libraryJson() const;
     int size() const { return m_videos.size(); }
 

@@ -650,6 +650,9 @@ void TestMainWindow::storedLibraryListedBeforeItsTiles()
     QCOMPARE(QJsonDocument::fromJson(list.body).object().value(QStringLiteral("items")).toArray().size(), 300);
     QTRY_VERIFY(!home->tileList().isEmpty());
     QVERIFY(home->tileList().size() < 150);
+    // None of the files is there: every video counts as missing, not just the built tiles.
+    QCOMPARE(home->findChild<QPushButton *>(QStringLiteral("tb_removeMissing"))->text(),
+             HomePage::tr("Remove missing videos (%n)", nullptr, 300));
     // Every tile in view shows its poster, wherever the view is; far ones hold none.
     auto *area = home->findChild<QScrollArea *>(QStringLiteral("scrollArea"));
     auto checkView = [&] {

@@ -8,6 +8,7 @@
 #include "dialogs/formmessage.h"
 #include "dialogs/prompt.h"
 #include "library/corvanevideoinfo.h"
+#include "library/folderscan.h"
 #include "library/libraryglobals.h"
 #include "library/libraryservice.h"
 #include "library/runner.h"
@@ -15,14 +16,17 @@
 #include "library/videolisttext.h"
 #include "shell/utils.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMimeData>
 #include <QScrollArea>
@@ -30,6 +34,9 @@
 #include <QTimer>
 
 namespace {
+
+// How long one turn of a folder's queued videos may keep the window busy.
+constexpr qint64 kBatchTurnMs = 15;
 
 QString buttonStyle(const char *normal, const char *hover = nullptr, const char *pressed = nullptr,
                     const char *checked = nullptr)
@@ -49,6 +56,11 @@ const char *const kLabelAllGrey =
     "QLabel{font:16px \"Microsoft YaHei\";color:#9da1a3;background-color:transparent;};";
 const char *const kLabelAllTeal =
     "QLabel{font:16px \"Microsoft YaHei\";color:#28acb8;background-color:transparent;};";
+const char *const kTextButtonStyle =
+    "QPushButton{font:14px \"Microsoft YaHei\";color:#6d6d6d;background-color:#ffffff;"
+    "border:1px solid #d5d8d9;border-radius:16px;padding:0px 14px;}"
+    "QPushButton:hover{color:#00a9b3;border-color:#00ecf6;}"
+    "QPushButton:pressed{color:#ffffff;background-color:#00ecf6;border-color:#00ecf6;}";
 
 } // namespace
 
@@ -82,6 +94,20 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
     setDelButtonNormal();
     setAllButtonReset();
 
+    // Beside the designed add and delete buttons, in the same tool row.
+    m_addFolderButton = new QPushButton(tr("Add folder"), ui->widget_tool);
+    m_addFolderButton->setObjectName(QStringLiteral("tb_addFolder"));
+    m_addFolderButton->setGeometry(150, 20, 160, 32);
+    m_removeMissingButton = new QPushButton(ui->widget_tool);
+    m_removeMissingButton->setObjectName(QStringLiteral("tb_removeMissing"));
+    m_removeMissingButton->setGeometry(320, 20, 250, 32);
+    m_removeMissingButton->hide();
+    for (QPushButton *button : {m_addFolderButton, m_removeMissingButton}) {
+        button->setCursor(Qt::PointingHandCursor);
+        button->setStyleSheet(QLatin1String(kTextButtonStyle));
+    }
+    TextFit::keep({m_addFolderButton, m_removeMissingButton});
+
     ui->scrollAreaWidgetContents->setAcceptDrops(false);
     setAcceptDrops(true);
 
@@ -108,9 +134,15 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
     connect(ui->scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &HomePage::fillTiles);
 
     m_parseProcess = new ParseProcess;
+    m_batchTimer = new QTimer(this);
+    m_batchTimer->setObjectName(QStringLiteral("batchTimer"));
+    m_batchTimer->setInterval(0);
+    connect(m_batchTimer, &QTimer::timeout, this, &HomePage::takeBatchTurn);
 
     connect(ui->tb_add, &QPushButton::clicked, this, &HomePage::slotAddVideoFile);
     connect(ui->tb_del, &QPushButton::clicked, this, &HomePage::slotDelVideoFile);
+    connect(m_addFolderButton, &QPushButton::clicked, this, &HomePage::slotAddFolder);
+    connect(m_removeMissingButton, &QPushButton::clicked, this, &HomePage::slotRemoveMissingVideos);
     connect(ui->pb_All, &QPushButton::clicked, this, &HomePage::slotSelectAll);
     connect(announceTimer, &QTimer::timeout, this, &HomePage::slotSendUpdateUDPMessage);
     connect(this, &HomePage::slgUpdateDataReadProgress, m_parseProcess, &ParseProcess::slotUpdateDataReadProgress);
@@ -162,6 +194,7 @@ void HomePage::loadVideoList()
         announceChange();
     ui->tb_del->setEnabled(!videoList.isEmpty());
     scheduleTileFill();
+    updateMissingState();
 }
 
 bool HomePage::appendVideoRecord(CorvaneVideoInfo *info, bool first)
@@ -183,6 +216,7 @@ void HomePage::showVideoList()
     publishVideoList();
     announceChange();
     ui->tb_del->setEnabled(!videoList.isEmpty());
+    updateMissingState();
 }
 
 void HomePage::writeVideoListJsonFile()
@@ -344,6 +378,7 @@ void HomePage::doRefreshVideoState()
     // A tile not built yet looks at its files when it is.
     for (HomeSub *tile : qAsConst(tiles))
         tile->ChangeState();
+    updateMissingState(false);
     publishVideoList();
     emit sglSendUpdateUDP();
 }
@@ -351,13 +386,18 @@ void HomePage::doRefreshVideoState()
 // ---------------------------------------------------------------------------
 // Adding videos
 
-bool HomePage::acceptCandidate(const QString &path, const QString &name, bool fromDialog)
+bool HomePage::acceptCandidate(const QString &path, const QString &name, bool fromDialog, AddSummary *summary)
 {
     if (fromDialog && path.isEmpty()) {
         pendingErrors.append({tr("not video file"), path});
         return false;
     }
     const LibraryService::Outcome outcome = LibraryService::accepts(path, name, addedPaths);
+    if (outcome != LibraryService::Outcome::Added && summary) {
+        qDebug() << "HomePage: refused" << path << int(outcome);
+        LibraryService::count(outcome, summary);
+        return false;
+    }
     if (outcome != LibraryService::Outcome::Added) {
         pendingErrors.append({outcome == LibraryService::Outcome::Duplicate ? tr("already add the video")
                                                                             : tr("not video file"),
@@ -407,6 +447,52 @@ void HomePage::showPendingErrors()
         message->setMessage(error);
         message->exec();
     }
+}
+
+void HomePage::updateMissingState(bool lookAgain)
+{
+    if (lookAgain) {
+        for (HomeSub *tile : qAsConst(tiles))
+            tile->checkVideoFile();
+    }
+    const int missing = missingVideos().size();
+    m_removeMissingButton->setText(tr("Remove missing videos (%n)", nullptr, missing));
+    m_removeMissingButton->setVisible(missing > 0);
+}
+
+// Over the records, not the tiles: a video whose tile is not built yet
+// counts too. One stat a video.
+QList<CorvaneVideoInfo *> HomePage::missingVideos() const
+{
+    QList<CorvaneVideoInfo *> missing;
+    for (CorvaneVideoInfo *info : videoList) {
+        if (!QFileInfo::exists(info->videoPathReal))
+            missing.append(info);
+    }
+    return missing;
+}
+
+void HomePage::addFolders(const QStringList &folders, const QStringList &files, AddSummary summary)
+{
+    QStringList candidates = files;
+    for (const QString &folder : folders) {
+        const FolderScanResult found = FolderScan::scan(folder);
+        summary.notVideo += found.notVideo;
+        candidates += found.videos;
+    }
+    QStringList accepted;
+    for (const QString &path : qAsConst(candidates)) {
+        if (acceptCandidate(path, QFileInfo(path).fileName(), false, &summary))
+            accepted.append(path);
+    }
+    if (accepted.isEmpty()) {
+        qDebug() << "HomePage: nothing to probe in" << folders;
+        showPrompt(summary.text());
+        return;
+    }
+    setEmptyHintVisible(false);
+    m_batch = summary;
+    startProbeRun(accepted, {});
 }
 
 void HomePage::startProbeRun(const QStringList &files, const QList<QUrl> &urls)
@@ -481,6 +567,62 @@ void HomePage::slotAddVideoFile()
     connect(ui->tb_add, &QPushButton::clicked, this, &HomePage::slotAddVideoFile);
 }
 
+void HomePage::slotAddFolder()
+{
+    if (m_parseProcess->isParsing) {
+        qDebug() << "HomePage::slotAddFolder: a probe run is going";
+        return;
+    }
+    leaveDeleteModeForAdd();
+
+    // Qt's own dialog: a native one has no room for the check box.
+    QFileDialog dialog(this, tr("Add Folder"), lastOpenDir);
+    dialog.setObjectName(QStringLiteral("addFolderDialog"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    auto *keepWatching = new QCheckBox(tr("Keep watching this folder"), &dialog);
+    keepWatching->setObjectName(QStringLiteral("keepWatching"));
+    keepWatching->setToolTip(tr("Videos saved into this folder later join the library by themselves."));
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+        grid->addWidget(keepWatching, grid->rowCount(), 0, 1, grid->columnCount());
+    else
+        qWarning() << "HomePage::slotAddFolder: the folder dialog has no grid; no watch choice offered";
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString folder = QDir::cleanPath(dialog.selectedFiles().constFirst());
+    lastOpenDir = folder;
+    const bool watch = keepWatching->isChecked();
+    addFolders({folder});
+    // After the run: a watcher's first look then finds these videos known.
+    if (watch)
+        emit sglWatchFolder(folder);
+}
+
+void HomePage::slotRemoveMissingVideos()
+{
+    updateMissingState();
+    const QList<CorvaneVideoInfo *> missing = missingVideos();
+    if (missing.isEmpty())
+        return;
+    if (!deleteMode)
+        slotDelVideoFile();
+    // The gone ones checked, so the user sees what the confirmation
+    // removes; those without a tile yet are selected all the same.
+    selectedVideos = missing;
+    for (HomeSub *tile : qAsConst(tiles))
+        tile->setSelected(missing.contains(tile->videoInfo()));
+    slotDelVideoFile();
+}
+
+bool HomePage::event(QEvent *event)
+{
+    // Back to the window (the activation reaches the page as a child too):
+    // files may have been moved or deleted meanwhile.
+    if (event->type() == QEvent::WindowActivate)
+        updateMissingState();
+    return QWidget::event(event);
+}
+
 void HomePage::dragEnterEvent(QDragEnterEvent *event)
 {
     event->acceptProposedAction();
@@ -507,6 +649,22 @@ void HomePage::processDroppedUrls(const QList<QUrl> &dropped)
         qDebug() << "is parseing ";
         return;
     }
+    QStringList folders;
+    QStringList files;
+    AddSummary remote;
+    for (const QUrl &url : dropped) {
+        if (!url.isLocalFile())
+            ++remote.notVideo; // only files on this machine can be served
+        else if (QFileInfo(url.toLocalFile()).isDir())
+            folders.append(url.toLocalFile());
+        else
+            files.append(url.toLocalFile());
+    }
+    // A folder in the drop: the whole drop is one batch with one summary.
+    if (!folders.isEmpty()) {
+        addFolders(folders, files, remote);
+        return;
+    }
     QList<QUrl> urls = dropped;
     acceptCandidateFiles(&urls);
     if (urls.isEmpty()) {
@@ -526,7 +684,45 @@ void HomePage::resizeEvent(QResizeEvent *event)
 
 void HomePage::slotParse(const CorvaneVideoInfo &parsed)
 {
+    // A folder's videos arrive faster than tiles are made: they wait here
+    // and are taken in short turns, so the window keeps answering while a
+    // thousand come in, and the export and list are written once a turn.
+    if (m_batch) {
+        m_batchQueue.append(parsed);
+        if (!m_batchTimer->isActive())
+            m_batchTimer->start();
+        return;
+    }
+    if (storeParsed(parsed)) {
+        writeVideoListJsonFile();
+        publishVideoList();
+    }
+}
+
+void HomePage::takeBatchTurn()
+{
+    QElapsedTimer turn;
+    turn.start();
+    bool stored = false;
+    while (!m_batchQueue.isEmpty() && turn.elapsed() < kBatchTurnMs)
+        stored = storeParsed(m_batchQueue.takeFirst()) || stored;
+    if (stored) {
+        writeVideoListJsonFile();
+        publishVideoList();
+    }
+    if (!m_batchQueue.isEmpty())
+        return;
+    m_batchTimer->stop();
+    if (m_runEnded) {
+        m_runEnded = false;
+        finishProbeRun(m_endedRunner);
+    }
+}
+
+bool HomePage::storeParsed(const CorvaneVideoInfo &parsed)
+{
     auto *fCorvaneVideoInfo = new CorvaneVideoInfo(parsed);
+    bool stored = false;
     // The file first, as for a delete: only a stored record gets a tile, so
     // the page never shows a video that is gone at the next start.
     if (appendVideoRecord(fCorvaneVideoInfo, false)) {
@@ -534,14 +730,18 @@ void HomePage::slotParse(const CorvaneVideoInfo &parsed)
         setEmptyHintVisible(false);
         fillTiles();
         ui->tb_del->setEnabled(!videoList.isEmpty());
-        writeVideoListJsonFile();
-        publishVideoList();
+        stored = true;
+        if (m_batch)
+            ++m_batch->added;
     } else {
         // Reported with the run's other refusals once it ends; the path may
         // be added again later.
-        pendingErrors.append({tr("The video could not be saved to the library. "
-                                 "Please check the free disk space and try again."),
-                              fCorvaneVideoInfo->video});
+        if (m_batch)
+            ++m_batch->notStored;
+        else
+            pendingErrors.append({tr("The video could not be saved to the library. "
+                                     "Please check the free disk space and try again."),
+                                  fCorvaneVideoInfo->video});
         addedPaths.removeOne(fCorvaneVideoInfo->videoPathReal);
         if (QFile::exists(fCorvaneVideoInfo->posterPathReal) && !QFile::remove(fCorvaneVideoInfo->posterPathReal))
             qWarning() << "cannot remove the poster" << fCorvaneVideoInfo->posterPathReal;
@@ -550,6 +750,7 @@ void HomePage::slotParse(const CorvaneVideoInfo &parsed)
     }
     emit slgUpdateDataReadProgress(parseDone, parseTotal);
     ++parseDone;
+    return stored;
 }
 
 void HomePage::slotParsefinished()
@@ -560,6 +761,19 @@ void HomePage::slotParsefinished()
         runner->quit();
         runner->wait();
     }
+    // The videos still waiting are taken in first; the run ends after them.
+    if (m_batchTimer->isActive()) {
+        m_runEnded = true;
+        m_endedRunner = runner;
+        return;
+    }
+    finishProbeRun(runner);
+}
+
+void HomePage::finishProbeRun(Runner *runner)
+{
+    const std::optional<AddSummary> batch = m_batch;
+    m_batch.reset();
     showPendingErrors();
 
     isAddingFiles = false;
@@ -569,10 +783,20 @@ void HomePage::slotParsefinished()
     m_parseProcess->resetProgress();
     if (runner)
         runner->deleteLater();
+    // Once the progress is gone: the summary is the run's last word.
+    if (batch)
+        showPrompt(batch->text());
 }
 
 void HomePage::slotAbnormal(QStringList errorList)
 {
+    if (m_batch && !errorList.isEmpty()) {
+        if (errorList.constFirst() == QCoreApplication::translate("Runner", "already add the video"))
+            ++m_batch->duplicate;
+        else
+            ++m_batch->notVideo;
+        return;
+    }
     pendingErrors.append(errorList);
 }
 

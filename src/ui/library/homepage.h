@@ -1,16 +1,22 @@
 #pragma once
 
+#include "library/addsummary.h"
+
 #include <QList>
 #include <QJsonObject>
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
+#include <optional>
+
 class CorvaneVideoInfo;
 class HomeSub;
 class ParseProcess;
 class QLabel;
+class QPushButton;
 class QTimer;
+class Runner;
 
 namespace Ui {
 class HomePage;
@@ -67,15 +73,27 @@ public:
     bool isAllSelected() const { return allSelected; }
     ParseProcess *parseProcess() const { return m_parseProcess; }
 
+    // Every video under the folders (and the loose files beside them),
+    // accepted and probed as single files are, then summed up in one
+    // message (counted on from summary) instead of one dialog per refused file.
+    void addFolders(const QStringList &folders, const QStringList &files = {}, AddSummary summary = {});
+    // The records whose video file is gone, as the tiles last saw them.
+    QList<CorvaneVideoInfo *> missingVideos() const;
+
 signals:
     void sglShowConfirmDel();
     void sglSendJson(const QJsonObject &jsonObject);
     void sglSendUpdateUDP();
     void sglSendRefreshUDP();
     void slgUpdateDataReadProgress(qint64 bytesRead, qint64 totalBytes);
+    // The user asked to keep the folder watched; sent once its add is done.
+    void sglWatchFolder(const QString &folder);
 
 public slots:
     void slotAddVideoFile();
+    void slotAddFolder();
+    // Selects the tiles whose file is gone and asks, as a delete does.
+    void slotRemoveMissingVideos();
     void slotDelVideoFile();
     void slotDoDelVideoFile();
     void slotCancelDelVideoFile();
@@ -91,6 +109,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void processDroppedUrls(const QList<QUrl> &urls);
@@ -107,9 +126,18 @@ private:
     // pendingErrors) and records the accepted paths in addedPaths.
     void acceptCandidateFiles(QStringList *paths);
     void acceptCandidateFiles(QList<QUrl> *urls);
-    bool acceptCandidate(const QString &path, const QString &name, bool fromDialog);
+    // With a summary, a refusal is counted there instead of reported alone.
+    bool acceptCandidate(const QString &path, const QString &name, bool fromDialog, AddSummary *summary = nullptr);
     void startProbeRun(const QStringList &files, const QList<QUrl> &urls);
+    // One probed video into the file, the list and a tile; false when it
+    // could not be stored.
+    bool storeParsed(const CorvaneVideoInfo &parsed);
+    void takeBatchTurn();
+    void finishProbeRun(Runner *runner);
     void showPendingErrors();
+    // The remove action follows the tiles, which first look at their files
+    // again (one stat each) unless they just did.
+    void updateMissingState(bool lookAgain = true);
     void announceChange();
     void setEmptyHintVisible(bool visible);
     void leaveDeleteModeForAdd();
@@ -145,6 +173,14 @@ private:
     int parseTotal = 0;
     int parseDone = 0;
     ParseProcess *m_parseProcess = nullptr;
+    // Set while a folder's run goes: its outcome is summed, not listed.
+    std::optional<AddSummary> m_batch;
+    QList<CorvaneVideoInfo> m_batchQueue;
+    QTimer *m_batchTimer = nullptr;
+    bool m_runEnded = false;
+    Runner *m_endedRunner = nullptr;
+    QPushButton *m_addFolderButton = nullptr;
+    QPushButton *m_removeMissingButton = nullptr;
 
     QLabel *m_hintImage = nullptr;
     QLabel *m_hintText = nullptr;

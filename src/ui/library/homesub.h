@@ -35,6 +35,10 @@ public:
 
     // Looks again at the bound record's video and poster files.
     void ChangeState();
+    // Looks again at the video file only: the banner and the greyed poster
+    // of a file that is gone.
+    void checkVideoFile();
+    bool isVideoMissing() const { return m_missing; }
 
     // Whether the poster is decoded and drawn. A tile far out of view drops
     // its decoded poster; the library page turns it on as the tile nears
@@ -75,6 +79,8 @@ private:
     bool m_posterShown = true;
     QLabel *m_banner = nullptr;
     QLabel *m_badge = nullptr;
+    QLabel *m_missingBadge = nullptr;
+    bool m_missing = false;
     QTimer *m_scrollTimer = nullptr;
     int scrollPos = 0;
     int scrollMax = 0;
