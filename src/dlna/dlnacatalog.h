@@ -41,7 +41,6 @@ public:
     // Replaces the items; true (and a new update id) when they changed.
     bool setLibraryJson(const QJsonObject &library);
     uint updateId() const { return m_updateId; }
-    const QVector<Item> &items() const { return m_items; }
     const Item *findByMediaId(const QString &mediaId) const;
 
     // Browse as ContentDirectory:1 defines it; the text arguments are as the

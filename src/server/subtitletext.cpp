@@ -84,11 +84,10 @@ SubtitleText::Result SubtitleText::toUtf8(const QByteArray &raw, const QString &
     result.bytes = raw;
     if (isValidUtf8(raw)) {
         result.outcome = Outcome::Utf8;
-        result.charset = "UTF-8";
         return result;
     }
-    result.charset = detectCharset(raw);
-    if (result.charset.isEmpty()) {
+    QByteArray charset = detectCharset(raw);
+    if (charset.isEmpty()) {
         qDebug().noquote() << "SubtitleText: charset not determined, served as it is:" << name;
         result.outcome = Outcome::Undetected;
         return result;
@@ -98,11 +97,11 @@ SubtitleText::Result SubtitleText::toUtf8(const QByteArray &raw, const QString &
     static const QMap<QByteArray, QByteArray> windowsSuperset = {
         {"ISO-8859-1", "WINDOWS-1252"}, {"ISO-8859-2", "WINDOWS-1250"}, {"ISO-8859-9", "WINDOWS-1254"}};
     const bool hasC1 = std::any_of(raw.cbegin(), raw.cend(), [](char c) { return uchar(c) >= 0x80 && uchar(c) <= 0x9F; });
-    if (hasC1 && windowsSuperset.contains(result.charset))
-        result.charset = windowsSuperset.value(result.charset);
+    if (hasC1 && windowsSuperset.contains(charset))
+        charset = windowsSuperset.value(charset);
     QByteArray text;
-    if (!convertToUtf8(raw, result.charset, text)) {
-        qDebug().noquote() << "SubtitleText: not convertible from" << result.charset
+    if (!convertToUtf8(raw, charset, text)) {
+        qDebug().noquote() << "SubtitleText: not convertible from" << charset
                            << ", served as it is:" << name;
         result.outcome = Outcome::ConversionFailed;
         return result;
