@@ -8,11 +8,7 @@
 #include <QJsonArray>
 #include <QUrl>
 
-// GLib names a struct member "signals", which Qt defines as a keyword.
-#pragma push_macro("signals")
-#undef signals
-#include <libgupnp-av/gupnp-av.h>
-#pragma pop_macro("signals")
+#include "dlna/gupnp.h"
 
 namespace {
 const char kRootId[] = "0";
@@ -52,18 +48,19 @@ GUPnPProtocolInfo *makeProtocolInfo(const QString &mime, const char *profile)
     return info;
 }
 
-void addResource(GUPnPDIDLLiteObject *object, const QString &uri, GUPnPProtocolInfo *info, qint64 size)
+// A res element with its uri, protocolInfo (taken over) and size when known;
+// the caller adds what else it has and releases it.
+GUPnPDIDLLiteResource *addResource(GUPnPDIDLLiteObject *object, const QString &uri, GUPnPProtocolInfo *info,
+                                   qint64 size)
 {
     GUPnPDIDLLiteResource *res = gupnp_didl_lite_object_add_resource(object);
     gupnp_didl_lite_resource_set_uri(res, uri.toUtf8().constData());
     gupnp_didl_lite_resource_set_protocol_info(res, info);
     if (size > 0)
         gupnp_didl_lite_resource_set_size64(res, size);
-    g_object_unref(res);
     g_object_unref(info);
+    return res;
 }
-
-QString percent(const QString &part) { return QString::fromLatin1(QUrl::toPercentEncoding(part)); }
 }
 
 bool DlnaCatalog::setLibraryJson(const QJsonObject &library)
@@ -117,7 +114,7 @@ int DlnaCatalog::indexOf(const QString &objectId) const
 
 QString DlnaCatalog::posterPathFor(const QString &mediaId)
 {
-    return QStringLiteral("/dlna/poster/%1.jpg").arg(percent(mediaId));
+    return QStringLiteral("/dlna/poster/%1.jpg").arg(QString::fromLatin1(QUrl::toPercentEncoding(mediaId)));
 }
 
 DlnaCatalog::Result DlnaCatalog::browse(const QString &objectId, const QString &browseFlag,
@@ -179,14 +176,9 @@ QString DlnaCatalog::writeDidl(int first, int count, bool root, const Urls &urls
         gupnp_didl_lite_object_set_upnp_class(object, "object.item.videoItem");
 
         // The video first: renderers such as VLC play the first res.
-        const QString id = percent(item.mediaId);
-        GUPnPDIDLLiteResource *video = gupnp_didl_lite_object_add_resource(object);
-        gupnp_didl_lite_resource_set_uri(video, (urls.media + QStringLiteral("/video/") + id).toUtf8().constData());
-        GUPnPProtocolInfo *videoInfo = makeProtocolInfo(DlnaFormat::videoMime(item.videoPath), nullptr);
-        gupnp_didl_lite_resource_set_protocol_info(video, videoInfo);
-        g_object_unref(videoInfo);
-        if (item.size > 0)
-            gupnp_didl_lite_resource_set_size64(video, item.size);
+        GUPnPDIDLLiteResource *video =
+            addResource(object, urls.media + MediaRoutes::filePath("video", item.mediaId),
+                        makeProtocolInfo(DlnaFormat::videoMime(item.videoPath), nullptr), item.size);
         if (item.width > 0 && item.height > 0) {
             gupnp_didl_lite_resource_set_width(video, item.width);
             gupnp_didl_lite_resource_set_height(video, item.height);
@@ -204,16 +196,16 @@ QString DlnaCatalog::writeDidl(int first, int count, bool root, const Urls &urls
                 if (child->type == XML_ELEMENT_NODE && xmlStrEqual(child->name, BAD_CAST "albumArtURI"))
                     xmlSetNsProp(child, gupnp_didl_lite_object_get_dlna_namespace(object), BAD_CAST "profileID",
                                  BAD_CAST kPosterProfile);
-            addResource(object, poster, makeProtocolInfo(QStringLiteral("image/jpeg"), kPosterProfile), 0);
+            g_object_unref(addResource(object, poster, makeProtocolInfo(QStringLiteral("image/jpeg"), kPosterProfile), 0));
         }
         const QJsonArray subtitles = MediaRoutes::listSubtitles(item.videoPath);
         for (const QJsonValue &name : subtitles) {
             const QString mime = DlnaFormat::subtitleMime(name.toString());
             if (mime.isEmpty())
                 continue;
-            const QString uri = urls.media + QStringLiteral("/subtitle/") + id + QLatin1Char('/') + percent(name.toString());
+            const QString uri = urls.media + MediaRoutes::filePath("subtitle", item.mediaId, name.toString());
             const qint64 size = QFileInfo(QFileInfo(item.videoPath).dir(), name.toString()).size();
-            addResource(object, uri, makeProtocolInfo(mime, nullptr), size);
+            g_object_unref(addResource(object, uri, makeProtocolInfo(mime, nullptr), size));
         }
         g_object_unref(didlItem);
     }

@@ -14,12 +14,7 @@
 #include <QThread>
 #include <QUrl>
 
-// GLib names a struct member "signals", which Qt defines as a keyword.
-#pragma push_macro("signals")
-#undef signals
-#include <libgupnp/gupnp.h>
-#include <libsoup/soup.h>
-#pragma pop_macro("signals")
+#include "dlna/gupnp.h"
 
 namespace {
 const char kContentDirectory[] = "urn:schemas-upnp-org:service:ContentDirectory";

@@ -26,10 +26,6 @@ namespace {
 const char kOkTemplate[] = "HTTP/1.1 200 OK\r\nContent-Type: %1\r\nContent-Length: %2\r\n"
                            "Access-Control-Allow-Origin: *\r\n\r\n";
 const char kJsonType[] = "application/json;charset=UTF-8";
-const char kRangeTemplate[] = "HTTP/1.1 206 Partial Content\r\nConnection: keep-alive\r\n"
-                              "Content-Transfer-Encoding: binary\r\n"
-                              "Content-Type: application/octet-stream\r\nContent-Length: %1\r\n"
-                              "Content-Range: bytes %2-%3/%4\r\n\r\n";
 const char kStatusTemplate[] = "HTTP/1.1 %1 Partial Content\r\n%2\r\n";
 
 QByteArray reasonPhrase(int status)
@@ -487,12 +483,8 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
         return;
     }
     const qint64 size = file->size();
-    if (!resolveRange(size, s, e)) {
-        qDebug().noquote() << "HttpServer::Session::replyFile: range not satisfiable" << filePath << s << size;
-        writeStatusHead(416, QStringLiteral("Content-Range: bytes */%1\r\n").arg(size).toLatin1());
-        emit sglErrorcode(416);
+    if (!acceptRange(size, s, e, "HttpServer::Session::replyFile: range not satisfiable", filePath))
         return;
-    }
     const qint64 length = qMax<qint64>(0, e - s + 1);
     if (!file->seek(s)) {
         qDebug().noquote() << "HttpServer::Session::replyFile: seek error:" << filePath << s;
@@ -501,15 +493,18 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
         return;
     }
     replyDevice = file;
-    QByteArray head = QString::fromLatin1(kRangeTemplate).arg(length).arg(s).arg(e).arg(size).toUtf8();
     // For this reply only: a later request on the connection sets its own.
-    const QList<QPair<QByteArray, QByteArray>> extraHeaders = std::exchange(fileReplyHeaders, {});
+    const HeaderList extraHeaders = std::exchange(fileReplyHeaders, {});
+    const QByteArray octets = QByteArrayLiteral("application/octet-stream");
+    QByteArray contentType = octets;
+    QByteArray extraLines;
     for (const auto &header : extraHeaders) {
-        if (header.first.compare("Content-Type", Qt::CaseInsensitive) == 0)
-            head.replace("Content-Type: application/octet-stream", "Content-Type: " + header.second);
-        else
-            head.insert(head.size() - 2, header.first + ": " + header.second + "\r\n");
+        if (header.first.compare("Content-Type", Qt::CaseInsensitive) != 0)
+            extraLines += header.first + ": " + header.second + "\r\n";
+        else if (contentType == octets)
+            contentType = header.second;
     }
+    const QByteArray head = rangeHead(contentType, length, s, e, size, extraLines);
     auto *tcp = qobject_cast<QAbstractSocket *>(socket.data());
     if (length <= 0 || !tcp || headOnly) {
         writeHead(head, length);

@@ -309,13 +309,28 @@ void MediaRoutes::serveList(const Request &r)
     r.session->replyJsonBytes(r.library->compactJson());
 }
 
+bool MediaRoutes::findOr404(const Request &r, const QString &kind, const QString &id, QString &path)
+{
+    if (r.library->findItemPath(kind, id, path))
+        return true;
+    r.session->replyError(404);
+    return false;
+}
+
+QString MediaRoutes::filePath(const char *route, const QString &id, const QString &name)
+{
+    QString path = QLatin1Char('/') + QLatin1String(route) + QLatin1Char('/')
+        + QString::fromLatin1(QUrl::toPercentEncoding(id));
+    if (!name.isNull())
+        path += QLatin1Char('/') + QString::fromLatin1(QUrl::toPercentEncoding(name));
+    return path;
+}
+
 void MediaRoutes::servePoster(const Request &r)
 {
     QString path;
-    if (!r.library->findItemPath(QStringLiteral("post"), r.arg, path)) {
-        r.session->replyError(404);
+    if (!findOr404(r, QStringLiteral("post"), r.arg, path))
         return;
-    }
     qDebug().noquote() << r.arg << "     " << path;
     if (!path.isEmpty())
         r.session->replyImageFile(path);
@@ -326,10 +341,8 @@ void MediaRoutes::servePoster(const Request &r)
 void MediaRoutes::serveVideo(const Request &r)
 {
     QString path;
-    if (!r.library->findItemPath(QStringLiteral("video"), r.arg, path)) {
-        r.session->replyError(404);
+    if (!findOr404(r, QStringLiteral("video"), r.arg, path))
         return;
-    }
     qDebug().noquote() << r.arg << " " << path << " s=" << r.s << " e=" << r.e;
     // DLNA renderers ask for their headers; the headset app gets none.
     r.session->setFileReplyHeaders(DlnaFormat::videoReplyHeaders(r.session->requestHeaders(), path));
@@ -342,10 +355,8 @@ void MediaRoutes::serveVideo(const Request &r)
 void MediaRoutes::serveSubtitleList(const Request &r)
 {
     QString path;
-    if (!r.library->findItemPath(QStringLiteral("video"), r.arg, path)) {
-        r.session->replyError(404);
+    if (!findOr404(r, QStringLiteral("video"), r.arg, path))
         return;
-    }
     const QJsonArray names = listSubtitles(path);
     if (names.isEmpty())
         r.session->replyError(404);
@@ -372,9 +383,8 @@ void MediaRoutes::serveSubtitle(const Request &r)
     }
     const QString name = QUrl::fromPercentEncoding(pieces.at(1).toUtf8());
     QString path;
-    if (!r.library->findItemPath(QStringLiteral("video"), pieces.at(0), path)) {
+    if (!findOr404(r, QStringLiteral("video"), pieces.at(0), path)) {
         qDebug().noquote() << "file path acquiration error when handle subtitle file. url = " << Session::forLog(r.url);
-        r.session->replyError(404);
         return;
     }
     if (!isServableSubtitle(path, name)) {

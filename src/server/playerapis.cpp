@@ -11,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QUrl>
 #include <QVector>
 
 #include <zlib.h>
@@ -76,10 +75,9 @@ bool findVideo(const LibraryIndex &library, const QString &id, Video &found)
     return false;
 }
 
-QString url(const QString &host, const char *route, const QString &id)
+QString url(const QString &host, const char *route, const QString &id, const QString &name = QString())
 {
-    return QStringLiteral("http://") + host + QLatin1Char('/') + QLatin1String(route) + QLatin1Char('/')
-        + QString::fromLatin1(QUrl::toPercentEncoding(id));
+    return QStringLiteral("http://") + host + MediaRoutes::filePath(route, id, name);
 }
 
 QByteArray json(const QJsonObject &object)
@@ -249,8 +247,7 @@ Answer heresphereVideo(const LibraryIndex &library, ProjectionStore &store, cons
         subtitles.append(QJsonObject{
             {QStringLiteral("name"), file},
             {QStringLiteral("language"), subtitleLanguage(video.path, file)},
-            {QStringLiteral("url"), url(host, "subtitle", video.id) + QLatin1Char('/')
-                                        + QString::fromLatin1(QUrl::toPercentEncoding(file))}});
+            {QStringLiteral("url"), url(host, "subtitle", video.id, file)}});
     }
     const QJsonObject media{{QStringLiteral("name"), QStringLiteral("original")},
                             {QStringLiteral("sources"), QJsonArray{source(info, host, video)}}};

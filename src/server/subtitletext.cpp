@@ -46,6 +46,13 @@ bool convertToUtf8(const QByteArray &raw, const QByteArray &charset, QByteArray 
     return ok;
 }
 
+// A BOM names the encoding; it is no part of the text.
+void dropUtf8Bom(QByteArray &text)
+{
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text.remove(0, 3);
+}
+
 } // namespace
 
 QByteArray SubtitleText::detectCharset(const QByteArray &raw)
@@ -106,9 +113,7 @@ SubtitleText::Result SubtitleText::toUtf8(const QByteArray &raw, const QString &
         result.outcome = Outcome::ConversionFailed;
         return result;
     }
-    // A BOM marks the old charset; it is not part of the text.
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
+    dropUtf8Bom(text);
     result.outcome = Outcome::Converted;
     result.bytes = text;
     return result;
@@ -117,8 +122,7 @@ SubtitleText::Result SubtitleText::toUtf8(const QByteArray &raw, const QString &
 QByteArray SubtitleText::srtToVtt(const QByteArray &utf8)
 {
     QByteArray text = utf8;
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
+    dropUtf8Bom(text);
     if (text.startsWith("WEBVTT"))
         return utf8;
     text.replace("\r\n", "\n");
