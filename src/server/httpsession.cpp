@@ -342,16 +342,17 @@ bool Session::beginReply(const char *alreadyMessage, const char *goneMessage)
     return true;
 }
 
-void Session::writeHead(const QByteArray &head, qint64 replyBodyBytes)
+void Session::writeHead(const QByteArray &head, qint64 replyBodyBytes, const QByteArray &inlineBody)
 {
     if (headOnly) {
         releaseReplyDevice();
         replyBodyBytes = 0;
     }
-    pendingReplyBytes = head.size() + replyBodyBytes;
+    const QByteArray message = headOnly || inlineBody.isEmpty() ? head : head + inlineBody;
+    pendingReplyBytes = message.size() + replyBodyBytes;
     replyBodyLeft = replyDevice ? replyBodyBytes : 0;
     touch();
-    socket->write(head);
+    socket->write(message);
 }
 
 void Session::writeStatusHead(qint64 errorcode, const QByteArray &extraLines)
@@ -415,14 +416,7 @@ void Session::replyHtml(const QByteArray &html)
 
 void Session::writeTextMessage(const char *contentType, const QByteArray &body)
 {
-    // Head and body go out as one write: no reply device follows.
-    QByteArray message = QString::fromLatin1(kOkTemplate)
-                             .arg(QLatin1String(contentType))
-                             .arg(body.size())
-                             .toUtf8();
-    if (!headOnly)
-        message.append(body);
-    writeHead(message, 0);
+    writeHead(QString::fromLatin1(kOkTemplate).arg(QLatin1String(contentType)).arg(body.size()).toUtf8(), 0, body);
 }
 
 void Session::replyAnswer(int status, const QByteArray &contentType, const HeaderList &headers,
@@ -448,9 +442,7 @@ void Session::replyAnswer(int status, const QByteArray &contentType, const Heade
         message += header.first + ": " + header.second + "\r\n";
     }
     message += "\r\n";
-    if (!headOnly)
-        message += body;
-    writeHead(message, 0);
+    writeHead(message, 0, body);
 }
 
 void Session::replyJsonArray(const QJsonArray &jsonArray)

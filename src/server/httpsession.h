@@ -130,7 +130,9 @@ private:
     void handOverDeclaredBody();
     void writeTextMessage(const char *contentType, const QByteArray &body);
     bool beginReply(const char *alreadyMessage, const char *goneMessage);
-    void writeHead(const QByteArray &head, qint64 bodyBytes);
+    // The head, then bodyBytes from replyDevice; a body in memory goes out
+    // in the head's write instead. A HEAD request gets the head alone.
+    void writeHead(const QByteArray &head, qint64 bodyBytes, const QByteArray &inlineBody = QByteArray());
     void writeStatusHead(qint64 errorcode, const QByteArray &extraLines = QByteArray());
     // The range rules of replyFile and replyBytes: s and e resolved against
     // a body of size bytes (e <= s: to the end; past the end: clamped; s < 0:

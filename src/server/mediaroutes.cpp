@@ -345,7 +345,7 @@ void MediaRoutes::serveVideo(const Request &r)
         return;
     qDebug().noquote() << r.arg << " " << path << " s=" << r.s << " e=" << r.e;
     // DLNA renderers ask for their headers; the headset app gets none.
-    r.session->setFileReplyHeaders(DlnaFormat::videoReplyHeaders(r.session->requestHeaders(), path));
+    r.session->setFileReplyHeaders(DlnaFormat::videoReplyHeaders(r.headers, path));
     if (!path.isEmpty())
         r.session->replyFile(path, r.s, r.e);
     else
