@@ -41,10 +41,7 @@ QByteArray reasonPhrase(int status)
 
 QString hostValue(QHostAddress address, quint16 port)
 {
-    bool v4 = false;
-    const quint32 mapped = address.toIPv4Address(&v4);
-    if (v4)
-        address = QHostAddress(mapped);
+    address = Session::plainAddress(address);
     if (address.protocol() == QAbstractSocket::IPv6Protocol) {
         address.setScopeId(QString());
         return QStringLiteral("[%1]:%2").arg(address.toString()).arg(port);
@@ -84,6 +81,13 @@ Session::~Session()
         socket->disconnect(this);
         delete socket.data();
     }
+}
+
+QHostAddress Session::plainAddress(const QHostAddress &address)
+{
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    return isV4 ? QHostAddress(v4) : address;
 }
 
 QString Session::forLog(const QString &text)

@@ -59,6 +59,10 @@ public:
     static constexpr int kLoggedTextChars = 256;
     static QString forLog(const QString &text);
 
+    // A dual-stack listener shows an IPv4 address as ::ffff:a.b.c.d: the
+    // plain IPv4 form of such an address, any other as it is.
+    static QHostAddress plainAddress(const QHostAddress &address);
+
     Session(QTcpSocket *socket, const QHostAddress &clientAddress,
             int idleTimeoutMs = kDefaultIdleTimeoutMs, QObject *parent = nullptr);
     ~Session() override;

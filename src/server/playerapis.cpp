@@ -80,18 +80,19 @@ QString url(const QString &host, const char *route, const QString &id, const QSt
     return QStringLiteral("http://") + host + MediaRoutes::filePath(route, id, name);
 }
 
-QByteArray json(const QJsonObject &object)
+// The object, compact, as the answer's JSON body.
+Answer jsonAnswer(const QJsonObject &object, int status = 200)
 {
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    Answer answer;
+    answer.status = status;
+    answer.body = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    return answer;
 }
 
 Answer notFound(const QString &id)
 {
     qDebug() << "player api: no video" << id;
-    Answer answer;
-    answer.status = 404;
-    answer.body = json({{QStringLiteral("error"), QStringLiteral("not found")}});
-    return answer;
+    return jsonAnswer({{QStringLiteral("error"), QStringLiteral("not found")}}, 404);
 }
 
 QJsonObject source(const ProjectionStore::Info &info, const QString &host, const Video &video)
@@ -142,9 +143,7 @@ bool readBody(const QByteArray &body, Answer &error)
     if (document.isObject())
         return true;
     qDebug() << "player api: malformed body" << parse.errorString();
-    error.status = 400;
-    error.body = json({{QStringLiteral("error"), QStringLiteral("bad request")}});
-    error = withHereSphereHeader(error);
+    error = withHereSphereHeader(jsonAnswer({{QStringLiteral("error"), QStringLiteral("bad request")}}, 400));
     return false;
 }
 
@@ -183,10 +182,7 @@ Answer deovrIndex(const LibraryIndex &library, const QString &host)
     }
     const QJsonObject scene{{QStringLiteral("name"), QStringLiteral("Library")},
                             {QStringLiteral("list"), list}};
-    Answer answer;
-    answer.body = json({{QStringLiteral("authorized"), QStringLiteral("1")},
-                        {QStringLiteral("scenes"), QJsonArray{scene}}});
-    return answer;
+    return jsonAnswer({{QStringLiteral("authorized"), QStringLiteral("1")}, {QStringLiteral("scenes"), QJsonArray{scene}}});
 }
 
 Answer deovrVideo(const LibraryIndex &library, ProjectionStore &store, const QString &host, const QString &id)
@@ -211,31 +207,29 @@ Answer deovrVideo(const LibraryIndex &library, ProjectionStore &store, const QSt
                        {QStringLiteral("encodings"), QJsonArray{encoding}}};
     if (p.kind == Kind::Fisheye)
         object.insert(QStringLiteral("fov"), p.fieldOfView());
-    Answer answer;
-    answer.body = json(object);
-    return answer;
+    return jsonAnswer(object);
 }
 
 Answer heresphereIndex(const LibraryIndex &library, const QString &host, const QByteArray &body)
 {
-    Answer answer;
-    if (!readBody(body, answer))
-        return answer;
+    Answer refused;
+    if (!readBody(body, refused))
+        return refused;
     QJsonArray list;
     for (const Video &video : videos(library))
         list.append(url(host, "heresphere", video.id));
     const QJsonObject section{{QStringLiteral("name"), QStringLiteral("Library")},
                               {QStringLiteral("list"), list}};
-    answer.body = json({{QStringLiteral("access"), 1}, {QStringLiteral("library"), QJsonArray{section}}});
-    return withHereSphereHeader(answer);
+    return withHereSphereHeader(
+        jsonAnswer({{QStringLiteral("access"), 1}, {QStringLiteral("library"), QJsonArray{section}}}));
 }
 
 Answer heresphereVideo(const LibraryIndex &library, ProjectionStore &store, const QString &host,
                        const QString &id, const QByteArray &body)
 {
-    Answer answer;
-    if (!readBody(body, answer))
-        return answer;
+    Answer refused;
+    if (!readBody(body, refused))
+        return refused;
     Video video;
     if (!findVideo(library, id, video))
         return withHereSphereHeader(notFound(id));
@@ -251,16 +245,16 @@ Answer heresphereVideo(const LibraryIndex &library, ProjectionStore &store, cons
     }
     const QJsonObject media{{QStringLiteral("name"), QStringLiteral("original")},
                             {QStringLiteral("sources"), QJsonArray{source(info, host, video)}}};
-    answer.body = json({{QStringLiteral("title"), video.title},
-                        {QStringLiteral("thumbnailImage"), url(host, "post", video.id)},
-                        {QStringLiteral("duration"), double(video.seconds) * 1000.0},
-                        {QStringLiteral("projection"), heresphereProjection(p.kind)},
-                        {QStringLiteral("stereo"), VideoProjection::stereoName(p.stereo)},
-                        {QStringLiteral("lens"), p.lens()},
-                        {QStringLiteral("fov"), p.isFlatMono() ? 0 : p.fieldOfView()},
-                        {QStringLiteral("subtitles"), subtitles},
-                        {QStringLiteral("media"), QJsonArray{media}}});
-    return withHereSphereHeader(answer);
+    const QJsonObject object{{QStringLiteral("title"), video.title},
+                             {QStringLiteral("thumbnailImage"), url(host, "post", video.id)},
+                             {QStringLiteral("duration"), double(video.seconds) * 1000.0},
+                             {QStringLiteral("projection"), heresphereProjection(p.kind)},
+                             {QStringLiteral("stereo"), VideoProjection::stereoName(p.stereo)},
+                             {QStringLiteral("lens"), p.lens()},
+                             {QStringLiteral("fov"), p.isFlatMono() ? 0 : p.fieldOfView()},
+                             {QStringLiteral("subtitles"), subtitles},
+                             {QStringLiteral("media"), QJsonArray{media}}};
+    return withHereSphereHeader(jsonAnswer(object));
 }
 
 Answer projectionList(const LibraryIndex &library, const ProjectionStore &store)
@@ -274,9 +268,7 @@ Answer projectionList(const LibraryIndex &library, const ProjectionStore &store)
         entry.insert(QStringLiteral("badge"), info.projection.badge());
         object.insert(video.id, entry);
     }
-    Answer answer;
-    answer.body = json(object);
-    return answer;
+    return jsonAnswer(object);
 }
 
 QByteArray gzip(const QByteArray &data)
