@@ -202,12 +202,8 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     RouteHandler handler;
     {
         QMutexLocker lock(&routesLock);
-        for (const Route &route : qAsConst(routes)) {
-            if (route.methods.contains(request.method) && matchRoute(route.pattern, url, &request.params)) {
-                handler = route.handler;
-                break;
-            }
-        }
+        if (const Route *route = takingRoute(request.method, url, &request.params))
+            handler = route->handler;
     }
     // No route: no answer, as for any request the headset never makes; a
     // method other than GET and POST is refused as the session did before
@@ -263,14 +259,21 @@ bool MediaRoutes::matchRoute(const QString &pattern, const QString &url, QMap<QS
     return true;
 }
 
+const MediaRoutes::Route *MediaRoutes::takingRoute(const QString &method, const QString &url,
+                                                  QMap<QString, QString> *params) const
+{
+    for (const Route &route : routes) {
+        if (route.methods.contains(method) && matchRoute(route.pattern, url, params))
+            return &route;
+    }
+    return nullptr;
+}
+
 QString MediaRoutes::routeFor(const QString &method, const QString &url) const
 {
     QMutexLocker lock(&routesLock);
-    for (const Route &route : routes) {
-        if (route.methods.contains(method.toUpper()) && matchRoute(route.pattern, url))
-            return route.pattern;
-    }
-    return QString();
+    const Route *route = takingRoute(method.toUpper(), url, nullptr);
+    return route ? route->pattern : QString();
 }
 
 void MediaRoutes::addDesignedRoutes()

@@ -117,6 +117,9 @@ private:
         QString pattern;
         RouteHandler handler;
     };
+    // The first route that takes method (upper case) and url, its {name}
+    // segments into params; null for none. Under routesLock.
+    const Route *takingRoute(const QString &method, const QString &url, QMap<QString, QString> *params) const;
     void addDesignedRoutes();
     void servePage(const Request &r) const;
     static void serveList(const Request &r);
