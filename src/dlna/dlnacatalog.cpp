@@ -88,8 +88,6 @@ bool DlnaCatalog::setLibraryJson(const QJsonObject &library)
         const QFileInfo file(item.videoPath);
         item.size = file.exists() ? file.size() : decimal(object.value(QLatin1String("size"))) * 1024;
         item.durationMs = decimal(object.value(QLatin1String("length"))) * 1000;
-        item.width = int(decimal(object.value(QLatin1String("width"))));
-        item.height = int(decimal(object.value(QLatin1String("height"))));
         m_items.append(item);
     }
     ++m_updateId;
@@ -179,10 +177,6 @@ QString DlnaCatalog::writeDidl(int first, int count, bool root, const Urls &urls
         GUPnPDIDLLiteResource *video =
             addResource(object, urls.media + MediaRoutes::filePath("video", item.mediaId),
                         makeProtocolInfo(DlnaFormat::videoMime(item.videoPath), nullptr), item.size);
-        if (item.width > 0 && item.height > 0) {
-            gupnp_didl_lite_resource_set_width(video, item.width);
-            gupnp_didl_lite_resource_set_height(video, item.height);
-        }
         // The library keeps whole seconds; the attribute wants milliseconds too.
         xmlSetProp(gupnp_didl_lite_resource_get_xml_node(video), BAD_CAST "duration",
                    BAD_CAST DlnaFormat::durationText(item.durationMs).toUtf8().constData());

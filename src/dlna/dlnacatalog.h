@@ -19,8 +19,6 @@ public:
         QString posterPath;
         qint64 size = 0;
         qint64 durationMs = 0;
-        int width = 0;
-        int height = 0;
     };
 
     // Where the res URLs point for the interface a request came in on.

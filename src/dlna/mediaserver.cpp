@@ -13,6 +13,7 @@
 #include <QNetworkInterface>
 #include <QThread>
 #include <QUrl>
+#include <QVector>
 
 #include "dlna/gupnp.h"
 

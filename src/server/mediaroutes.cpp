@@ -7,7 +7,6 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonValue>
 #include <QLoggingCategory>
@@ -196,7 +195,6 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     if (cmd == QLatin1String("video"))
         library->findItemPath(QStringLiteral("video"), arg, path);
     noteClient(session->clientAddress().toString(), cmd, path, s);
-    path.clear();
 
     const Request request{session, session->requestMethod().toUpper(), url, cmd, arg, {}, s, e, library, headers};
     RouteHandler handler;
