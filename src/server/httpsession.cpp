@@ -188,8 +188,7 @@ void Session::inspectionBufferSetup1()
             return;
         if (declaredBodyBytes >= 0) {
             // The buffer holds all of the body so far.
-            if (receiveBuffer.size() >= declaredBodyBytes)
-                handOverDeclaredBody();
+            handOverDeclaredBody();
             return;
         }
         bodyBytes += receiveBuffer.size();
@@ -270,8 +269,7 @@ void Session::inspectionBufferSetup1()
             }
             const QString method = requestMethod_.toUpper();
             if (method == QLatin1String("POST") && readDeclaredBodyBytes()) {
-                if (!finishing && receiveBuffer.size() >= declaredBodyBytes)
-                    handOverDeclaredBody();
+                handOverDeclaredBody();
                 return;
             }
             if (method == QLatin1String("GET") || headOnly
@@ -310,7 +308,10 @@ bool Session::readDeclaredBodyBytes()
 
 void Session::handOverDeclaredBody()
 {
-    // Bytes past the declared body belong to no request and are dropped.
+    // Not before all of it is in (nor once the session ends); bytes past the
+    // declared body belong to no request and are dropped.
+    if (finishing || receiveBuffer.size() < declaredBodyBytes)
+        return;
     receiveBuffer.truncate(int(declaredBodyBytes));
     declaredBodyBytes = kBodyHandedOver;
     inspectionBufferSetup2();

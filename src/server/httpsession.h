@@ -131,6 +131,7 @@ private:
     // are in (at once for 0); without the header, at the first body bytes.
     // True when the header was there (and, if unusable, the session ends).
     bool readDeclaredBodyBytes();
+    // Hands the request over once the buffer holds the whole declared body.
     void handOverDeclaredBody();
     void writeTextMessage(const char *contentType, const QByteArray &body);
     bool beginReply(const char *alreadyMessage, const char *goneMessage);
