@@ -1,6 +1,7 @@
 #include "dlna/dlnacatalog.h"
 
 #include "dlna/dlnaformat.h"
+#include "server/libraryindex.h"
 #include "server/mediaroutes.h"
 
 #include <QDir>
@@ -26,11 +27,6 @@ bool readIndex(const QString &text, uint &value)
     bool ok = false;
     value = text.toUInt(&ok);
     return ok;
-}
-
-qint64 decimal(const QJsonValue &value)
-{
-    return value.isDouble() ? qint64(value.toDouble()) : value.toString().toLongLong();
 }
 
 GUPnPProtocolInfo *makeProtocolInfo(const QString &mime, const char *profile)
@@ -69,25 +65,21 @@ bool DlnaCatalog::setLibraryJson(const QJsonObject &library)
         return false;
     m_published = library;
     m_items.clear();
-    const QJsonArray list = library.value(QLatin1String("items")).toArray();
-    for (const QJsonValue &value : list) {
-        const QJsonObject object = value.toObject();
-        Item item;
-        const QString route = object.value(QLatin1String("videopath")).toString();
-        item.mediaId = route.section(QLatin1Char('/'), -1);
-        item.videoPath = object.value(QLatin1String("videopathreal")).toString();
+    for (const LibraryIndex::PublishedVideo &video : LibraryIndex::publishedVideos(library)) {
         // An item the /video route could not serve is no use to a renderer.
-        if (item.mediaId.isEmpty() || item.videoPath.isEmpty())
+        if (video.path.isEmpty())
             continue;
+        Item item;
+        item.mediaId = video.id;
+        item.videoPath = video.path;
         item.objectId = QLatin1Char('v') + item.mediaId;
-        item.posterPath = object.value(QLatin1String("posterpathreal")).toString();
+        item.posterPath = video.posterPath;
         // The library names the file with its extension; renderers show titles.
-        const QString name = object.value(QLatin1String("video")).toString();
-        item.title = QFileInfo(name.isEmpty() ? item.videoPath : name).completeBaseName();
+        item.title = QFileInfo(video.name.isEmpty() ? video.path : video.name).completeBaseName();
         // The library keeps whole KiB; res@size must be the bytes the route serves.
-        const QFileInfo file(item.videoPath);
-        item.size = file.exists() ? file.size() : decimal(object.value(QLatin1String("size"))) * 1024;
-        item.durationMs = decimal(object.value(QLatin1String("length"))) * 1000;
+        const QFileInfo file(video.path);
+        item.size = file.exists() ? file.size() : video.kib * 1024;
+        item.durationMs = video.seconds * 1000;
         m_items.append(item);
     }
     ++m_updateId;

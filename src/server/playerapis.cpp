@@ -24,18 +24,7 @@ using Stereo = VideoProjection::Stereo;
 
 const int kGzipThreshold = 8 * 1024;
 
-struct Video
-{
-    QString id;
-    QString title;
-    QString path;
-    int seconds = 0;
-};
-
-int number(const QJsonValue &value)
-{
-    return value.isDouble() ? value.toInt() : value.toString().toInt();
-}
+using Video = LibraryIndex::PublishedVideo;
 
 // The library's videos in order, each id once (the last item of an id
 // wins, as in the /video look-up).
@@ -43,16 +32,7 @@ QVector<Video> videos(const LibraryIndex &library)
 {
     QVector<Video> list;
     QHash<QString, int> position;
-    const QJsonArray items = library.json().value(QLatin1String("items")).toArray();
-    for (const QJsonValue &value : items) {
-        const QJsonObject item = value.toObject();
-        Video video;
-        video.id = item.value(QLatin1String("videopath")).toString().mid(6);
-        if (video.id.isEmpty())
-            continue;
-        video.title = item.value(QLatin1String("video")).toString();
-        video.path = item.value(QLatin1String("videopathreal")).toString();
-        video.seconds = number(item.value(QLatin1String("length")));
+    for (const Video &video : LibraryIndex::publishedVideos(library.json())) {
         const auto same = position.constFind(video.id);
         if (same != position.cend()) {
             list[*same] = video;
@@ -175,7 +155,7 @@ Answer deovrIndex(const LibraryIndex &library, const QString &host)
 {
     QJsonArray list;
     for (const Video &video : videos(library)) {
-        list.append(QJsonObject{{QStringLiteral("title"), video.title},
+        list.append(QJsonObject{{QStringLiteral("title"), video.name},
                                 {QStringLiteral("videoLength"), video.seconds},
                                 {QStringLiteral("thumbnailUrl"), url(host, "post", video.id)},
                                 {QStringLiteral("video_url"), url(host, "deovr", video.id)}});
@@ -195,7 +175,7 @@ Answer deovrVideo(const LibraryIndex &library, ProjectionStore &store, const QSt
     const QJsonObject encoding{{QStringLiteral("name"), QStringLiteral("original")},
                                {QStringLiteral("videoSources"), QJsonArray{source(info, host, video)}}};
     QJsonObject object{{QStringLiteral("id"), video.id},
-                       {QStringLiteral("title"), video.title},
+                       {QStringLiteral("title"), video.name},
                        {QStringLiteral("authorized"), 1},
                        {QStringLiteral("fullAccess"), true},
                        {QStringLiteral("screenType"), deovrScreen(p.kind)},
@@ -245,7 +225,7 @@ Answer heresphereVideo(const LibraryIndex &library, ProjectionStore &store, cons
     }
     const QJsonObject media{{QStringLiteral("name"), QStringLiteral("original")},
                             {QStringLiteral("sources"), QJsonArray{source(info, host, video)}}};
-    const QJsonObject object{{QStringLiteral("title"), video.title},
+    const QJsonObject object{{QStringLiteral("title"), video.name},
                              {QStringLiteral("thumbnailImage"), url(host, "post", video.id)},
                              {QStringLiteral("duration"), double(video.seconds) * 1000.0},
                              {QStringLiteral("projection"), heresphereProjection(p.kind)},
