@@ -620,10 +620,7 @@ void Session::sendNextChunk()
         if (got <= 0) {
             // A read error, or the file shrank since the head was written: the
             // reply can never complete, so end it rather than wait for the idle time-out.
-            qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft
-                               << "bytes missing" << replyDevice->errorString();
-            releaseReplyDevice();
-            finish();
+            endShortBody(replyDevice->errorString());
             return;
         }
         replyBodyLeft -= got;
@@ -654,10 +651,7 @@ void Session::sendZeroCopySlice()
         break;
     case Platform::FileSendResult::EndOfFile:
         // The file shrank since the head was written, as in the chunked path.
-        qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft
-                           << "bytes missing";
-        releaseReplyDevice();
-        finish();
+        endShortBody(QString());
         return;
     default:
         leaveZeroCopy(std::strerror(sent.error));
@@ -681,13 +675,22 @@ void Session::leaveZeroCopy(const char *why)
     if (socketWritable)
         socketWritable->setEnabled(false);
     if (!replyDevice->seek(zeroCopyOffset)) {
-        qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft
-                           << "bytes missing" << replyDevice->errorString();
-        releaseReplyDevice();
-        finish();
+        endShortBody(replyDevice->errorString());
         return;
     }
     sendNextChunk();
+}
+
+void Session::endShortBody(const QString &error)
+{
+    {
+        QDebug line = qDebug().noquote();
+        line << "HttpServer::Session: reply body ended early," << replyBodyLeft << "bytes missing";
+        if (!error.isNull())
+            line << error;
+    }
+    releaseReplyDevice();
+    finish();
 }
 
 void Session::releaseReplyDevice()

@@ -150,6 +150,8 @@ private:
     void sendNextChunk();
     void sendZeroCopySlice();
     void leaveZeroCopy(const char *why);
+    // The body cannot be completed (the file ended or failed): logged, and the connection ends.
+    void endShortBody(const QString &error);
     void finish();
     void releaseReplyDevice();
     bool onOwnThread() const;

@@ -18,11 +18,13 @@ bool Session::acceptRange(qint64 size, qint64 &s, qint64 &e, const char *logPref
         e = size - 1;
     if (s < size || (s == 0 && size == 0))
         return true;
-    QDebug line = qDebug().noquote();
-    line << logPrefix;
-    if (!what.isEmpty())
-        line << what;
-    line << s << size;
+    {
+        QDebug line = qDebug().noquote();
+        line << logPrefix;
+        if (!what.isEmpty())
+            line << what;
+        line << s << size;
+    }
     writeStatusHead(416, "Content-Range: bytes */" + QByteArray::number(size) + "\r\n");
     emit sglErrorcode(416);
     return false;
