@@ -1,6 +1,7 @@
 #include "dlna/dlnacatalog.h"
 
 #include "dlna/dlnaformat.h"
+#include "server/libraryindex.h"
 #include "server/mediaroutes.h"
 
 #include <QDir>
@@ -8,11 +9,7 @@
 #include <QJsonArray>
 #include <QUrl>
 
-// GLib names a struct member "signals", which Qt defines as a keyword.
-#pragma push_macro("signals")
-#undef signals
-#include <libgupnp-av/gupnp-av.h>
-#pragma pop_macro("signals")
+#include "dlna/gupnp.h"
 
 namespace {
 const char kRootId[] = "0";
@@ -32,11 +29,6 @@ bool readIndex(const QString &text, uint &value)
     return ok;
 }
 
-qint64 decimal(const QJsonValue &value)
-{
-    return value.isDouble() ? qint64(value.toDouble()) : value.toString().toLongLong();
-}
-
 GUPnPProtocolInfo *makeProtocolInfo(const QString &mime, const char *profile)
 {
     GUPnPProtocolInfo *info = gupnp_protocol_info_new();
@@ -52,18 +44,19 @@ GUPnPProtocolInfo *makeProtocolInfo(const QString &mime, const char *profile)
     return info;
 }
 
-void addResource(GUPnPDIDLLiteObject *object, const QString &uri, GUPnPProtocolInfo *info, qint64 size)
+// A res element with its uri, protocolInfo (taken over) and size when known;
+// the caller adds what else it has and releases it.
+GUPnPDIDLLiteResource *addResource(GUPnPDIDLLiteObject *object, const QString &uri, GUPnPProtocolInfo *info,
+                                   qint64 size)
 {
     GUPnPDIDLLiteResource *res = gupnp_didl_lite_object_add_resource(object);
     gupnp_didl_lite_resource_set_uri(res, uri.toUtf8().constData());
     gupnp_didl_lite_resource_set_protocol_info(res, info);
     if (size > 0)
         gupnp_didl_lite_resource_set_size64(res, size);
-    g_object_unref(res);
     g_object_unref(info);
+    return res;
 }
-
-QString percent(const QString &part) { return QString::fromLatin1(QUrl::toPercentEncoding(part)); }
 }
 
 bool DlnaCatalog::setLibraryJson(const QJsonObject &library)
@@ -72,27 +65,21 @@ bool DlnaCatalog::setLibraryJson(const QJsonObject &library)
         return false;
     m_published = library;
     m_items.clear();
-    const QJsonArray list = library.value(QLatin1String("items")).toArray();
-    for (const QJsonValue &value : list) {
-        const QJsonObject object = value.toObject();
-        Item item;
-        const QString route = object.value(QLatin1String("videopath")).toString();
-        item.mediaId = route.section(QLatin1Char('/'), -1);
-        item.videoPath = object.value(QLatin1String("videopathreal")).toString();
+    for (const LibraryIndex::PublishedVideo &video : LibraryIndex::publishedVideos(library)) {
         // An item the /video route could not serve is no use to a renderer.
-        if (item.mediaId.isEmpty() || item.videoPath.isEmpty())
+        if (video.path.isEmpty())
             continue;
+        Item item;
+        item.mediaId = video.id;
+        item.videoPath = video.path;
         item.objectId = QLatin1Char('v') + item.mediaId;
-        item.posterPath = object.value(QLatin1String("posterpathreal")).toString();
+        item.posterPath = video.posterPath;
         // The library names the file with its extension; renderers show titles.
-        const QString name = object.value(QLatin1String("video")).toString();
-        item.title = QFileInfo(name.isEmpty() ? item.videoPath : name).completeBaseName();
+        item.title = QFileInfo(video.name.isEmpty() ? video.path : video.name).completeBaseName();
         // The library keeps whole KiB; res@size must be the bytes the route serves.
-        const QFileInfo file(item.videoPath);
-        item.size = file.exists() ? file.size() : decimal(object.value(QLatin1String("size"))) * 1024;
-        item.durationMs = decimal(object.value(QLatin1String("length"))) * 1000;
-        item.width = int(decimal(object.value(QLatin1String("width"))));
-        item.height = int(decimal(object.value(QLatin1String("height"))));
+        const QFileInfo file(video.path);
+        item.size = file.exists() ? file.size() : video.kib * 1024;
+        item.durationMs = video.seconds * 1000;
         m_items.append(item);
     }
     ++m_updateId;
@@ -117,7 +104,7 @@ int DlnaCatalog::indexOf(const QString &objectId) const
 
 QString DlnaCatalog::posterPathFor(const QString &mediaId)
 {
-    return QStringLiteral("/dlna/poster/%1.jpg").arg(percent(mediaId));
+    return QStringLiteral("/dlna/poster/%1.jpg").arg(QString::fromLatin1(QUrl::toPercentEncoding(mediaId)));
 }
 
 DlnaCatalog::Result DlnaCatalog::browse(const QString &objectId, const QString &browseFlag,
@@ -179,18 +166,9 @@ QString DlnaCatalog::writeDidl(int first, int count, bool root, const Urls &urls
         gupnp_didl_lite_object_set_upnp_class(object, "object.item.videoItem");
 
         // The video first: renderers such as VLC play the first res.
-        const QString id = percent(item.mediaId);
-        GUPnPDIDLLiteResource *video = gupnp_didl_lite_object_add_resource(object);
-        gupnp_didl_lite_resource_set_uri(video, (urls.media + QStringLiteral("/video/") + id).toUtf8().constData());
-        GUPnPProtocolInfo *videoInfo = makeProtocolInfo(DlnaFormat::videoMime(item.videoPath), nullptr);
-        gupnp_didl_lite_resource_set_protocol_info(video, videoInfo);
-        g_object_unref(videoInfo);
-        if (item.size > 0)
-            gupnp_didl_lite_resource_set_size64(video, item.size);
-        if (item.width > 0 && item.height > 0) {
-            gupnp_didl_lite_resource_set_width(video, item.width);
-            gupnp_didl_lite_resource_set_height(video, item.height);
-        }
+        GUPnPDIDLLiteResource *video =
+            addResource(object, urls.media + MediaRoutes::filePath("video", item.mediaId),
+                        makeProtocolInfo(DlnaFormat::videoMime(item.videoPath), nullptr), item.size);
         // The library keeps whole seconds; the attribute wants milliseconds too.
         xmlSetProp(gupnp_didl_lite_resource_get_xml_node(video), BAD_CAST "duration",
                    BAD_CAST DlnaFormat::durationText(item.durationMs).toUtf8().constData());
@@ -204,16 +182,16 @@ QString DlnaCatalog::writeDidl(int first, int count, bool root, const Urls &urls
                 if (child->type == XML_ELEMENT_NODE && xmlStrEqual(child->name, BAD_CAST "albumArtURI"))
                     xmlSetNsProp(child, gupnp_didl_lite_object_get_dlna_namespace(object), BAD_CAST "profileID",
                                  BAD_CAST kPosterProfile);
-            addResource(object, poster, makeProtocolInfo(QStringLiteral("image/jpeg"), kPosterProfile), 0);
+            g_object_unref(addResource(object, poster, makeProtocolInfo(QStringLiteral("image/jpeg"), kPosterProfile), 0));
         }
         const QJsonArray subtitles = MediaRoutes::listSubtitles(item.videoPath);
         for (const QJsonValue &name : subtitles) {
             const QString mime = DlnaFormat::subtitleMime(name.toString());
             if (mime.isEmpty())
                 continue;
-            const QString uri = urls.media + QStringLiteral("/subtitle/") + id + QLatin1Char('/') + percent(name.toString());
+            const QString uri = urls.media + MediaRoutes::filePath("subtitle", item.mediaId, name.toString());
             const qint64 size = QFileInfo(QFileInfo(item.videoPath).dir(), name.toString()).size();
-            addResource(object, uri, makeProtocolInfo(mime, nullptr), size);
+            g_object_unref(addResource(object, uri, makeProtocolInfo(mime, nullptr), size));
         }
         g_object_unref(didlItem);
     }

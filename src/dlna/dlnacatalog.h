@@ -19,8 +19,6 @@ public:
         QString posterPath;
         qint64 size = 0;
         qint64 durationMs = 0;
-        int width = 0;
-        int height = 0;
     };
 
     // Where the res URLs point for the interface a request came in on.
@@ -41,7 +39,6 @@ public:
     // Replaces the items; true (and a new update id) when they changed.
     bool setLibraryJson(const QJsonObject &library);
     uint updateId() const { return m_updateId; }
-    const QVector<Item> &items() const { return m_items; }
     const Item *findByMediaId(const QString &mediaId) const;
 
     // Browse as ContentDirectory:1 defines it; the text arguments are as the

@@ -13,13 +13,9 @@
 #include <QNetworkInterface>
 #include <QThread>
 #include <QUrl>
+#include <QVector>
 
-// GLib names a struct member "signals", which Qt defines as a keyword.
-#pragma push_macro("signals")
-#undef signals
-#include <libgupnp/gupnp.h>
-#include <libsoup/soup.h>
-#pragma pop_macro("signals")
+#include "dlna/gupnp.h"
 
 namespace {
 const char kContentDirectory[] = "urn:schemas-upnp-org:service:ContentDirectory";
@@ -33,12 +29,6 @@ const int kPosterCacheLimit = 512;
 const int kThumbnailSide = 160;
 // Bounds the final sending of queued byebyes, whatever else the loop holds.
 const int kFlushIterations = 1000;
-
-QStringList &includedInterfaces()
-{
-    static QStringList names;
-    return names;
-}
 
 // Names of virtual links that carry no LAN: container and VM bridges, VPNs.
 bool isVirtualBridgeOrTunnel(const QString &name)
@@ -240,8 +230,6 @@ bool MediaServer::eventLoopRunsGlib()
 
 bool MediaServer::servesInterface(const QNetworkInterface &iface)
 {
-    if (includedInterfaces().contains(iface.name()))
-        return true;
     const auto flags = iface.flags();
     if (!(flags & QNetworkInterface::IsUp) || !(flags & QNetworkInterface::IsRunning)
         || (flags & QNetworkInterface::IsLoopBack) || (flags & QNetworkInterface::IsPointToPoint)
@@ -253,8 +241,6 @@ bool MediaServer::servesInterface(const QNetworkInterface &iface)
             return true;
     return false;
 }
-
-void MediaServer::includeInterfaces(const QStringList &names) { includedInterfaces() = names; }
 
 bool MediaServer::start(quint16 httpPort)
 {
@@ -310,15 +296,6 @@ void MediaServer::setLibraryJson(const QJsonObject &library)
         if (device->contentDirectory)
             gupnp_service_notify(device->contentDirectory, "SystemUpdateID", G_TYPE_UINT, m_catalog.updateId(),
                                  nullptr);
-}
-
-QStringList MediaServer::interfaces() const
-{
-    QStringList names;
-    for (GUPnPContext *context : m_devices.keys())
-        names << text(gssdp_client_get_interface(GSSDP_CLIENT(context)));
-    names.sort();
-    return names;
 }
 
 void MediaServer::onContextAvailable(GUPnPContextManager *, GUPnPContext *context, MediaServer *self)

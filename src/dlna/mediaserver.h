@@ -5,9 +5,7 @@
 #include <QHash>
 #include <QJsonObject>
 #include <QObject>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <QVector>
 
 #include <memory>
 
@@ -34,24 +32,16 @@ public:
 
     // The interfaces a renderer may find us on: up, running, broadcast-capable
     // IPv4 LANs as the headset's announcements use, never loopback, a
-    // point-to-point (VPN) link or a virtual bridge; plus any named by
-    // includeInterfaces.
+    // point-to-point (VPN) link or a virtual bridge.
     static bool servesInterface(const QNetworkInterface &iface);
-    // Serves these interfaces whatever they look like (a test's veth).
-    static void includeInterfaces(const QStringList &names);
 
     // Starts advertising; the res URLs point at httpPort of our HTTP server.
     // False, with a log line, when the event loop is not GLib's or GUPnP fails.
     bool start(quint16 httpPort);
     void stop();
-    bool isRunning() const { return m_manager != nullptr; }
 
     // The library as last published (the same object the media routes get).
     void setLibraryJson(const QJsonObject &library);
-    uint systemUpdateId() const { return m_catalog.updateId(); }
-
-    // Names of the interfaces a device is advertised on now.
-    QStringList interfaces() const;
 
     struct Device;
 

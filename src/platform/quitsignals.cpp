@@ -27,8 +27,8 @@ void onSignal(int signalNumber)
 
 QuitSignals::QuitSignals(QObject *parent) : QObject(parent)
 {
-    m_notifier = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &QuitSignals::readSignal);
+    auto *notifier = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &QuitSignals::readSignal);
 }
 
 bool QuitSignals::install(QObject *parent)

@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class QSocketNotifier;
-
 // Ends the program through its event loop on SIGTERM and SIGINT: the handler
 // only writes a byte to a socket pair, and the loop quits the application
 // when it reads it, so every destructor runs (byebye, library, settings) and
@@ -18,5 +16,4 @@ public:
 private:
     explicit QuitSignals(QObject *parent);
     void readSignal();
-    QSocketNotifier *m_notifier = nullptr;
 };

@@ -51,7 +51,6 @@ public:
     void setMaxConnections(int count);
     void setMaxConnectionsPerPeer(int count);
     void setMaxPendingHandlers(int count);
-    int maxConnections() const { return maxConnections_; }
     int openConnections() const { return openConnections_; }
 
 public slots:

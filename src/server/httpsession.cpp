@@ -26,10 +26,6 @@ namespace {
 const char kOkTemplate[] = "HTTP/1.1 200 OK\r\nContent-Type: %1\r\nContent-Length: %2\r\n"
                            "Access-Control-Allow-Origin: *\r\n\r\n";
 const char kJsonType[] = "application/json;charset=UTF-8";
-const char kRangeTemplate[] = "HTTP/1.1 206 Partial Content\r\nConnection: keep-alive\r\n"
-                              "Content-Transfer-Encoding: binary\r\n"
-                              "Content-Type: application/octet-stream\r\nContent-Length: %1\r\n"
-                              "Content-Range: bytes %2-%3/%4\r\n\r\n";
 const char kStatusTemplate[] = "HTTP/1.1 %1 Partial Content\r\n%2\r\n";
 
 QByteArray reasonPhrase(int status)
@@ -45,10 +41,7 @@ QByteArray reasonPhrase(int status)
 
 QString hostValue(QHostAddress address, quint16 port)
 {
-    bool v4 = false;
-    const quint32 mapped = address.toIPv4Address(&v4);
-    if (v4)
-        address = QHostAddress(mapped);
+    address = Session::plainAddress(address);
     if (address.protocol() == QAbstractSocket::IPv6Protocol) {
         address.setScopeId(QString());
         return QStringLiteral("[%1]:%2").arg(address.toString()).arg(port);
@@ -88,6 +81,13 @@ Session::~Session()
         socket->disconnect(this);
         delete socket.data();
     }
+}
+
+QHostAddress Session::plainAddress(const QHostAddress &address)
+{
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    return isV4 ? QHostAddress(v4) : address;
 }
 
 QString Session::forLog(const QString &text)
@@ -188,8 +188,7 @@ void Session::inspectionBufferSetup1()
             return;
         if (declaredBodyBytes >= 0) {
             // The buffer holds all of the body so far.
-            if (receiveBuffer.size() >= declaredBodyBytes)
-                handOverDeclaredBody();
+            handOverDeclaredBody();
             return;
         }
         bodyBytes += receiveBuffer.size();
@@ -270,8 +269,7 @@ void Session::inspectionBufferSetup1()
             }
             const QString method = requestMethod_.toUpper();
             if (method == QLatin1String("POST") && readDeclaredBodyBytes()) {
-                if (!finishing && receiveBuffer.size() >= declaredBodyBytes)
-                    handOverDeclaredBody();
+                handOverDeclaredBody();
                 return;
             }
             if (method == QLatin1String("GET") || headOnly
@@ -310,7 +308,10 @@ bool Session::readDeclaredBodyBytes()
 
 void Session::handOverDeclaredBody()
 {
-    // Bytes past the declared body belong to no request and are dropped.
+    // Not before all of it is in (nor once the session ends); bytes past the
+    // declared body belong to no request and are dropped.
+    if (finishing || receiveBuffer.size() < declaredBodyBytes)
+        return;
     receiveBuffer.truncate(int(declaredBodyBytes));
     declaredBodyBytes = kBodyHandedOver;
     inspectionBufferSetup2();
@@ -346,16 +347,17 @@ bool Session::beginReply(const char *alreadyMessage, const char *goneMessage)
     return true;
 }
 
-void Session::writeHead(const QByteArray &head, qint64 replyBodyBytes)
+void Session::writeHead(const QByteArray &head, qint64 replyBodyBytes, const QByteArray &inlineBody)
 {
     if (headOnly) {
         releaseReplyDevice();
         replyBodyBytes = 0;
     }
-    pendingReplyBytes = head.size() + replyBodyBytes;
+    const QByteArray message = headOnly || inlineBody.isEmpty() ? head : head + inlineBody;
+    pendingReplyBytes = message.size() + replyBodyBytes;
     replyBodyLeft = replyDevice ? replyBodyBytes : 0;
     touch();
-    socket->write(head);
+    socket->write(message);
 }
 
 void Session::writeStatusHead(qint64 errorcode, const QByteArray &extraLines)
@@ -419,14 +421,7 @@ void Session::replyHtml(const QByteArray &html)
 
 void Session::writeTextMessage(const char *contentType, const QByteArray &body)
 {
-    // Head and body go out as one write: no reply device follows.
-    QByteArray message = QString::fromLatin1(kOkTemplate)
-                             .arg(QLatin1String(contentType))
-                             .arg(body.size())
-                             .toUtf8();
-    if (!headOnly)
-        message.append(body);
-    writeHead(message, 0);
+    writeHead(QString::fromLatin1(kOkTemplate).arg(QLatin1String(contentType)).arg(body.size()).toUtf8(), 0, body);
 }
 
 void Session::replyAnswer(int status, const QByteArray &contentType, const HeaderList &headers,
@@ -452,9 +447,7 @@ void Session::replyAnswer(int status, const QByteArray &contentType, const Heade
         message += header.first + ": " + header.second + "\r\n";
     }
     message += "\r\n";
-    if (!headOnly)
-        message += body;
-    writeHead(message, 0);
+    writeHead(message, 0, body);
 }
 
 void Session::replyJsonArray(const QJsonArray &jsonArray)
@@ -487,12 +480,8 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
         return;
     }
     const qint64 size = file->size();
-    if (!resolveRange(size, s, e)) {
-        qDebug().noquote() << "HttpServer::Session::replyFile: range not satisfiable" << filePath << s << size;
-        writeStatusHead(416, QStringLiteral("Content-Range: bytes */%1\r\n").arg(size).toLatin1());
-        emit sglErrorcode(416);
+    if (!acceptRange(size, s, e, "HttpServer::Session::replyFile: range not satisfiable", filePath))
         return;
-    }
     const qint64 length = qMax<qint64>(0, e - s + 1);
     if (!file->seek(s)) {
         qDebug().noquote() << "HttpServer::Session::replyFile: seek error:" << filePath << s;
@@ -501,15 +490,18 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
         return;
     }
     replyDevice = file;
-    QByteArray head = QString::fromLatin1(kRangeTemplate).arg(length).arg(s).arg(e).arg(size).toUtf8();
     // For this reply only: a later request on the connection sets its own.
-    const QList<QPair<QByteArray, QByteArray>> extraHeaders = std::exchange(fileReplyHeaders, {});
+    const HeaderList extraHeaders = std::exchange(fileReplyHeaders, {});
+    const QByteArray octets = QByteArrayLiteral("application/octet-stream");
+    QByteArray contentType = octets;
+    QByteArray extraLines;
     for (const auto &header : extraHeaders) {
-        if (header.first.compare("Content-Type", Qt::CaseInsensitive) == 0)
-            head.replace("Content-Type: application/octet-stream", "Content-Type: " + header.second);
-        else
-            head.insert(head.size() - 2, header.first + ": " + header.second + "\r\n");
+        if (header.first.compare("Content-Type", Qt::CaseInsensitive) != 0)
+            extraLines += header.first + ": " + header.second + "\r\n";
+        else if (contentType == octets)
+            contentType = header.second;
     }
+    const QByteArray head = rangeHead(contentType, length, s, e, size, extraLines);
     auto *tcp = qobject_cast<QAbstractSocket *>(socket.data());
     if (length <= 0 || !tcp || headOnly) {
         writeHead(head, length);
@@ -628,10 +620,7 @@ void Session::sendNextChunk()
         if (got <= 0) {
             // A read error, or the file shrank since the head was written: the
             // reply can never complete, so end it rather than wait for the idle time-out.
-            qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft
-                               << "bytes missing" << replyDevice->errorString();
-            releaseReplyDevice();
-            finish();
+            endShortBody(replyDevice->errorString());
             return;
         }
         replyBodyLeft -= got;
@@ -662,10 +651,7 @@ void Session::sendZeroCopySlice()
         break;
     case Platform::FileSendResult::EndOfFile:
         // The file shrank since the head was written, as in the chunked path.
-        qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft
-                           << "bytes missing";
-        releaseReplyDevice();
-        finish();
+        endShortBody(QString());
         return;
     default:
         leaveZeroCopy(std::strerror(sent.error));
@@ -689,13 +675,22 @@ void Session::leaveZeroCopy(const char *why)
     if (socketWritable)
         socketWritable->setEnabled(false);
     if (!replyDevice->seek(zeroCopyOffset)) {
-        qDebug().noquote() << "HttpServer::Session: reply body ended early," << replyBodyLeft
-                           << "bytes missing" << replyDevice->errorString();
-        releaseReplyDevice();
-        finish();
+        endShortBody(replyDevice->errorString());
         return;
     }
     sendNextChunk();
+}
+
+void Session::endShortBody(const QString &error)
+{
+    {
+        QDebug line = qDebug().noquote();
+        line << "HttpServer::Session: reply body ended early," << replyBodyLeft << "bytes missing";
+        if (!error.isNull())
+            line << error;
+    }
+    releaseReplyDevice();
+    finish();
 }
 
 void Session::releaseReplyDevice()

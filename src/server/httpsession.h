@@ -59,6 +59,10 @@ public:
     static constexpr int kLoggedTextChars = 256;
     static QString forLog(const QString &text);
 
+    // A dual-stack listener shows an IPv4 address as ::ffff:a.b.c.d: the
+    // plain IPv4 form of such an address, any other as it is.
+    static QHostAddress plainAddress(const QHostAddress &address);
+
     Session(QTcpSocket *socket, const QHostAddress &clientAddress,
             int idleTimeoutMs = kDefaultIdleTimeoutMs, QObject *parent = nullptr);
     ~Session() override;
@@ -102,12 +106,9 @@ public slots:
     // The same range rules over bytes in memory (a subtitle converted to
     // UTF-8), sent with the given Content-Type.
     void replyBytes(const QByteArray &body, const QByteArray &contentType, qint64 s, qint64 e);
-    // Resolves s and e as replyFile does against a body of size bytes; false
-    // when the start lies past the end (a 416).
-    static bool resolveRange(qint64 size, qint64 &s, qint64 &e);
     // Headers the next replyFile head carries besides its own; a
     // Content-Type here replaces the default one. Set before replyFile.
-    void setFileReplyHeaders(const QList<QPair<QByteArray, QByteArray>> &headers) { fileReplyHeaders = headers; }
+    void setFileReplyHeaders(const HeaderList &headers) { fileReplyHeaders = headers; }
     void replyImage(const QImage &image);
     void replyImageFile(const QString &filePath);
     void replyError(qint64 errorcode);
@@ -130,14 +131,27 @@ private:
     // are in (at once for 0); without the header, at the first body bytes.
     // True when the header was there (and, if unusable, the session ends).
     bool readDeclaredBodyBytes();
+    // Hands the request over once the buffer holds the whole declared body.
     void handOverDeclaredBody();
     void writeTextMessage(const char *contentType, const QByteArray &body);
     bool beginReply(const char *alreadyMessage, const char *goneMessage);
-    void writeHead(const QByteArray &head, qint64 bodyBytes);
+    // The head, then bodyBytes from replyDevice; a body in memory goes out
+    // in the head's write instead. A HEAD request gets the head alone.
+    void writeHead(const QByteArray &head, qint64 bodyBytes, const QByteArray &inlineBody = QByteArray());
     void writeStatusHead(qint64 errorcode, const QByteArray &extraLines = QByteArray());
+    // The range rules of replyFile and replyBytes: s and e resolved against
+    // a body of size bytes (e <= s: to the end; past the end: clamped; s < 0:
+    // the last -s bytes). A start past the end is answered 416 here (logged
+    // with what) and gives false.
+    bool acceptRange(qint64 size, qint64 &s, qint64 &e, const char *logPrefix, const QString &what);
+    // The head of a 206 reply; extraLines, each ending in CRLF, go last.
+    static QByteArray rangeHead(const QByteArray &contentType, qint64 length, qint64 s, qint64 e, qint64 size,
+                                const QByteArray &extraLines = QByteArray());
     void sendNextChunk();
     void sendZeroCopySlice();
     void leaveZeroCopy(const char *why);
+    // The body cannot be completed (the file ended or failed): logged, and the connection ends.
+    void endShortBody(const QString &error);
     void finish();
     void releaseReplyDevice();
     bool onOwnThread() const;
@@ -158,7 +172,7 @@ private:
     QString requestUrl_;
     QString requestVersion_;
     QMap<QString, QString> requestHeaders_;
-    QList<QPair<QByteArray, QByteArray>> fileReplyHeaders;
+    HeaderList fileReplyHeaders;
     QByteArray requestBody_;
     QHostAddress clientAddress_;
     QString localHost_;

@@ -5,7 +5,7 @@
 
 namespace HttpServer {
 
-bool Session::resolveRange(qint64 size, qint64 &s, qint64 &e)
+bool Session::acceptRange(qint64 size, qint64 &s, qint64 &e, const char *logPrefix, const QString &what)
 {
     if (s < 0) {
         // Suffix range: the last -s bytes (the whole body when it is shorter).
@@ -16,7 +16,28 @@ bool Session::resolveRange(qint64 size, qint64 &s, qint64 &e)
     }
     if (e > size - 1)
         e = size - 1;
-    return s < size || (s == 0 && size == 0);
+    if (s < size || (s == 0 && size == 0))
+        return true;
+    {
+        QDebug line = qDebug().noquote();
+        line << logPrefix;
+        if (!what.isEmpty())
+            line << what;
+        line << s << size;
+    }
+    writeStatusHead(416, "Content-Range: bytes */" + QByteArray::number(size) + "\r\n");
+    emit sglErrorcode(416);
+    return false;
+}
+
+QByteArray Session::rangeHead(const QByteArray &contentType, qint64 length, qint64 s, qint64 e, qint64 size,
+                              const QByteArray &extraLines)
+{
+    return "HTTP/1.1 206 Partial Content\r\nConnection: keep-alive\r\nContent-Transfer-Encoding: binary\r\n"
+           "Content-Type: "
+        + contentType + "\r\nContent-Length: " + QByteArray::number(length) + "\r\nContent-Range: bytes "
+        + QByteArray::number(s) + '-' + QByteArray::number(e) + '/' + QByteArray::number(size) + "\r\n"
+        + extraLines + "\r\n";
 }
 
 void Session::replyBytes(const QByteArray &body, const QByteArray &contentType, qint64 s, qint64 e)
@@ -30,12 +51,8 @@ void Session::replyBytes(const QByteArray &body, const QByteArray &contentType, 
                     "HttpServer::Session::replyBytes: error1"))
         return;
     const qint64 size = body.size();
-    if (!resolveRange(size, s, e)) {
-        qDebug().noquote() << "HttpServer::Session::replyBytes: range not satisfiable" << s << size;
-        writeStatusHead(416, QStringLiteral("Content-Range: bytes */%1\r\n").arg(size).toLatin1());
-        emit sglErrorcode(416);
+    if (!acceptRange(size, s, e, "HttpServer::Session::replyBytes: range not satisfiable", QString()))
         return;
-    }
     const qint64 length = qMax<qint64>(0, e - s + 1);
     QSharedPointer<QBuffer> buffer(new QBuffer);
     buffer->setData(body.mid(int(s), int(length)));
@@ -45,11 +62,7 @@ void Session::replyBytes(const QByteArray &body, const QByteArray &contentType, 
         return;
     }
     replyDevice = buffer;
-    const QByteArray head = "HTTP/1.1 206 Partial Content\r\nConnection: keep-alive\r\n"
-                            "Content-Transfer-Encoding: binary\r\nContent-Type: "
-        + contentType + "\r\nContent-Length: " + QByteArray::number(length) + "\r\nContent-Range: bytes "
-        + QByteArray::number(s) + '-' + QByteArray::number(e) + '/' + QByteArray::number(size) + "\r\n\r\n";
-    writeHead(head, length);
+    writeHead(rangeHead(contentType, length, s, e, size), length);
 }
 
 } // namespace HttpServer

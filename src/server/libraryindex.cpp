@@ -15,6 +15,12 @@ qint64 answerBytes(const QString &id, const QString &path)
     // The strings' characters plus the hash node and string headers.
     return qint64(id.size() + path.size()) * qint64(sizeof(QChar)) + 64;
 }
+
+// The library writes numbers as decimal strings; a number is taken too.
+qint64 decimal(const QJsonValue &value)
+{
+    return value.isDouble() ? qint64(value.toDouble()) : value.toString().toLongLong();
+}
 } // namespace
 
 LibraryIndex::LibraryIndex(const QJsonObject &json)
@@ -32,6 +38,27 @@ LibraryIndex::LibraryIndex(const QJsonObject &json)
         longestPoster = qMax(longestPoster, posters.constLast().publicPath.size());
         longestVideo = qMax(longestVideo, videos.constLast().publicPath.size());
     }
+}
+
+QVector<LibraryIndex::PublishedVideo> LibraryIndex::publishedVideos(const QJsonObject &library)
+{
+    QVector<PublishedVideo> list;
+    const QJsonArray items = library.value(QLatin1String("items")).toArray();
+    for (const QJsonValue &value : items) {
+        const QJsonObject item = value.toObject();
+        PublishedVideo video;
+        // "video/<id>"
+        video.id = item.value(QLatin1String("videopath")).toString().mid(6);
+        if (video.id.isEmpty())
+            continue;
+        video.name = item.value(QLatin1String("video")).toString();
+        video.path = item.value(QLatin1String("videopathreal")).toString();
+        video.posterPath = item.value(QLatin1String("posterpathreal")).toString();
+        video.seconds = decimal(item.value(QLatin1String("length")));
+        video.kib = decimal(item.value(QLatin1String("size")));
+        list.append(video);
+    }
+    return list;
 }
 
 const QString &LibraryIndex::compactJsonText() const

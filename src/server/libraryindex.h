@@ -18,6 +18,19 @@ class LibraryIndex
 public:
     explicit LibraryIndex(const QJsonObject &library);
 
+    // A published item as the players' APIs and the DLNA catalogue list it.
+    struct PublishedVideo
+    {
+        QString id;         // of the /video, /post and /subtitle routes
+        QString name;       // "video": the file name the library shows
+        QString path;       // "videopathreal"
+        QString posterPath; // "posterpathreal"
+        qint64 seconds = 0; // "length"
+        qint64 kib = 0;     // "size", in whole KiB
+    };
+    // The items of a published library in order; those without an id are left out.
+    static QVector<PublishedVideo> publishedVideos(const QJsonObject &library);
+
     const QJsonObject &json() const { return library; }
     const QByteArray &compactJson() const { return compact; }
     // The same text as a string, as the /list log line shows it: made at

@@ -7,7 +7,6 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonValue>
 #include <QLoggingCategory>
@@ -196,18 +195,13 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     if (cmd == QLatin1String("video"))
         library->findItemPath(QStringLiteral("video"), arg, path);
     noteClient(session->clientAddress().toString(), cmd, path, s);
-    path.clear();
 
     const Request request{session, session->requestMethod().toUpper(), url, cmd, arg, {}, s, e, library, headers};
     RouteHandler handler;
     {
         QMutexLocker lock(&routesLock);
-        for (const Route &route : qAsConst(routes)) {
-            if (route.methods.contains(request.method) && matchRoute(route.pattern, url, &request.params)) {
-                handler = route.handler;
-                break;
-            }
-        }
+        if (const Route *route = takingRoute(request.method, url, &request.params))
+            handler = route->handler;
     }
     // No route: no answer, as for any request the headset never makes; a
     // method other than GET and POST is refused as the session did before
@@ -263,14 +257,21 @@ bool MediaRoutes::matchRoute(const QString &pattern, const QString &url, QMap<QS
     return true;
 }
 
+const MediaRoutes::Route *MediaRoutes::takingRoute(const QString &method, const QString &url,
+                                                  QMap<QString, QString> *params) const
+{
+    for (const Route &route : routes) {
+        if (route.methods.contains(method) && matchRoute(route.pattern, url, params))
+            return &route;
+    }
+    return nullptr;
+}
+
 QString MediaRoutes::routeFor(const QString &method, const QString &url) const
 {
     QMutexLocker lock(&routesLock);
-    for (const Route &route : routes) {
-        if (route.methods.contains(method.toUpper()) && matchRoute(route.pattern, url))
-            return route.pattern;
-    }
-    return QString();
+    const Route *route = takingRoute(method.toUpper(), url, nullptr);
+    return route ? route->pattern : QString();
 }
 
 void MediaRoutes::addDesignedRoutes()
@@ -309,13 +310,28 @@ void MediaRoutes::serveList(const Request &r)
     r.session->replyJsonBytes(r.library->compactJson());
 }
 
+bool MediaRoutes::findOr404(const Request &r, const QString &kind, const QString &id, QString &path)
+{
+    if (r.library->findItemPath(kind, id, path))
+        return true;
+    r.session->replyError(404);
+    return false;
+}
+
+QString MediaRoutes::filePath(const char *route, const QString &id, const QString &name)
+{
+    QString path = QLatin1Char('/') + QLatin1String(route) + QLatin1Char('/')
+        + QString::fromLatin1(QUrl::toPercentEncoding(id));
+    if (!name.isNull())
+        path += QLatin1Char('/') + QString::fromLatin1(QUrl::toPercentEncoding(name));
+    return path;
+}
+
 void MediaRoutes::servePoster(const Request &r)
 {
     QString path;
-    if (!r.library->findItemPath(QStringLiteral("post"), r.arg, path)) {
-        r.session->replyError(404);
+    if (!findOr404(r, QStringLiteral("post"), r.arg, path))
         return;
-    }
     qDebug().noquote() << r.arg << "     " << path;
     if (!path.isEmpty())
         r.session->replyImageFile(path);
@@ -326,13 +342,11 @@ void MediaRoutes::servePoster(const Request &r)
 void MediaRoutes::serveVideo(const Request &r)
 {
     QString path;
-    if (!r.library->findItemPath(QStringLiteral("video"), r.arg, path)) {
-        r.session->replyError(404);
+    if (!findOr404(r, QStringLiteral("video"), r.arg, path))
         return;
-    }
     qDebug().noquote() << r.arg << " " << path << " s=" << r.s << " e=" << r.e;
     // DLNA renderers ask for their headers; the headset app gets none.
-    r.session->setFileReplyHeaders(DlnaFormat::videoReplyHeaders(r.session->requestHeaders(), path));
+    r.session->setFileReplyHeaders(DlnaFormat::videoReplyHeaders(r.headers, path));
     if (!path.isEmpty())
         r.session->replyFile(path, r.s, r.e);
     else
@@ -342,10 +356,8 @@ void MediaRoutes::serveVideo(const Request &r)
 void MediaRoutes::serveSubtitleList(const Request &r)
 {
     QString path;
-    if (!r.library->findItemPath(QStringLiteral("video"), r.arg, path)) {
-        r.session->replyError(404);
+    if (!findOr404(r, QStringLiteral("video"), r.arg, path))
         return;
-    }
     const QJsonArray names = listSubtitles(path);
     if (names.isEmpty())
         r.session->replyError(404);
@@ -372,9 +384,8 @@ void MediaRoutes::serveSubtitle(const Request &r)
     }
     const QString name = QUrl::fromPercentEncoding(pieces.at(1).toUtf8());
     QString path;
-    if (!r.library->findItemPath(QStringLiteral("video"), pieces.at(0), path)) {
+    if (!findOr404(r, QStringLiteral("video"), pieces.at(0), path)) {
         qDebug().noquote() << "file path acquiration error when handle subtitle file. url = " << Session::forLog(r.url);
-        r.session->replyError(404);
         return;
     }
     if (!isServableSubtitle(path, name)) {

@@ -105,6 +105,11 @@ public:
     // the video: a plain file name that listSubtitles lists for it.
     static bool isServableSubtitle(const QString &videoPath, const QString &name);
 
+    // The path under which a file route ("video", "post", "subtitle")
+    // serves id, and for a subtitle its file name, each percent-encoded as
+    // the route decodes it: "/video/<id>", "/subtitle/<id>/<name>".
+    static QString filePath(const char *route, const QString &id, const QString &name = QString());
+
 private:
     struct Route
     {
@@ -112,6 +117,9 @@ private:
         QString pattern;
         RouteHandler handler;
     };
+    // The first route that takes method (upper case) and url, its {name}
+    // segments into params; null for none. Under routesLock.
+    const Route *takingRoute(const QString &method, const QString &url, QMap<QString, QString> *params) const;
     void addDesignedRoutes();
     void servePage(const Request &r) const;
     static void serveList(const Request &r);
@@ -119,6 +127,8 @@ private:
     static void serveVideo(const Request &r);
     static void serveSubtitleList(const Request &r);
     static void serveSubtitle(const Request &r);
+    // The real path of the item kind and id name; an unknown id is answered 404 here.
+    static bool findOr404(const Request &r, const QString &kind, const QString &id, QString &path);
 
     template <typename Receiver>
     static void connectSessionErrorcode(HttpServer::Session *session, Receiver *receiver,

@@ -11,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QUrl>
 #include <QVector>
 
 #include <zlib.h>
@@ -25,18 +24,7 @@ using Stereo = VideoProjection::Stereo;
 
 const int kGzipThreshold = 8 * 1024;
 
-struct Video
-{
-    QString id;
-    QString title;
-    QString path;
-    int seconds = 0;
-};
-
-int number(const QJsonValue &value)
-{
-    return value.isDouble() ? value.toInt() : value.toString().toInt();
-}
+using Video = LibraryIndex::PublishedVideo;
 
 // The library's videos in order, each id once (the last item of an id
 // wins, as in the /video look-up).
@@ -44,16 +32,7 @@ QVector<Video> videos(const LibraryIndex &library)
 {
     QVector<Video> list;
     QHash<QString, int> position;
-    const QJsonArray items = library.json().value(QLatin1String("items")).toArray();
-    for (const QJsonValue &value : items) {
-        const QJsonObject item = value.toObject();
-        Video video;
-        video.id = item.value(QLatin1String("videopath")).toString().mid(6);
-        if (video.id.isEmpty())
-            continue;
-        video.title = item.value(QLatin1String("video")).toString();
-        video.path = item.value(QLatin1String("videopathreal")).toString();
-        video.seconds = number(item.value(QLatin1String("length")));
+    for (const Video &video : LibraryIndex::publishedVideos(library.json())) {
         const auto same = position.constFind(video.id);
         if (same != position.cend()) {
             list[*same] = video;
@@ -76,24 +55,24 @@ bool findVideo(const LibraryIndex &library, const QString &id, Video &found)
     return false;
 }
 
-QString url(const QString &host, const char *route, const QString &id)
+QString url(const QString &host, const char *route, const QString &id, const QString &name = QString())
 {
-    return QStringLiteral("http://") + host + QLatin1Char('/') + QLatin1String(route) + QLatin1Char('/')
-        + QString::fromLatin1(QUrl::toPercentEncoding(id));
+    return QStringLiteral("http://") + host + MediaRoutes::filePath(route, id, name);
 }
 
-QByteArray json(const QJsonObject &object)
+// The object, compact, as the answer's JSON body.
+Answer jsonAnswer(const QJsonObject &object, int status = 200)
 {
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    Answer answer;
+    answer.status = status;
+    answer.body = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    return answer;
 }
 
 Answer notFound(const QString &id)
 {
     qDebug() << "player api: no video" << id;
-    Answer answer;
-    answer.status = 404;
-    answer.body = json({{QStringLiteral("error"), QStringLiteral("not found")}});
-    return answer;
+    return jsonAnswer({{QStringLiteral("error"), QStringLiteral("not found")}}, 404);
 }
 
 QJsonObject source(const ProjectionStore::Info &info, const QString &host, const Video &video)
@@ -144,9 +123,7 @@ bool readBody(const QByteArray &body, Answer &error)
     if (document.isObject())
         return true;
     qDebug() << "player api: malformed body" << parse.errorString();
-    error.status = 400;
-    error.body = json({{QStringLiteral("error"), QStringLiteral("bad request")}});
-    error = withHereSphereHeader(error);
+    error = withHereSphereHeader(jsonAnswer({{QStringLiteral("error"), QStringLiteral("bad request")}}, 400));
     return false;
 }
 
@@ -178,17 +155,14 @@ Answer deovrIndex(const LibraryIndex &library, const QString &host)
 {
     QJsonArray list;
     for (const Video &video : videos(library)) {
-        list.append(QJsonObject{{QStringLiteral("title"), video.title},
+        list.append(QJsonObject{{QStringLiteral("title"), video.name},
                                 {QStringLiteral("videoLength"), video.seconds},
                                 {QStringLiteral("thumbnailUrl"), url(host, "post", video.id)},
                                 {QStringLiteral("video_url"), url(host, "deovr", video.id)}});
     }
     const QJsonObject scene{{QStringLiteral("name"), QStringLiteral("Library")},
                             {QStringLiteral("list"), list}};
-    Answer answer;
-    answer.body = json({{QStringLiteral("authorized"), QStringLiteral("1")},
-                        {QStringLiteral("scenes"), QJsonArray{scene}}});
-    return answer;
+    return jsonAnswer({{QStringLiteral("authorized"), QStringLiteral("1")}, {QStringLiteral("scenes"), QJsonArray{scene}}});
 }
 
 Answer deovrVideo(const LibraryIndex &library, ProjectionStore &store, const QString &host, const QString &id)
@@ -201,7 +175,7 @@ Answer deovrVideo(const LibraryIndex &library, ProjectionStore &store, const QSt
     const QJsonObject encoding{{QStringLiteral("name"), QStringLiteral("original")},
                                {QStringLiteral("videoSources"), QJsonArray{source(info, host, video)}}};
     QJsonObject object{{QStringLiteral("id"), video.id},
-                       {QStringLiteral("title"), video.title},
+                       {QStringLiteral("title"), video.name},
                        {QStringLiteral("authorized"), 1},
                        {QStringLiteral("fullAccess"), true},
                        {QStringLiteral("screenType"), deovrScreen(p.kind)},
@@ -213,31 +187,29 @@ Answer deovrVideo(const LibraryIndex &library, ProjectionStore &store, const QSt
                        {QStringLiteral("encodings"), QJsonArray{encoding}}};
     if (p.kind == Kind::Fisheye)
         object.insert(QStringLiteral("fov"), p.fieldOfView());
-    Answer answer;
-    answer.body = json(object);
-    return answer;
+    return jsonAnswer(object);
 }
 
 Answer heresphereIndex(const LibraryIndex &library, const QString &host, const QByteArray &body)
 {
-    Answer answer;
-    if (!readBody(body, answer))
-        return answer;
+    Answer refused;
+    if (!readBody(body, refused))
+        return refused;
     QJsonArray list;
     for (const Video &video : videos(library))
         list.append(url(host, "heresphere", video.id));
     const QJsonObject section{{QStringLiteral("name"), QStringLiteral("Library")},
                               {QStringLiteral("list"), list}};
-    answer.body = json({{QStringLiteral("access"), 1}, {QStringLiteral("library"), QJsonArray{section}}});
-    return withHereSphereHeader(answer);
+    return withHereSphereHeader(
+        jsonAnswer({{QStringLiteral("access"), 1}, {QStringLiteral("library"), QJsonArray{section}}}));
 }
 
 Answer heresphereVideo(const LibraryIndex &library, ProjectionStore &store, const QString &host,
                        const QString &id, const QByteArray &body)
 {
-    Answer answer;
-    if (!readBody(body, answer))
-        return answer;
+    Answer refused;
+    if (!readBody(body, refused))
+        return refused;
     Video video;
     if (!findVideo(library, id, video))
         return withHereSphereHeader(notFound(id));
@@ -249,21 +221,20 @@ Answer heresphereVideo(const LibraryIndex &library, ProjectionStore &store, cons
         subtitles.append(QJsonObject{
             {QStringLiteral("name"), file},
             {QStringLiteral("language"), subtitleLanguage(video.path, file)},
-            {QStringLiteral("url"), url(host, "subtitle", video.id) + QLatin1Char('/')
-                                        + QString::fromLatin1(QUrl::toPercentEncoding(file))}});
+            {QStringLiteral("url"), url(host, "subtitle", video.id, file)}});
     }
     const QJsonObject media{{QStringLiteral("name"), QStringLiteral("original")},
                             {QStringLiteral("sources"), QJsonArray{source(info, host, video)}}};
-    answer.body = json({{QStringLiteral("title"), video.title},
-                        {QStringLiteral("thumbnailImage"), url(host, "post", video.id)},
-                        {QStringLiteral("duration"), double(video.seconds) * 1000.0},
-                        {QStringLiteral("projection"), heresphereProjection(p.kind)},
-                        {QStringLiteral("stereo"), VideoProjection::stereoName(p.stereo)},
-                        {QStringLiteral("lens"), p.lens()},
-                        {QStringLiteral("fov"), p.isFlatMono() ? 0 : p.fieldOfView()},
-                        {QStringLiteral("subtitles"), subtitles},
-                        {QStringLiteral("media"), QJsonArray{media}}});
-    return withHereSphereHeader(answer);
+    const QJsonObject object{{QStringLiteral("title"), video.name},
+                             {QStringLiteral("thumbnailImage"), url(host, "post", video.id)},
+                             {QStringLiteral("duration"), double(video.seconds) * 1000.0},
+                             {QStringLiteral("projection"), heresphereProjection(p.kind)},
+                             {QStringLiteral("stereo"), VideoProjection::stereoName(p.stereo)},
+                             {QStringLiteral("lens"), p.lens()},
+                             {QStringLiteral("fov"), p.isFlatMono() ? 0 : p.fieldOfView()},
+                             {QStringLiteral("subtitles"), subtitles},
+                             {QStringLiteral("media"), QJsonArray{media}}};
+    return withHereSphereHeader(jsonAnswer(object));
 }
 
 Answer projectionList(const LibraryIndex &library, const ProjectionStore &store)
@@ -277,9 +248,7 @@ Answer projectionList(const LibraryIndex &library, const ProjectionStore &store)
         entry.insert(QStringLiteral("badge"), info.projection.badge());
         object.insert(video.id, entry);
     }
-    Answer answer;
-    answer.body = json(object);
-    return answer;
+    return jsonAnswer(object);
 }
 
 QByteArray gzip(const QByteArray &data)

@@ -13,7 +13,6 @@
 #include <QDebug>
 
 namespace {
-const quint16 kDefaultUdpPort = 9090;
 const int kPresenceIntervalMs = 1000;
 }
 
@@ -26,13 +25,7 @@ ServerHost::ServerHost(QObject *parent) : QObject(parent)
     m_routes->setWebPage(WebPage::render(AppSettings::instance()->language()));
     m_dlna = new MediaServer(this);
 
-    const int configured = AppSettings::instance()->UDPPort();
-    quint16 udpPort = kDefaultUdpPort;
-    if (configured > 0 && configured <= 65535)
-        udpPort = quint16(configured);
-    else
-        qWarning() << "UDPPort" << configured << "is not a port; announcing on" << kDefaultUdpPort;
-    m_announcer = new UdpAnnouncer(udpPort, this);
+    m_announcer = new UdpAnnouncer(AppSettings::instance()->announcePort(), this);
     m_presence.setInterval(kPresenceIntervalMs);
     connect(&m_presence, &QTimer::timeout, this, &ServerHost::announce);
 }

@@ -46,6 +46,13 @@ bool convertToUtf8(const QByteArray &raw, const QByteArray &charset, QByteArray 
     return ok;
 }
 
+// A BOM names the encoding; it is no part of the text.
+void dropUtf8Bom(QByteArray &text)
+{
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text.remove(0, 3);
+}
+
 } // namespace
 
 QByteArray SubtitleText::detectCharset(const QByteArray &raw)
@@ -84,11 +91,10 @@ SubtitleText::Result SubtitleText::toUtf8(const QByteArray &raw, const QString &
     result.bytes = raw;
     if (isValidUtf8(raw)) {
         result.outcome = Outcome::Utf8;
-        result.charset = "UTF-8";
         return result;
     }
-    result.charset = detectCharset(raw);
-    if (result.charset.isEmpty()) {
+    QByteArray charset = detectCharset(raw);
+    if (charset.isEmpty()) {
         qDebug().noquote() << "SubtitleText: charset not determined, served as it is:" << name;
         result.outcome = Outcome::Undetected;
         return result;
@@ -98,18 +104,16 @@ SubtitleText::Result SubtitleText::toUtf8(const QByteArray &raw, const QString &
     static const QMap<QByteArray, QByteArray> windowsSuperset = {
         {"ISO-8859-1", "WINDOWS-1252"}, {"ISO-8859-2", "WINDOWS-1250"}, {"ISO-8859-9", "WINDOWS-1254"}};
     const bool hasC1 = std::any_of(raw.cbegin(), raw.cend(), [](char c) { return uchar(c) >= 0x80 && uchar(c) <= 0x9F; });
-    if (hasC1 && windowsSuperset.contains(result.charset))
-        result.charset = windowsSuperset.value(result.charset);
+    if (hasC1 && windowsSuperset.contains(charset))
+        charset = windowsSuperset.value(charset);
     QByteArray text;
-    if (!convertToUtf8(raw, result.charset, text)) {
-        qDebug().noquote() << "SubtitleText: not convertible from" << result.charset
+    if (!convertToUtf8(raw, charset, text)) {
+        qDebug().noquote() << "SubtitleText: not convertible from" << charset
                            << ", served as it is:" << name;
         result.outcome = Outcome::ConversionFailed;
         return result;
     }
-    // A BOM marks the old charset; it is not part of the text.
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
+    dropUtf8Bom(text);
     result.outcome = Outcome::Converted;
     result.bytes = text;
     return result;
@@ -118,8 +122,7 @@ SubtitleText::Result SubtitleText::toUtf8(const QByteArray &raw, const QString &
 QByteArray SubtitleText::srtToVtt(const QByteArray &utf8)
 {
     QByteArray text = utf8;
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
+    dropUtf8Bom(text);
     if (text.startsWith("WEBVTT"))
         return utf8;
     text.replace("\r\n", "\n");

@@ -30,10 +30,7 @@ public:
     {
         Outcome outcome = Outcome::Unreadable;
         QByteArray bytes;   // what to serve (empty for TooLarge and Unreadable)
-        QByteArray charset; // as detected ("UTF-8" for Utf8; empty when unknown)
         bool converted() const { return outcome == Outcome::Converted; }
-        // The bytes are UTF-8 text (converted or untouched).
-        bool isUtf8() const { return outcome == Outcome::Utf8 || outcome == Outcome::Converted; }
     };
 
     static Result readAsUtf8(const QString &path);

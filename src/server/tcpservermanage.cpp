@@ -110,13 +110,7 @@ void TcpServerManage::acceptConnections()
     if (!server)
         return;
     while (QTcpSocket *socket = server->nextPendingConnection()) {
-        // A dual-stack listener shows an IPv4 client as ::ffff:a.b.c.d; the
-        // client address is the plain IPv4 form then.
-        QHostAddress address = socket->peerAddress();
-        bool isV4 = false;
-        const quint32 v4 = address.toIPv4Address(&isV4);
-        if (isV4)
-            address = QHostAddress(v4);
+        const QHostAddress address = Session::plainAddress(socket->peerAddress());
         QString refusal;
         RefusalLog *refusalLog = nullptr;
         if (openConnections_ >= maxConnections_) {

@@ -64,6 +64,16 @@ int AppSettings::UDPPort() const { return read(QStringLiteral("UDPPort"), 9090).
 int AppSettings::HandleMax() const { return read(QStringLiteral("HandleMax"), 5).toInt(); }
 QString AppSettings::localVersion() const { return read(QStringLiteral("localVersion"), QStringLiteral("2.3.0.0")).toString(); }
 int AppSettings::localVersionflg() const { return read(QStringLiteral("localVersionflg"), 0).toInt(); }
+quint16 AppSettings::announcePort() const
+{
+    constexpr quint16 kDefault = 9090;
+    const int configured = UDPPort();
+    if (configured > 0 && configured <= 65535)
+        return quint16(configured);
+    qWarning() << "UDPPort" << configured << "is not a port; announcing on" << kDefault;
+    return kDefault;
+}
+
 bool AppSettings::dlnaEnabled() const { return read(QStringLiteral("dlna"), 1).toInt() != 0; }
 
 int AppSettings::outTime() const

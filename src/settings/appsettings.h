@@ -17,6 +17,9 @@ public:
 
     int serverPort() const;
     int UDPPort() const;
+    // UDPPort as the port the announcements go to: a value that is no port
+    // is logged and the default 9090 used instead.
+    quint16 announcePort() const;
     int HandleMax() const;
     QString localVersion() const;
     int localVersionflg() const;

@@ -23,10 +23,8 @@ public:
     // there is no data folder or the lock file cannot be written there, since
     // nothing is saved then.
     bool acquire();
-    qint64 holderPid() const { return m_holderPid; }
     // What the copy that did not get the lock tells the user before it ends.
     QString refusalText() const;
-    QString filePath() const { return m_path; }
 
 private:
     QString m_path;

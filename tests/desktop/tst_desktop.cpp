@@ -59,7 +59,7 @@ private slots:
 private:
     QStringList inPeer(const QStringList &command) const
     {
-        return QStringList{NetLab::ipTool(), "netns", "exec", peer->name()} + command;
+        return peer->exec() + command;
     }
     QString url(const QString &path) const { return QStringLiteral("http://10.77.0.1:%1%2").arg(port).arg(path); }
 

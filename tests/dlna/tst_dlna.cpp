@@ -192,10 +192,10 @@ QProcess *TestDlna::startDiscover(PeerNamespace &peer, const QString &messages)
 {
     m_discoverOut.clear();
     // Line-buffered: it writes into a pipe here and stays running.
-    return m_children.start(NetLab::ipTool(), {QStringLiteral("netns"), QStringLiteral("exec"), peer.name(),
-                                               QStringLiteral("stdbuf"), QStringLiteral("-oL"),
-                                               QStringLiteral("gssdp-discover"), QStringLiteral("-i"), kPeerDev,
-                                               QStringLiteral("-t"), kMediaServer, QStringLiteral("-m"), messages});
+    const QStringList command = peer.exec() + QStringList{QStringLiteral("stdbuf"), QStringLiteral("-oL"),
+                                                          QStringLiteral("gssdp-discover"), QStringLiteral("-i"), kPeerDev,
+                                                          QStringLiteral("-t"), kMediaServer, QStringLiteral("-m"), messages};
+    return m_children.start(command.first(), command.mid(1));
 }
 
 QString TestDlna::waitForResource(QProcess *discover, const QString &word)
@@ -230,8 +230,7 @@ CurlResult TestDlna::soap(PeerNamespace &peer, const QString &action, const QStr
                    {QStringLiteral("-X"), QStringLiteral("POST"), QStringLiteral("-H"),
                     QStringLiteral("Content-Type: text/xml; charset=\"utf-8\""), QStringLiteral("-H"),
                     QStringLiteral("SOAPAction: \"%1#%2\"").arg(kCdsType, action), QStringLiteral("--data-binary"),
-                    QLatin1Char('@') + file},
-                   {NetLab::ipTool(), QStringLiteral("netns"), QStringLiteral("exec"), peer.name()});
+                    QLatin1Char('@') + file}, peer.exec());
 }
 
 void TestDlna::mediaServerInNamespace()
@@ -259,8 +258,7 @@ void TestDlna::mediaServerInNamespace()
     const QString udn = QRegularExpression(QStringLiteral("USN:\\s*(uuid:[^:\\s]+)")).match(found).captured(1);
     QVERIFY(!udn.isEmpty());
 
-    const CurlResult description = curlUrl(descriptionUrl.toString(), {},
-                                           {NetLab::ipTool(), QStringLiteral("netns"), QStringLiteral("exec"), peer.name()});
+    const CurlResult description = curlUrl(descriptionUrl.toString(), {}, peer.exec());
     QCOMPARE(description.status(), 200);
     QCOMPARE(elementTexts(description.body, QStringLiteral("deviceType")), QStringList{kMediaServer});
     QCOMPARE(elementTexts(description.body, QStringLiteral("X_DLNADOC")), QStringList{QStringLiteral("DMS-1.50")});
@@ -304,7 +302,7 @@ void TestDlna::mediaServerInNamespace()
     // The video res is served by the /video route, with the DLNA headers for
     // a renderer that asks and the same Content-Type as its protocolInfo.
     const QString videoUrl = elementTexts(didl.toUtf8(), QStringLiteral("res")).value(0);
-    const QStringList inPeer{NetLab::ipTool(), QStringLiteral("netns"), QStringLiteral("exec"), peer.name()};
+    const QStringList inPeer = peer.exec();
     const CurlResult renderer = curlUrl(videoUrl, {QStringLiteral("-r"), QStringLiteral("0-99"), QStringLiteral("-H"),
                                                    QStringLiteral("transferMode.dlna.org: Streaming")}, inPeer);
     QCOMPARE(renderer.status(), 206);
@@ -318,7 +316,7 @@ void TestDlna::mediaServerInNamespace()
     // The poster is a real JPEG.
     const QStringList art = elementTexts(didl.toUtf8(), QStringLiteral("albumArtURI"));
     QCOMPARE(art.size(), 3);
-    const CurlResult poster = curlUrl(art.first(), {}, {NetLab::ipTool(), QStringLiteral("netns"), QStringLiteral("exec"), peer.name()});
+    const CurlResult poster = curlUrl(art.first(), {}, peer.exec());
     QCOMPARE(poster.status(), 200);
     QVERIFY(poster.body.startsWith("\xFF\xD8\xFF"));
 

@@ -93,8 +93,7 @@ quint16 TestEndToEnd::heardPort(PeerNamespace &peer, int after)
 
 CurlResult TestEndToEnd::ask(PeerNamespace &peer, quint16 port, const QString &target, const QStringList &extra)
 {
-    return curlUrl(QStringLiteral("http://%1:%2%3").arg(kProgramAddress).arg(port).arg(target), extra,
-                   {NetLab::ipTool(), QStringLiteral("netns"), QStringLiteral("exec"), peer.name()});
+    return curlUrl(QStringLiteral("http://%1:%2%3").arg(kProgramAddress).arg(port).arg(target), extra, peer.exec());
 }
 
 void TestEndToEnd::headsetRoad()
@@ -159,7 +158,7 @@ void TestEndToEnd::headsetRoad()
     };
     const QByteArray local = frames({}, m_media + QLatin1Char('/') + names.at(0));
     QVERIFY(local.count("\n0,") >= 20);
-    const QByteArray remote = frames({NetLab::ipTool(), QStringLiteral("netns"), QStringLiteral("exec"), peer.name()},
+    const QByteArray remote = frames(peer.exec(),
                                      QStringLiteral("http://%1:%2/video/%3").arg(kProgramAddress).arg(port).arg(id));
     QCOMPARE(remote, local);
 

@@ -83,8 +83,8 @@ private slots:
     void valuesFromFile_data();
     void valuesFromFile();
     void nonNumericHandleMaxReadsZero();
-    void outTimeClamped_data();
-    void outTimeClamped();
+    void readingClamped_data();
+    void readingClamped();
     void languageSkipsExistenceTest();
     void editedValueTakesEffectAtNextRead();
     void serverPortWrite();
@@ -215,29 +215,37 @@ void TestSettings::nonNumericHandleMaxReadsZero()
     QCOMPARE(AppSettings::instance()->HandleMax(), 0);
 }
 
-void TestSettings::outTimeClamped_data()
+void TestSettings::readingClamped_data()
 {
+    QTest::addColumn<QString>("key");
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("expected");
     QTest::addColumn<bool>("logged");
-    QTest::newRow("highest") << QByteArray("120") << 120 << false;
-    QTest::newRow("zero") << QByteArray("0") << 1 << true;
-    QTest::newRow("negative") << QByteArray("-5") << 1 << true;
-    QTest::newRow("above the range") << QByteArray("121") << 120 << true;
-    QTest::newRow("overflows milliseconds") << QByteArray("2147484") << 120 << true;
-    QTest::newRow("beyond int") << QByteArray("4294967297") << 120 << true;
-    QTest::newRow("not a number") << QByteArray("ten") << 10 << true;
+    const QString outTime = QStringLiteral("outTime");
+    const QString udp = QStringLiteral("UDPPort");
+    QTest::newRow("outTime highest") << outTime << QByteArray("120") << 120 << false;
+    QTest::newRow("outTime zero") << outTime << QByteArray("0") << 1 << true;
+    QTest::newRow("outTime negative") << outTime << QByteArray("-5") << 1 << true;
+    QTest::newRow("outTime above the range") << outTime << QByteArray("121") << 120 << true;
+    QTest::newRow("outTime overflows milliseconds") << outTime << QByteArray("2147484") << 120 << true;
+    QTest::newRow("outTime beyond int") << outTime << QByteArray("4294967297") << 120 << true;
+    QTest::newRow("outTime not a number") << outTime << QByteArray("ten") << 10 << true;
+    QTest::newRow("announce port highest") << udp << QByteArray("65535") << 65535 << false;
+    QTest::newRow("announce port zero") << udp << QByteArray("0") << 9090 << true;
+    QTest::newRow("announce port past 65535") << udp << QByteArray("65536") << 9090 << true;
 }
 
-void TestSettings::outTimeClamped()
+void TestSettings::readingClamped()
 {
+    QFETCH(QString, key);
     QFETCH(QByteArray, text);
     QFETCH(bool, logged);
     QVERIFY(QDir().mkpath(dataPath()));
-    QVERIFY(TestSupport::writeFile(iniPath(), "[General]\noutTime=" + text + "\n"));
+    QVERIFY(TestSupport::writeFile(iniPath(), "[General]\n" + key.toLatin1() + '=' + text + "\n"));
     LogCapture log(LogCapture::Echo::None);
-    QTEST(AppSettings::instance()->outTime(), "expected");
-    QCOMPARE(log.count(QtWarningMsg, QStringLiteral("outTime")), logged ? 1 : 0);
+    AppSettings *s = AppSettings::instance();
+    QTEST(key == QLatin1String("outTime") ? s->outTime() : int(s->announcePort()), "expected");
+    QCOMPARE(log.count(QtWarningMsg, key), logged ? 1 : 0);
 }
 
 void TestSettings::languageSkipsExistenceTest()

@@ -86,8 +86,7 @@ TestHeadless::Result TestHeadless::runServer(const QStringList &arguments, const
 
 CurlResult TestHeadless::ask(PeerNamespace &peer, quint16 port, const QString &target)
 {
-    return curlUrl(QStringLiteral("http://%1:%2%3").arg(kServerAddress).arg(port).arg(target), {},
-                   {NetLab::ipTool(), QStringLiteral("netns"), QStringLiteral("exec"), peer.name()}, 20);
+    return curlUrl(QStringLiteral("http://%1:%2%3").arg(kServerAddress).arg(port).arg(target), {}, peer.exec(), 20);
 }
 
 void TestHeadless::linksNoWidgets()

@@ -107,6 +107,11 @@ bool PeerNamespace::setLinkUp(const QString &localDev, bool up)
                       &m_error);
 }
 
+QStringList PeerNamespace::exec() const
+{
+    return {NetLab::ipTool(), QStringLiteral("netns"), QStringLiteral("exec"), m_name};
+}
+
 bool PeerNamespace::startListener(quint16 port)
 {
     if (!m_valid || m_listener)
@@ -114,8 +119,8 @@ bool PeerNamespace::startListener(quint16 port)
     m_port = port;
     m_listener = new QProcess;
     m_listener->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_listener->start(NetLab::ipTool(), {QStringLiteral("netns"), QStringLiteral("exec"), m_name,
-                                         QStringLiteral(DISCOVERY_LISTENER), QString::number(port)});
+    const QStringList command = exec() + QStringList{QStringLiteral(DISCOVERY_LISTENER), QString::number(port)};
+    m_listener->start(command.first(), command.mid(1));
     QDeadlineTimer deadline(15000);
     while (!deadline.hasExpired()) {
         if (m_listener->canReadLine() || m_listener->waitForReadyRead(200)) {

@@ -31,6 +31,8 @@ public:
     bool isValid() const { return m_valid; }
     QString name() const { return m_name; }
     QString error() const { return m_error; }
+    // The command line that runs what follows it inside the namespace.
+    QStringList exec() const;
 
     // A veth pair: localDev in the test process's namespace with localCidr,
     // its peer end peerDev in here with peerCidr; both ends up.
