@@ -24,7 +24,6 @@ const char kConnectedStyle[] = "QLabel{background-image: url(:/Corvane/Skin/new/
 const char kDisconnectedStyle[] = "QLabel{background-image: url(:/Corvane/Skin/new/wifi_not-connected.png);}";
 const char kWifiImage[] = ":/Corvane/Skin/new/wifi.png";
 const char kQRCodeImage[] = ":/Corvane/Skin/new/QR-Code-background.png";
-const quint16 kDefaultUdpPort = 9090;
 const int kHeadsetsIntervalMs = 1000;
 const int kHeadsetsGap = 24;
 }
@@ -60,13 +59,7 @@ mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateInterval
     players = new PlayerAddressesView(this);
     ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->widget_2) + 1, players);
 
-    const int configuredPort = AppSettings::instance()->UDPPort();
-    if (configuredPort > 0 && configuredPort <= 65535) {
-        udpPort = quint16(configuredPort);
-    } else {
-        qWarning() << "UDPPort" << configuredPort << "is not a port; announcing on" << kDefaultUdpPort;
-        udpPort = kDefaultUdpPort;
-    }
+    udpPort = AppSettings::instance()->announcePort();
 
     initUDP();
     slotUpdateNetState();
