@@ -261,6 +261,10 @@ int MediaProbe::vid2picretdur(const QByteArray &path, const QString &posterPath)
         return 0;
     }
     KeyPacketBuffers buffers(codec.get());
+    // One thread decodes the one picture wanted; saying so keeps libavcodec
+    // from warning, at every probe, that frame threads would not take the
+    // buffer callback.
+    codec->thread_type = FF_THREAD_SLICE;
     if (!buffers.ready() || avcodec_open2(codec.get(), decoder, nullptr) < 0) {
         qDebug() << "avcode open failed!" << path;
         return 0;
