@@ -2,6 +2,7 @@
 // a home server or a PC without a desktop session. Built from the core only.
 
 #include "library/libraryservice.h"
+#include "library/watchedfolders.h"
 #include "platform/platform.h"
 #include "platform/quitsignals.h"
 #include "server/serverhost.h"
@@ -92,6 +93,28 @@ int serve(QCoreApplication &app, quint16 preferredPort)
         return 1;
     }
     say(stdout, HeadlessServer::tr("Serving the library on port %1.").arg(port));
+
+    // The window's watched folders: what appears there joins the library,
+    // one republication and one announcement per batch.
+    WatchedFolders watched(Session::instance()->getDataPath());
+    watched.setKnownPaths([&library](const QString &path) { return library.contains(path); });
+    QObject::connect(&watched, &WatchedFolders::filesReady, &host, [&library, &host](const QStringList &files) {
+        int added = 0;
+        for (const QString &file : files) {
+            const LibraryService::Outcome outcome = library.add(file);
+            if (outcome == LibraryService::Outcome::Added)
+                ++added;
+            else
+                qWarning() << "corvane-server: a watched file was not added:" << file << refusal(outcome);
+        }
+        qInfo() << "corvane-server: added" << added << "of" << files.size() << "files from watched folders";
+        if (added > 0) {
+            host.publish(library.libraryJson());
+            host.announceChange();
+        }
+    });
+    watched.start();
+
     const int code = app.exec();
     host.stop();
     qDebug() << "corvane-server: ends with code" << code;

@@ -498,6 +498,92 @@ void HomePage::slotParsefinished()
         runner->deleteLater();
 }
 
+void HomePage::addFilesInBackground(const QStringList &files)
+{
+    for (const QString &path : files) {
+        const LibraryService::Outcome outcome = LibraryService::accepts(path, QFileInfo(path).fileName(), addedPaths);
+        if (outcome != LibraryService::Outcome::Added) {
+            qDebug() << "HomePage: a watched file is not added:" << path << int(outcome);
+            continue;
+        }
+        addedPaths.append(path);
+        backgroundQueue.append(path);
+    }
+    startBackgroundRun();
+}
+
+void HomePage::startBackgroundRun()
+{
+    if (backgroundQueue.isEmpty())
+        return;
+    // One run at a time: a record's index is its place in the library.
+    const QList<Runner *> runs = findChildren<Runner *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!runs.isEmpty()) {
+        for (Runner *run : runs)
+            connect(run, &QObject::destroyed, this, &HomePage::startBackgroundRun,
+                    Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+        return;
+    }
+    auto *runner = new Runner(this);
+    runner->setObjectName(QStringLiteral("backgroundRun"));
+    runner->setKnownVideos(videoList);
+    runner->setFiles(backgroundQueue);
+    qDebug() << "HomePage: adding" << backgroundQueue.size() << "files from watched folders";
+    backgroundQueue.clear();
+    backgroundAdded = 0;
+    backgroundNotStored = 0;
+    connect(runner, &Runner::sglParse, this, &HomePage::slotBackgroundParse, Qt::QueuedConnection);
+    connect(runner, &Runner::sglAbnormal, this,
+            [](const QStringList &error) { qDebug() << "HomePage: a watched file is refused:" << error; },
+            Qt::QueuedConnection);
+    connect(runner, &QThread::finished, this, &HomePage::slotBackgroundFinished, Qt::QueuedConnection);
+    runner->start(QThread::LowPriority);
+}
+
+void HomePage::slotBackgroundParse(const CorvaneVideoInfo &parsed)
+{
+    auto *info = new CorvaneVideoInfo(parsed);
+    info->index = videoList.size();
+    if (!appendVideoRecord(info, false)) {
+        ++backgroundNotStored;
+        addedPaths.removeOne(info->videoPathReal);
+        if (QFile::exists(info->posterPathReal) && !QFile::remove(info->posterPathReal))
+            qWarning() << "cannot remove the poster" << info->posterPathReal;
+        delete info;
+        return;
+    }
+    addVideoTile(info);
+    videoList.append(info);
+    ++backgroundAdded;
+}
+
+void HomePage::slotBackgroundFinished()
+{
+    auto *runner = qobject_cast<Runner *>(sender());
+    if (runner) {
+        runner->wait();
+        // Gone at once, so the next batch (or a waiting one) may start.
+        delete runner;
+    }
+    // A run the user started meanwhile still reads the library.
+    if (findChildren<Runner *>(QString(), Qt::FindDirectChildrenOnly).isEmpty())
+        isAddingFiles = false;
+    qDebug() << "HomePage: added" << backgroundAdded << "files from watched folders";
+    if (backgroundAdded > 0) {
+        ui->tb_del->setEnabled(true);
+        writeVideoListJsonFile();
+        publishVideoList();
+        announceChange();
+    }
+    const bool failed = backgroundNotStored > 0;
+    backgroundAdded = 0;
+    backgroundNotStored = 0;
+    startBackgroundRun();
+    if (failed)
+        showPrompt(tr("The video could not be saved to the library. "
+                      "Please check the free disk space and try again."));
+}
+
 void HomePage::slotAbnormal(QStringList errorList)
 {
     pendingErrors.append(errorList);

@@ -54,6 +54,11 @@ public:
     void refreshVideoState();
     // Stops a probe run that is still going and waits for its thread.
     void stopProbeRuns();
+    // Files a watched folder offers: probed in the background, without a
+    // dialog, one batch after another; one publication and announcement per
+    // batch. Refusals are logged only; a file that could not be stored is
+    // reported once for the batch.
+    void addFilesInBackground(const QStringList &files);
 
     // Read access for the page container and tests.
     const QList<CorvaneVideoInfo *> &videos() const { return videoList; }
@@ -70,6 +75,8 @@ signals:
     void sglSendUpdateUDP();
     void sglSendRefreshUDP();
     void slgUpdateDataReadProgress(qint64 bytesRead, qint64 totalBytes);
+    // The user asked to keep the folder watched; sent once its add is done.
+    void sglWatchFolder(const QString &folder);
 
 public slots:
     void slotAddVideoFile();
@@ -107,6 +114,9 @@ private:
     void leaveDeleteModeForAdd();
     void doRefreshVideoState();
     void showPrompt(const QString &text);
+    void startBackgroundRun();
+    void slotBackgroundParse(const CorvaneVideoInfo &parsed);
+    void slotBackgroundFinished();
 
     void setAddButtonStyle();
     void setDelButtonNormal();
@@ -136,6 +146,9 @@ private:
     int parseTotal = 0;
     int parseDone = 0;
     ParseProcess *m_parseProcess = nullptr;
+    QStringList backgroundQueue;
+    int backgroundAdded = 0;
+    int backgroundNotStored = 0;
 
     QLabel *m_hintImage = nullptr;
     QLabel *m_hintText = nullptr;
