@@ -53,6 +53,53 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n hinzugefügt</numerusform>
+            <numerusform>%n hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n bereits in der Bibliothek</numerusform>
+            <numerusform>%n bereits in der Bibliothek</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n keine Videodatei</numerusform>
+            <numerusform>%n keine Videodateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n nicht lesbar</numerusform>
+            <numerusform>%n nicht lesbar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n nicht in der Bibliothek gespeichert</numerusform>
+            <numerusform>%n nicht in der Bibliothek gespeichert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>Keine Videodateien gefunden</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +215,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>Hinzuzufügende Videodateien (mit --add).</translation>
+        <translation type="vanished">Hinzuzufügende Videodateien (mit --add).</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +224,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>Dateien werden nur mit --add DATEI... hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>Videodateien oder Ordner zum Hinzufügen (mit --add).</translation>
     </message>
 </context>
 <context>
@@ -260,6 +311,29 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>Das Video konnte nicht in der Bibliothek gespeichert werden. Bitte prüfen Sie den freien Speicherplatz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>Fehlendes Video entfernen (%n)</numerusform>
+            <numerusform>Fehlende Videos entfernen (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>Diesen Ordner weiter beobachten</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>Videos, die später in diesem Ordner gespeichert werden, kommen von selbst in die Bibliothek.</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,53 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n added</numerusform>
+            <numerusform>%n added</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n already in the library</numerusform>
+            <numerusform>%n already in the library</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n not video file</numerusform>
+            <numerusform>%n not video files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n could not be read</numerusform>
+            <numerusform>%n could not be read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n could not be stored in the library</numerusform>
+            <numerusform>%n could not be stored in the library</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>No video files found</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +215,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>Video files to add (with --add).</translation>
+        <translation type="vanished">Video files to add (with --add).</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +224,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>Files are added with --add FILE..., and only then.</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>Video files or folders to add (with --add).</translation>
     </message>
 </context>
 <context>
@@ -260,6 +311,29 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>The video could not be saved to the library. Please check the free disk space and try again.</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Add folder</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>Remove missing video (%n)</numerusform>
+            <numerusform>Remove missing videos (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Add Folder</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>Keep watching this folder</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>Videos saved into this folder later join the library by themselves.</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,53 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n añadido</numerusform>
+            <numerusform>%n añadidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n ya en la biblioteca</numerusform>
+            <numerusform>%n ya en la biblioteca</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n archivo que no es vídeo</numerusform>
+            <numerusform>%n archivos que no son vídeo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n no se pudo leer</numerusform>
+            <numerusform>%n no se pudieron leer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n no se pudo guardar en la biblioteca</numerusform>
+            <numerusform>%n no se pudieron guardar en la biblioteca</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>No se encontraron archivos de vídeo</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +215,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>Archivos de vídeo que añadir (con --add).</translation>
+        <translation type="vanished">Archivos de vídeo que añadir (con --add).</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +224,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>Los archivos solo se añaden con --add ARCHIVO...</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>Archivos de vídeo o carpetas que añadir (con --add).</translation>
     </message>
 </context>
 <context>
@@ -260,6 +311,29 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>No se pudo guardar el vídeo en la biblioteca. Compruebe el espacio libre en disco e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>Quitar vídeo que falta (%n)</numerusform>
+            <numerusform>Quitar vídeos que faltan (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>Seguir vigilando esta carpeta</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>Los vídeos que se guarden después en esta carpeta se añaden a la biblioteca por sí solos.</translation>
     </message>
 </context>
 <context>

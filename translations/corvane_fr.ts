@@ -53,6 +53,53 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n ajoutée</numerusform>
+            <numerusform>%n ajoutées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n déjà dans la bibliothèque</numerusform>
+            <numerusform>%n déjà dans la bibliothèque</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n fichier non vidéo</numerusform>
+            <numerusform>%n fichiers non vidéo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n illisible</numerusform>
+            <numerusform>%n illisibles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n non enregistrée dans la bibliothèque</numerusform>
+            <numerusform>%n non enregistrées dans la bibliothèque</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>Aucun fichier vidéo trouvé</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -124,7 +171,7 @@
     </message>
     <message>
         <source>the library file cannot be written</source>
-        <translation>impossible d'écrire le fichier de la bibliothèque</translation>
+        <translation>impossible d&apos;écrire le fichier de la bibliothèque</translation>
     </message>
     <message>
         <source>Added: %1</source>
@@ -132,7 +179,7 @@
     </message>
     <message>
         <source>No free TCP port from %1 up: nothing is served.</source>
-        <translation>Aucun port TCP libre à partir de %1 : rien n'est servi.</translation>
+        <translation>Aucun port TCP libre à partir de %1 : rien n&apos;est servi.</translation>
     </message>
     <message>
         <source>Serving the library on port %1.</source>
@@ -152,7 +199,7 @@
     </message>
     <message>
         <source>Listen on &lt;port&gt; when it is free, else on the next free port above it.</source>
-        <translation>Écouter sur &lt;port&gt; s'il est libre, sinon sur le port libre suivant.</translation>
+        <translation>Écouter sur &lt;port&gt; s&apos;il est libre, sinon sur le port libre suivant.</translation>
     </message>
     <message>
         <source>port</source>
@@ -168,15 +215,19 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>Fichiers vidéo à ajouter (avec --add).</translation>
+        <translation type="vanished">Fichiers vidéo à ajouter (avec --add).</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
-        <translation>%1 n'est pas un port.</translation>
+        <translation>%1 n&apos;est pas un port.</translation>
     </message>
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
-        <translation>Les fichiers ne s'ajoutent qu'avec --add FICHIER...</translation>
+        <translation>Les fichiers ne s&apos;ajoutent qu&apos;avec --add FICHIER...</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>Fichiers vidéo ou dossiers à ajouter (avec --add).</translation>
     </message>
 </context>
 <context>
@@ -260,6 +311,29 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>La vidéo n&apos;a pas pu être enregistrée dans la bibliothèque. Vérifiez l&apos;espace disque disponible et réessayez.</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>Retirer la vidéo manquante (%n)</numerusform>
+            <numerusform>Retirer les vidéos manquantes (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>Continuer à surveiller ce dossier</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>Les vidéos enregistrées plus tard dans ce dossier rejoignent la bibliothèque d&apos;elles-mêmes.</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,53 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n aggiunto</numerusform>
+            <numerusform>%n aggiunti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n già nella libreria</numerusform>
+            <numerusform>%n già nella libreria</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n file non video</numerusform>
+            <numerusform>%n file non video</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n non leggibile</numerusform>
+            <numerusform>%n non leggibili</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n non salvato nella libreria</numerusform>
+            <numerusform>%n non salvati nella libreria</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>Nessun file video trovato</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +215,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>File video da aggiungere (con --add).</translation>
+        <translation type="vanished">File video da aggiungere (con --add).</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +224,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>I file si aggiungono solo con --add FILE...</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>File video o cartelle da aggiungere (con --add).</translation>
     </message>
 </context>
 <context>
@@ -260,6 +311,29 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>Non è stato possibile salvare il video nella libreria. Controlla lo spazio libero su disco e riprova.</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Aggiungi cartella</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>Rimuovi video mancante (%n)</numerusform>
+            <numerusform>Rimuovi video mancanti (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Aggiungi cartella</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>Continua a controllare questa cartella</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>I video salvati in seguito in questa cartella entrano da soli nella libreria.</translation>
     </message>
 </context>
 <context>
@@ -396,7 +470,7 @@
     <name>ServingLock</name>
     <message>
         <source>Another copy of Corvane (process %1) serves this data folder already: ending.</source>
-        <translation>Un'altra copia di Corvane (processo %1) serve già questa cartella dei dati: termina.</translation>
+        <translation>Un&apos;altra copia di Corvane (processo %1) serve già questa cartella dei dati: termina.</translation>
     </message>
 </context>
 <context>

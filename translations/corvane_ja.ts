@@ -53,6 +53,48 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n 件追加</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n 件は追加済み</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n 件は動画ファイルではありません</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n 件は読み取れません</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n 件はライブラリに保存できません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>動画ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +210,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>追加するビデオファイル（--add と一緒に使用）。</translation>
+        <translation type="vanished">追加するビデオファイル（--add と一緒に使用）。</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +219,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>ファイルは --add FILE... を指定したときだけ追加されます。</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>追加する動画ファイルまたはフォルダー（--add と共に）。</translation>
     </message>
 </context>
 <context>
@@ -260,6 +306,28 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>動画をライブラリに保存できませんでした。ディスクの空き容量を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>フォルダーを追加</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>見つからない動画を削除 (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>フォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>このフォルダーを監視し続ける</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>後でこのフォルダーに保存された動画は自動的にライブラリに追加されます。</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,48 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n개 추가됨</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n개는 이미 라이브러리에 있음</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n개는 동영상 파일이 아님</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n개를 읽을 수 없음</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n개를 라이브러리에 저장할 수 없음</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>동영상 파일을 찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +210,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>추가할 비디오 파일(--add와 함께 사용).</translation>
+        <translation type="vanished">추가할 비디오 파일(--add와 함께 사용).</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +219,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>파일은 --add FILE...을 사용할 때만 추가됩니다.</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>추가할 동영상 파일 또는 폴더(--add와 함께).</translation>
     </message>
 </context>
 <context>
@@ -260,6 +306,28 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>동영상을 라이브러리에 저장할 수 없습니다. 디스크 여유 공간을 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>폴더 추가</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>없는 동영상 제거 (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>폴더 추가</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>이 폴더를 계속 감시</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>나중에 이 폴더에 저장되는 동영상은 자동으로 라이브러리에 추가됩니다.</translation>
     </message>
 </context>
 <context>

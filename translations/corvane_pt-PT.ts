@@ -53,6 +53,53 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n adicionado</numerusform>
+            <numerusform>%n adicionados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n já na biblioteca</numerusform>
+            <numerusform>%n já na biblioteca</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n ficheiro que não é vídeo</numerusform>
+            <numerusform>%n ficheiros que não são vídeo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n ilegível</numerusform>
+            <numerusform>%n ilegíveis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n não guardado na biblioteca</numerusform>
+            <numerusform>%n não guardados na biblioteca</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>Nenhum ficheiro de vídeo encontrado</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +215,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>Ficheiros de vídeo a adicionar (com --add).</translation>
+        <translation type="vanished">Ficheiros de vídeo a adicionar (com --add).</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +224,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>Os ficheiros só são adicionados com --add FICHEIRO...</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>Ficheiros de vídeo ou pastas a adicionar (com --add).</translation>
     </message>
 </context>
 <context>
@@ -260,6 +311,29 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>Não foi possível guardar o vídeo na biblioteca. Verifique o espaço livre em disco e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>Remover vídeo em falta (%n)</numerusform>
+            <numerusform>Remover vídeos em falta (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>Continuar a vigiar esta pasta</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>Os vídeos guardados mais tarde nesta pasta entram sozinhos na biblioteca.</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,58 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n добавлен</numerusform>
+            <numerusform>%n добавлено</numerusform>
+            <numerusform>%n добавлено</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n уже в библиотеке</numerusform>
+            <numerusform>%n уже в библиотеке</numerusform>
+            <numerusform>%n уже в библиотеке</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n файл не видео</numerusform>
+            <numerusform>%n файла не видео</numerusform>
+            <numerusform>%n файлов не видео</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n не удалось прочитать</numerusform>
+            <numerusform>%n не удалось прочитать</numerusform>
+            <numerusform>%n не удалось прочитать</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n не удалось сохранить в библиотеке</numerusform>
+            <numerusform>%n не удалось сохранить в библиотеке</numerusform>
+            <numerusform>%n не удалось сохранить в библиотеке</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>Видеофайлы не найдены</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +220,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>Видеофайлы для добавления (с --add).</translation>
+        <translation type="vanished">Видеофайлы для добавления (с --add).</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +229,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>Файлы добавляются только с --add ФАЙЛ...</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>Видеофайлы или папки для добавления (с --add).</translation>
     </message>
 </context>
 <context>
@@ -260,6 +316,30 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>Не удалось сохранить видео в библиотеке. Проверьте свободное место на диске и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Добавить папку</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>Удалить отсутствующее видео (%n)</numerusform>
+            <numerusform>Удалить отсутствующие видео (%n)</numerusform>
+            <numerusform>Удалить отсутствующие видео (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Добавить папку</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>Следить за этой папкой</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>Видео, сохранённые в эту папку позже, сами попадут в библиотеку.</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,48 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>เพิ่ม %n รายการ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n รายการมีในคลังแล้ว</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n รายการไม่ใช่ไฟล์วิดีโอ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n รายการอ่านไม่ได้</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n รายการบันทึกลงคลังไม่ได้</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>ไม่พบไฟล์วิดีโอ</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +210,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>ไฟล์วิดีโอที่จะเพิ่ม (ใช้กับ --add)</translation>
+        <translation type="vanished">ไฟล์วิดีโอที่จะเพิ่ม (ใช้กับ --add)</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +219,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>จะเพิ่มไฟล์ได้เฉพาะเมื่อใช้ --add FILE... เท่านั้น</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>ไฟล์วิดีโอหรือโฟลเดอร์ที่จะเพิ่ม (ใช้กับ --add)</translation>
     </message>
 </context>
 <context>
@@ -260,6 +306,28 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>ไม่สามารถบันทึกวิดีโอลงในคลังได้ โปรดตรวจสอบพื้นที่ว่างในดิสก์แล้วลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>เพิ่มโฟลเดอร์</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>ลบวิดีโอที่หายไป (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>เพิ่มโฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>เฝ้าดูโฟลเดอร์นี้ต่อไป</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>วิดีโอที่บันทึกลงในโฟลเดอร์นี้ภายหลังจะเข้าสู่คลังเอง</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,48 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>已新增 %n 個</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n 個已在影片庫中</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n 個不是影片檔案</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n 個無法讀取</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n 個無法儲存到影片庫</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>找不到影片檔案</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>，</translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +210,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>要新增的影片檔案（與 --add 一起使用）。</translation>
+        <translation type="vanished">要新增的影片檔案（與 --add 一起使用）。</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +219,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>只有使用 --add FILE... 時才能新增檔案。</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>要新增的影片檔案或資料夾（配合 --add）。</translation>
     </message>
 </context>
 <context>
@@ -260,6 +306,28 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>無法將影片儲存至影片庫。請檢查可用磁碟空間後再試一次。</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>新增資料夾</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>移除遺失的影片 (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>新增資料夾</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>持續監看此資料夾</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>之後儲存到此資料夾的影片會自動加入影片庫。</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,48 @@
     </message>
 </context>
 <context>
+    <name>AddSummary</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>已添加 %n 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library</source>
+        <translation>
+            <numerusform>%n 个已在视频库中</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not video files</source>
+        <translation>
+            <numerusform>%n 个不是视频文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be read</source>
+        <translation>
+            <numerusform>%n 个无法读取</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be stored in the library</source>
+        <translation>
+            <numerusform>%n 个无法保存到视频库</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No video files found</source>
+        <translation>未找到视频文件</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the parts of the summary of an addition.</extracomment>
+        <translation>，</translation>
+    </message>
+</context>
+<context>
     <name>CCorvaneDataProcResourceGuide</name>
     <message>
         <source>FaqPageUrl</source>
@@ -168,7 +210,7 @@
     </message>
     <message>
         <source>Video files to add (with --add).</source>
-        <translation>要添加的视频文件（与 --add 一起使用）。</translation>
+        <translation type="vanished">要添加的视频文件（与 --add 一起使用）。</translation>
     </message>
     <message>
         <source>%1 is not a port.</source>
@@ -177,6 +219,10 @@
     <message>
         <source>Files are added with --add FILE..., and only then.</source>
         <translation>只有使用 --add FILE... 时才能添加文件。</translation>
+    </message>
+    <message>
+        <source>Video files or folders to add (with --add).</source>
+        <translation>要添加的视频文件或文件夹（配合 --add）。</translation>
     </message>
 </context>
 <context>
@@ -260,6 +306,28 @@
     <message>
         <source>The video could not be saved to the library. Please check the free disk space and try again.</source>
         <translation>该视频无法保存到视频库。请检查可用磁盘空间后重试。</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove missing videos (%n)</source>
+        <translation>
+            <numerusform>移除丢失的视频 (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message>
+        <source>Keep watching this folder</source>
+        <translation>持续监视此文件夹</translation>
+    </message>
+    <message>
+        <source>Videos saved into this folder later join the library by themselves.</source>
+        <translation>之后保存到此文件夹的视频会自动加入视频库。</translation>
     </message>
 </context>
 <context>

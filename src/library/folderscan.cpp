@@ -6,9 +6,17 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 namespace {
+
+bool offeredBefore(const QString &path, const QString &other)
+{
+    const bool link = QFileInfo(path).isSymLink();
+    const bool otherLink = QFileInfo(other).isSymLink();
+    return link != otherLink ? !link : path < other;
+}
 
 // Depth first with an explicit stack: a deep tree cannot overflow the call
 // stack, and every directory is entered once by its canonical path, which
@@ -16,7 +24,11 @@ namespace {
 void walk(const QString &root, FolderScanResult *result)
 {
     QSet<QString> seenDirs;
-    QSet<QString> seenFiles;
+    // Canonical path -> the path it is offered by: the file itself rather
+    // than a link to it, else the first link in name order, whatever order
+    // the directories are read in.
+    QHash<QString, QString> videos;
+    QSet<QString> others;
     QStringList pending{root};
     while (!pending.isEmpty()) {
         const QString dir = pending.takeLast();
@@ -40,16 +52,21 @@ void walk(const QString &root, FolderScanResult *result)
             }
             // Two links to one file, or a link beside its target, count once.
             const QString canonicalFile = entry.canonicalFilePath();
-            if (seenFiles.contains(canonicalFile))
-                continue;
-            seenFiles.insert(canonicalFile);
             const QString suffix = entry.suffix();
-            if (!suffix.isEmpty() && Runner::isAcceptedSuffix(suffix))
-                result->videos.append(entry.absoluteFilePath());
-            else
-                ++result->notVideo;
+            if (suffix.isEmpty() || !Runner::isAcceptedSuffix(suffix)) {
+                others.insert(canonicalFile);
+                continue;
+            }
+            const QString path = entry.absoluteFilePath();
+            auto known = videos.find(canonicalFile);
+            if (known == videos.end())
+                videos.insert(canonicalFile, path);
+            else if (offeredBefore(path, *known))
+                *known = path;
         }
     }
+    result->videos = videos.values();
+    result->notVideo = others.size();
 }
 
 } // namespace

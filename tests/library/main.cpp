@@ -1,6 +1,7 @@
 // The library tests: the record texts and the library file, then the probe
-// on videos generated with the ffmpeg command-line tool.
+// on videos generated with the ffmpeg command-line tool, then whole folders.
 
+#include "tst_folders.h"
 #include "tst_libraryfiles.h"
 #include "tst_probe.h"
 
@@ -26,6 +27,10 @@ int main(int argc, char **argv)
     {
         TestProbe probe;
         failures += QTest::qExec(&probe, argc, argv);
+    }
+    {
+        TestFolders folders;
+        failures += QTest::qExec(&folders, argc, argv);
     }
     return failures;
 }

@@ -18,6 +18,7 @@
 #include "ui/library/parseprocess.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -32,6 +33,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -80,6 +82,9 @@ private slots:
     void deleteKeepsPageAndFileInStep_data();
     void deleteKeepsPageAndFileInStep();
     void libraryTextMembers();
+    void addFolder_data();
+    void addFolder();
+    void missingVideosMarkedThenRemoved();
 
 private:
     QString dataPath() const { return Session::instance()->getDataPath(); }
@@ -91,6 +96,8 @@ private:
     QUrl mediaUrl(const QString &name) const { return QUrl::fromLocalFile(m_media + QLatin1Char('/') + name); }
     std::unique_ptr<HomePage> newPage();
     QStringList storedIndexes() const;
+    // A tree of two clips with a text file, a hidden folder and a link loop.
+    QString makeTree(const QString &name) const;
 
     QTemporaryDir m_dataHome;
     QString m_media;
@@ -801,6 +808,16 @@ void TestHomePage::addThatCannotBeStoredShowsNoTile()
     QCOMPARE(pump.messages.at(1).message, QCoreApplication::translate("HomePage",
         "The video could not be saved to the library. Please check the free disk space and try again."));
     QCOMPARE(pump.messages.at(1).name, two.at(1));
+    // A folder's videos that cannot be stored are told in its one summary.
+    const QString tree = makeTree(QStringLiteral("no room"));
+    pump.start();
+    {
+        FileSizeLimit limit(before.size() + 16);
+        page->addFolders({tree});
+    }
+    pump.stop();
+    QCOMPARE(pump.prompts, QStringList{QStringLiteral("1 not video files, 2 could not be stored in the library")});
+    QCOMPARE(page->tileList().size(), 60);
     addThroughDialog(page.get(), two, &pump); // with room again
     QCOMPARE(page->tileList().size(), 62);
 }
@@ -907,6 +924,123 @@ void TestHomePage::libraryTextMembers()
     QCOMPARE(copy->videoPathReal, page->videos().at(0)->videoPathReal);
     QVERIFY(!page->videoInfoFromJson(QJsonObject()));
     QVERIFY(page->getJsonObjectFromString(QStringLiteral("{\"index\":")).isEmpty());
+}
+
+
+QString TestHomePage::makeTree(const QString &name) const
+{
+    const QString root = m_dataHome.path() + QLatin1Char('/') + name;
+    QDir(root).removeRecursively();
+    QDir().mkpath(root + QStringLiteral("/a"));
+    QDir().mkpath(root + QStringLiteral("/.hidden"));
+    QFile::copy(m_media + QStringLiteral("/clip0.mp4"), root + QStringLiteral("/a/first.mp4"));
+    QFile::copy(m_media + QStringLiteral("/clip1.mkv"), root + QStringLiteral("/second.mkv"));
+    QFile::copy(m_media + QStringLiteral("/clip0.mp4"), root + QStringLiteral("/.hidden/third.mp4"));
+    QFile::copy(m_media + QStringLiteral("/notes.txt"), root + QStringLiteral("/a/notes.txt"));
+    QFile::link(QStringLiteral(".."), root + QStringLiteral("/a/loop"));
+    return root;
+}
+
+void TestHomePage::addFolder_data()
+{
+    QTest::addColumn<bool>("chooser");
+    QTest::addColumn<bool>("watch");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("chooser, kept watched") << true << true << QStringLiteral("2 added, 1 not video file");
+    QTest::newRow("chooser") << true << false << QStringLiteral("2 added, 1 not video file");
+    QTest::newRow("drop with a loose file") << false << false << QStringLiteral("2 added, 2 not video files");
+}
+
+void TestHomePage::addFolder()
+{
+    QFETCH(bool, chooser);
+    QFETCH(bool, watch);
+    QFETCH(QString, summary);
+    const QString root = makeTree(QStringLiteral("tree"));
+    // The plural forms as the shipped language (us) has them.
+    QTranslator english;
+    QVERIFY(english.load(QCoreApplication::applicationDirPath() + QStringLiteral("/translation/corvane_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    auto page = newPage();
+    QSignalSpy watched(page.get(), &HomePage::sglWatchFolder);
+    DialogPump pump;
+    pump.onFileDialog = [this, watch](QFileDialog *dialog) {
+        if (auto *keep = dialog->findChild<QCheckBox *>(QStringLiteral("keepWatching")))
+            keep->setChecked(watch);
+        chooseFiles(dialog, m_dataHome.path(), {QStringLiteral("tree")});
+    };
+    pump.start();
+    if (chooser)
+        QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("tb_addFolder")), Qt::LeftButton);
+    else
+        QVERIFY(drop(page.get(), {QUrl::fromLocalFile(root), mediaUrl(QStringLiteral("notes.txt"))}));
+    QTRY_COMPARE_WITH_TIMEOUT(pump.prompts.size(), 1, 60000);
+    QCOMPARE(pump.prompts.first(), summary);
+    QVERIFY(pump.sawProgress);
+    QVERIFY(pump.messages.isEmpty()); // one message, not one per file
+    QCOMPARE(pump.fileDialogs, chooser ? 1 : 0);
+    QCOMPARE(watched.count(), watch ? 1 : 0);
+    if (watch)
+        QCOMPARE(watched.first().first().toString(), root);
+    QStringList added;
+    for (CorvaneVideoInfo *info : page->videos())
+        added << info->videoPathReal;
+    QCOMPARE(added, QStringList({root + QStringLiteral("/a/first.mp4"), root + QStringLiteral("/second.mkv")}));
+
+    // Again: all known, told at once, no probe run.
+    pump.sawProgress = false;
+    QVERIFY(drop(page.get(), {QUrl::fromLocalFile(root)}));
+    QTRY_COMPARE(pump.prompts.size(), 2);
+    pump.stop();
+    QCOMPARE(pump.prompts.last(), QStringLiteral("2 already in the library, 1 not video file"));
+    QVERIFY(!pump.sawProgress);
+    QCOMPARE(page->videos().size(), 2);
+}
+
+void TestHomePage::missingVideosMarkedThenRemoved()
+{
+    const QString root = makeTree(QStringLiteral("moving"));
+    QVERIFY(QFile::copy(root + QStringLiteral("/second.mkv"), root + QStringLiteral("/a/kept.mkv")));
+    auto page = newPage();
+    ConfirmDelete confirmDialog;
+    connect(page.get(), &HomePage::sglShowConfirmDel, &confirmDialog, &QWidget::show);
+    connect(&confirmDialog, &ConfirmDelete::sglDoDelVideoFile, page.get(), &HomePage::slotDoDelVideoFile);
+    connect(&confirmDialog, &ConfirmDelete::sglCancelDelVideoFile, page.get(), &HomePage::slotCancelDelVideoFile);
+    DialogPump pump;
+    pump.start();
+    page->addFolders({root});
+    QTRY_COMPARE_WITH_TIMEOUT(page->videos().size(), 3, 60000);
+    pump.stop();
+    auto *remove = page->findChild<QPushButton *>(QStringLiteral("tb_removeMissing"));
+    QVERIFY(!remove->isVisible());
+
+    // Moved away while the window was in the background.
+    QVERIFY(QFile::rename(root + QStringLiteral("/a/first.mp4"), m_dataHome.path() + QStringLiteral("/first.mp4")));
+    QVERIFY(QFile::remove(root + QStringLiteral("/second.mkv")));
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(page.get());
+    QTRY_VERIFY(remove->isVisible());
+    QCOMPARE(remove->text(), QStringLiteral("Remove missing videos (2)"));
+    QList<bool> greyed;
+    for (HomeSub *tile : page->tileList())
+        greyed << (tile->isVideoMissing() && tile->findChild<QLabel *>(QStringLiteral("labelMissing"))->isVisible()
+                   && tile->findChild<QPushButton *>(QStringLiteral("pushButtonPic"))->graphicsEffect());
+    QCOMPARE(greyed, QList<bool>({true, false, true}));
+    CorvaneVideoInfo *kept = page->videos().at(1);
+    const QByteArray before = TestSupport::fileBytes(libraryFile());
+
+    // Nothing goes without the user's word; then exactly the gone ones go.
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QVERIFY(confirmDialog.isVisible());
+    QTest::mouseClick(confirmDialog.findChild<QPushButton *>(QStringLiteral("pb_cancel")), Qt::LeftButton);
+    QCOMPARE(page->videos().size(), 3);
+    QCOMPARE(TestSupport::fileBytes(libraryFile()), before);
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QTest::mouseClick(confirmDialog.findChild<QPushButton *>(QStringLiteral("pb_delete")), Qt::LeftButton);
+    QCOMPARE(page->videos(), QList<CorvaneVideoInfo *>({kept}));
+    QCOMPARE(storedIndexes(), QStringList({QStringLiteral("0")}));
+    QVERIFY(!remove->isVisible());
+    QVERIFY(QFile::exists(m_dataHome.path() + QStringLiteral("/first.mp4")));
 }
 
 QTEST_MAIN(TestHomePage)

@@ -8,6 +8,7 @@
 #include "dialogs/formmessage.h"
 #include "dialogs/prompt.h"
 #include "library/corvanevideoinfo.h"
+#include "library/folderscan.h"
 #include "library/libraryglobals.h"
 #include "library/libraryservice.h"
 #include "library/runner.h"
@@ -15,6 +16,7 @@
 #include "library/videolisttext.h"
 #include "shell/utils.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -23,6 +25,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMimeData>
 #include <QTimer>
@@ -47,6 +50,11 @@ const char *const kLabelAllGrey =
     "QLabel{font:16px \"Microsoft YaHei\";color:#9da1a3;background-color:transparent;};";
 const char *const kLabelAllTeal =
     "QLabel{font:16px \"Microsoft YaHei\";color:#28acb8;background-color:transparent;};";
+const char *const kTextButtonStyle =
+    "QPushButton{font:14px \"Microsoft YaHei\";color:#6d6d6d;background-color:#ffffff;"
+    "border:1px solid #d5d8d9;border-radius:16px;padding:0px 14px;}"
+    "QPushButton:hover{color:#00a9b3;border-color:#00ecf6;}"
+    "QPushButton:pressed{color:#ffffff;background-color:#00ecf6;border-color:#00ecf6;}";
 
 } // namespace
 
@@ -80,6 +88,20 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
     setDelButtonNormal();
     setAllButtonReset();
 
+    // Beside the designed add and delete buttons, in the same tool row.
+    m_addFolderButton = new QPushButton(tr("Add folder"), ui->widget_tool);
+    m_addFolderButton->setObjectName(QStringLiteral("tb_addFolder"));
+    m_addFolderButton->setGeometry(150, 20, 160, 32);
+    m_removeMissingButton = new QPushButton(ui->widget_tool);
+    m_removeMissingButton->setObjectName(QStringLiteral("tb_removeMissing"));
+    m_removeMissingButton->setGeometry(320, 20, 250, 32);
+    m_removeMissingButton->hide();
+    for (QPushButton *button : {m_addFolderButton, m_removeMissingButton}) {
+        button->setCursor(Qt::PointingHandCursor);
+        button->setStyleSheet(QLatin1String(kTextButtonStyle));
+    }
+    TextFit::keep({m_addFolderButton, m_removeMissingButton});
+
     ui->scrollAreaWidgetContents->setAcceptDrops(false);
     setAcceptDrops(true);
 
@@ -101,6 +123,8 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
 
     connect(ui->tb_add, &QPushButton::clicked, this, &HomePage::slotAddVideoFile);
     connect(ui->tb_del, &QPushButton::clicked, this, &HomePage::slotDelVideoFile);
+    connect(m_addFolderButton, &QPushButton::clicked, this, &HomePage::slotAddFolder);
+    connect(m_removeMissingButton, &QPushButton::clicked, this, &HomePage::slotRemoveMissingVideos);
     connect(ui->pb_All, &QPushButton::clicked, this, &HomePage::slotSelectAll);
     connect(announceTimer, &QTimer::timeout, this, &HomePage::slotSendUpdateUDPMessage);
     connect(this, &HomePage::slgUpdateDataReadProgress, m_parseProcess, &ParseProcess::slotUpdateDataReadProgress);
@@ -144,6 +168,7 @@ void HomePage::loadVideoList()
     if (!tiles.isEmpty())
         announceChange();
     ui->tb_del->setEnabled(!tiles.isEmpty());
+    updateMissingState();
 }
 
 bool HomePage::appendVideoRecord(CorvaneVideoInfo *info, bool first)
@@ -166,6 +191,7 @@ void HomePage::showVideoList()
     publishVideoList();
     announceChange();
     ui->tb_del->setEnabled(!tiles.isEmpty());
+    updateMissingState();
 }
 
 void HomePage::writeVideoListJsonFile()
@@ -276,6 +302,7 @@ void HomePage::doRefreshVideoState()
                 tile->ChangeState();
         }
     }
+    updateMissingState(false);
     publishVideoList();
     emit sglSendUpdateUDP();
 }
@@ -283,13 +310,18 @@ void HomePage::doRefreshVideoState()
 // ---------------------------------------------------------------------------
 // Adding videos
 
-bool HomePage::acceptCandidate(const QString &path, const QString &name, bool fromDialog)
+bool HomePage::acceptCandidate(const QString &path, const QString &name, bool fromDialog, AddSummary *summary)
 {
     if (fromDialog && path.isEmpty()) {
         pendingErrors.append({tr("not video file"), path});
         return false;
     }
     const LibraryService::Outcome outcome = LibraryService::accepts(path, name, addedPaths);
+    if (outcome != LibraryService::Outcome::Added && summary) {
+        qDebug() << "HomePage: refused" << path << int(outcome);
+        LibraryService::count(outcome, summary);
+        return false;
+    }
     if (outcome != LibraryService::Outcome::Added) {
         pendingErrors.append({outcome == LibraryService::Outcome::Duplicate ? tr("already add the video")
                                                                             : tr("not video file"),
@@ -339,6 +371,53 @@ void HomePage::showPendingErrors()
         message->setMessage(error);
         message->exec();
     }
+}
+
+void HomePage::updateMissingState(bool lookAgain)
+{
+    int missing = 0;
+    for (HomeSub *tile : qAsConst(tiles)) {
+        if (lookAgain)
+            tile->checkVideoFile();
+        if (tile->isVideoMissing())
+            ++missing;
+    }
+    m_removeMissingButton->setText(tr("Remove missing videos (%n)", nullptr, missing));
+    m_removeMissingButton->setVisible(missing > 0);
+}
+
+QList<CorvaneVideoInfo *> HomePage::missingVideos() const
+{
+    QList<CorvaneVideoInfo *> missing;
+    for (HomeSub *tile : tiles) {
+        if (tile->isVideoMissing() && videoList.contains(tile->videoInfo()))
+            missing.append(tile->videoInfo());
+    }
+    return missing;
+}
+
+void HomePage::addFolders(const QStringList &folders, const QStringList &files)
+{
+    AddSummary summary;
+    QStringList candidates = files;
+    for (const QString &folder : folders) {
+        const FolderScanResult found = FolderScan::scan(folder);
+        summary.notVideo += found.notVideo;
+        candidates += found.videos;
+    }
+    QStringList accepted;
+    for (const QString &path : qAsConst(candidates)) {
+        if (acceptCandidate(path, QFileInfo(path).fileName(), false, &summary))
+            accepted.append(path);
+    }
+    if (accepted.isEmpty()) {
+        qDebug() << "HomePage: nothing to probe in" << folders;
+        showPrompt(summary.text());
+        return;
+    }
+    setEmptyHintVisible(false);
+    m_batch = summary;
+    startProbeRun(accepted, {});
 }
 
 void HomePage::startProbeRun(const QStringList &files, const QList<QUrl> &urls)
@@ -411,6 +490,59 @@ void HomePage::slotAddVideoFile()
     connect(ui->tb_add, &QPushButton::clicked, this, &HomePage::slotAddVideoFile);
 }
 
+void HomePage::slotAddFolder()
+{
+    if (m_parseProcess->isParsing) {
+        qDebug() << "HomePage::slotAddFolder: a probe run is going";
+        return;
+    }
+    leaveDeleteModeForAdd();
+
+    // Qt's own dialog: a native one has no room for the check box.
+    QFileDialog dialog(this, tr("Add Folder"), lastOpenDir);
+    dialog.setObjectName(QStringLiteral("addFolderDialog"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    auto *keepWatching = new QCheckBox(tr("Keep watching this folder"), &dialog);
+    keepWatching->setObjectName(QStringLiteral("keepWatching"));
+    keepWatching->setToolTip(tr("Videos saved into this folder later join the library by themselves."));
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+        grid->addWidget(keepWatching, grid->rowCount(), 0, 1, grid->columnCount());
+    else
+        qWarning() << "HomePage::slotAddFolder: the folder dialog has no grid; no watch choice offered";
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString folder = QDir::cleanPath(dialog.selectedFiles().constFirst());
+    lastOpenDir = folder;
+    const bool watch = keepWatching->isChecked();
+    addFolders({folder});
+    // After the run: a watcher's first look then finds these videos known.
+    if (watch)
+        emit sglWatchFolder(folder);
+}
+
+void HomePage::slotRemoveMissingVideos()
+{
+    updateMissingState();
+    const QList<CorvaneVideoInfo *> missing = missingVideos();
+    if (missing.isEmpty())
+        return;
+    if (!deleteMode)
+        slotDelVideoFile();
+    // The gone ones checked, so the user sees what the confirmation removes.
+    for (HomeSub *tile : qAsConst(tiles))
+        tile->setSelected(missing.contains(tile->videoInfo()));
+    slotDelVideoFile();
+}
+
+void HomePage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Back to the window: files may have been moved or deleted meanwhile.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        updateMissingState();
+}
+
 void HomePage::dragEnterEvent(QDragEnterEvent *event)
 {
     event->acceptProposedAction();
@@ -435,6 +567,19 @@ void HomePage::processDroppedUrls(const QList<QUrl> &dropped)
 {
     if (m_parseProcess->isParsing) {
         qDebug() << "is parseing ";
+        return;
+    }
+    QStringList folders;
+    QStringList files;
+    for (const QUrl &url : dropped) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir())
+            folders.append(url.toLocalFile());
+        else if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    }
+    // A folder in the drop: the whole drop is one batch with one summary.
+    if (!folders.isEmpty()) {
+        addFolders(folders, files);
         return;
     }
     QList<QUrl> urls = dropped;
@@ -463,12 +608,17 @@ void HomePage::slotParse(const CorvaneVideoInfo &parsed)
         ui->tb_del->setEnabled(!tiles.isEmpty());
         writeVideoListJsonFile();
         publishVideoList();
+        if (m_batch)
+            ++m_batch->added;
     } else {
         // Reported with the run's other refusals once it ends; the path may
         // be added again later.
-        pendingErrors.append({tr("The video could not be saved to the library. "
-                                 "Please check the free disk space and try again."),
-                              fCorvaneVideoInfo->video});
+        if (m_batch)
+            ++m_batch->notStored;
+        else
+            pendingErrors.append({tr("The video could not be saved to the library. "
+                                     "Please check the free disk space and try again."),
+                                  fCorvaneVideoInfo->video});
         addedPaths.removeOne(fCorvaneVideoInfo->videoPathReal);
         if (QFile::exists(fCorvaneVideoInfo->posterPathReal) && !QFile::remove(fCorvaneVideoInfo->posterPathReal))
             qWarning() << "cannot remove the poster" << fCorvaneVideoInfo->posterPathReal;
@@ -486,6 +636,11 @@ void HomePage::slotParsefinished()
     if (runner) {
         runner->quit();
         runner->wait();
+    }
+    if (m_batch) {
+        const QString summary = m_batch->text();
+        m_batch.reset();
+        showPrompt(summary);
     }
     showPendingErrors();
 
@@ -586,6 +741,13 @@ void HomePage::slotBackgroundFinished()
 
 void HomePage::slotAbnormal(QStringList errorList)
 {
+    if (m_batch && !errorList.isEmpty()) {
+        if (errorList.constFirst() == QCoreApplication::translate("Runner", "already add the video"))
+            ++m_batch->duplicate;
+        else
+            ++m_batch->notVideo;
+        return;
+    }
     pendingErrors.append(errorList);
 }
 

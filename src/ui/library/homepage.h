@@ -1,15 +1,20 @@
 #pragma once
 
+#include "library/addsummary.h"
+
 #include <QList>
 #include <QJsonObject>
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
+#include <optional>
+
 class CorvaneVideoInfo;
 class HomeSub;
 class ParseProcess;
 class QLabel;
+class QPushButton;
 class QTimer;
 
 namespace Ui {
@@ -69,6 +74,13 @@ public:
     bool isAllSelected() const { return allSelected; }
     ParseProcess *parseProcess() const { return m_parseProcess; }
 
+    // Every video under the folders (and the loose files beside them),
+    // accepted and probed as single files are, then summed up in one
+    // message instead of one dialog per refused file.
+    void addFolders(const QStringList &folders, const QStringList &files = {});
+    // The records whose video file is gone, as the tiles last saw them.
+    QList<CorvaneVideoInfo *> missingVideos() const;
+
 signals:
     void sglShowConfirmDel();
     void sglSendJson(const QJsonObject &jsonObject);
@@ -80,6 +92,9 @@ signals:
 
 public slots:
     void slotAddVideoFile();
+    void slotAddFolder();
+    // Selects the tiles whose file is gone and asks, as a delete does.
+    void slotRemoveMissingVideos();
     void slotDelVideoFile();
     void slotDoDelVideoFile();
     void slotCancelDelVideoFile();
@@ -95,6 +110,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void processDroppedUrls(const QList<QUrl> &urls);
@@ -106,9 +122,13 @@ private:
     // pendingErrors) and records the accepted paths in addedPaths.
     void acceptCandidateFiles(QStringList *paths);
     void acceptCandidateFiles(QList<QUrl> *urls);
-    bool acceptCandidate(const QString &path, const QString &name, bool fromDialog);
+    // With a summary, a refusal is counted there instead of reported alone.
+    bool acceptCandidate(const QString &path, const QString &name, bool fromDialog, AddSummary *summary = nullptr);
     void startProbeRun(const QStringList &files, const QList<QUrl> &urls);
     void showPendingErrors();
+    // The remove action follows the tiles, which first look at their files
+    // again (one stat each) unless they just did.
+    void updateMissingState(bool lookAgain = true);
     void announceChange();
     void setEmptyHintVisible(bool visible);
     void leaveDeleteModeForAdd();
@@ -149,6 +169,10 @@ private:
     QStringList backgroundQueue;
     int backgroundAdded = 0;
     int backgroundNotStored = 0;
+    // Set while a folder's run goes: its outcome is summed, not listed.
+    std::optional<AddSummary> m_batch;
+    QPushButton *m_addFolderButton = nullptr;
+    QPushButton *m_removeMissingButton = nullptr;
 
     QLabel *m_hintImage = nullptr;
     QLabel *m_hintText = nullptr;

@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFontMetrics>
+#include <QGraphicsColorizeEffect>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -83,6 +84,16 @@ HomeSub::HomeSub(QWidget *parent) : QWidget(parent), ui(new Ui::HomeSub)
         "QLabel{background-color:rgba(0,0,0,150);color:#ffffff;border-radius:3px;padding:1px 5px;font-size:11px;}"));
     m_badge->move(6, 6);
     m_badge->hide();
+
+    // In every language, also those without a drawn banner.
+    m_missingBadge = new QLabel(m_banner->toolTip(), ui->widget);
+    m_missingBadge->setObjectName(QStringLiteral("labelMissing"));
+    m_missingBadge->setStyleSheet(QStringLiteral(
+        "QLabel{background-color:#e5484d;color:#ffffff;border-radius:3px;padding:1px 5px;font-size:11px;}"));
+    m_missingBadge->ensurePolished();
+    m_missingBadge->adjustSize();
+    m_missingBadge->move(212 - 6 - m_missingBadge->width(), 6);
+    m_missingBadge->hide();
     connect(ProjectionStore::shared(), &ProjectionStore::changed, this, &HomeSub::updateBadge);
 
     ui->tb_check->hide();
@@ -314,7 +325,28 @@ void HomeSub::copyDefaultPoster()
         qWarning() << "cannot copy the default poster" << source << "to" << m_videoInfo->posterPathReal;
 }
 
+void HomeSub::checkVideoFile()
+{
+    if (m_videoInfo)
+        updateBanner();
+}
+
 void HomeSub::updateBanner()
 {
-    m_banner->setVisible(!QFile::exists(m_videoInfo->videoPathReal));
+    const bool missing = !QFile::exists(m_videoInfo->videoPathReal);
+    if (missing == m_missing && m_banner->isHidden() != missing)
+        return;
+    m_missing = missing;
+    m_banner->setVisible(missing);
+    m_missingBadge->setVisible(missing);
+    m_missingBadge->raise();
+    // Greyed over whatever poster is shown, however it was drawn.
+    if (missing) {
+        auto *grey = new QGraphicsColorizeEffect(ui->pushButtonPic);
+        grey->setColor(QColor(0x95, 0x95, 0x95));
+        grey->setStrength(1.0);
+        ui->pushButtonPic->setGraphicsEffect(grey);
+    } else {
+        ui->pushButtonPic->setGraphicsEffect(nullptr);
+    }
 }

@@ -35,6 +35,10 @@ public:
 
     // Looks again at the bound record's video and poster files.
     void ChangeState();
+    // Looks again at the video file only: the banner and the greyed poster
+    // of a file that is gone.
+    void checkVideoFile();
+    bool isVideoMissing() const { return m_missing; }
 
     // The projection and layout choices for the bound video, checked as the
     // store has them; choosing one keeps it as the user's correction.
@@ -69,6 +73,8 @@ private:
     bool selected = false;
     QLabel *m_banner = nullptr;
     QLabel *m_badge = nullptr;
+    QLabel *m_missingBadge = nullptr;
+    bool m_missing = false;
     QTimer *m_scrollTimer = nullptr;
     int scrollPos = 0;
     int scrollMax = 0;
