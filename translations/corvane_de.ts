@@ -538,6 +538,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Beobachtete Ordner</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>Neue Videos, die in diesen Ordnern gespeichert werden, kommen von selbst in die Bibliothek.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Nicht mehr beobachten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (nicht verfügbar: das Laufwerk ist nicht verbunden oder der Ordner fehlt)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>Es wird kein Ordner beobachtet. Wählen Sie beim Hinzufügen eines Ordners &quot;Diesen Ordner weiter beobachten&quot;.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>Die Liste der beobachteten Ordner konnte nicht gespeichert werden; der Ordner wird weiter beobachtet.</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

@@ -539,6 +539,37 @@ Please wait a moment.</translation>
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Watched folders</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>New videos saved in these folders join the library by themselves.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Stop watching</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (not available: the disk is not connected or the folder is gone)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>The list of watched folders could not be saved, so the folder is still watched.</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

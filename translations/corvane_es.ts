@@ -538,6 +538,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Carpetas vigiladas</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>Los vídeos nuevos que se guarden en estas carpetas se añaden solos a la biblioteca.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Dejar de vigilar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (no disponible: el disco no está conectado o la carpeta ya no existe)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>No se vigila ninguna carpeta. Al añadir una carpeta, marque &quot;Seguir vigilando esta carpeta&quot;.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>No se pudo guardar la lista de carpetas vigiladas, así que la carpeta se sigue vigilando.</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

@@ -538,6 +538,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Dossiers surveillés</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>Les nouvelles vidéos enregistrées dans ces dossiers rejoignent la bibliothèque d’elles-mêmes.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Ne plus surveiller</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (indisponible : le disque n’est pas connecté ou le dossier n’existe plus)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>Aucun dossier n’est surveillé. Quand vous ajoutez un dossier, cochez « Continuer à surveiller ce dossier ».</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>La liste des dossiers surveillés n’a pas pu être enregistrée : le dossier est toujours surveillé.</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

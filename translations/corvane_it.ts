@@ -538,6 +538,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Cartelle controllate</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>I nuovi video salvati in queste cartelle entrano da soli nella libreria.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Smetti di controllare</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (non disponibile: il disco non è collegato o la cartella non esiste più)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>Nessuna cartella è controllata. Quando aggiungi una cartella, seleziona &quot;Continua a controllare questa cartella&quot;.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>Non è stato possibile salvare l’elenco delle cartelle controllate, quindi la cartella è ancora controllata.</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

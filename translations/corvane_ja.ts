@@ -533,6 +533,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>監視中のフォルダー</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>これらのフォルダーに保存された新しい動画は、自動的にライブラリに追加されます。</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>監視をやめる</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1（利用できません：ディスクが接続されていないか、フォルダーがありません）</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>監視中のフォルダーはありません。フォルダーを追加するときに「このフォルダーを監視し続ける」を選んでください。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>監視中のフォルダーの一覧を保存できなかったため、このフォルダーは引き続き監視されます。</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

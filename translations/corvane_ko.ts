@@ -533,6 +533,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>감시 중인 폴더</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>이 폴더에 저장된 새 동영상은 자동으로 라이브러리에 추가됩니다.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>감시 중지</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (사용할 수 없음: 디스크가 연결되지 않았거나 폴더가 없습니다)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>감시 중인 폴더가 없습니다. 폴더를 추가할 때 &quot;이 폴더를 계속 감시&quot;를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>감시 중인 폴더 목록을 저장할 수 없어 폴더를 계속 감시합니다.</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

@@ -538,6 +538,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Pastas vigiadas</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>Os vídeos novos guardados nestas pastas entram sozinhos na biblioteca.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Deixar de vigiar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (indisponível: o disco não está ligado ou a pasta já não existe)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>Nenhuma pasta está a ser vigiada. Ao adicionar uma pasta, marque &quot;Continuar a vigiar esta pasta&quot;.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>Não foi possível guardar a lista de pastas vigiadas, por isso a pasta continua a ser vigiada.</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

@@ -544,6 +544,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Отслеживаемые папки</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>Новые видео, сохранённые в этих папках, сами попадают в библиотеку.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Не отслеживать</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (недоступна: диск не подключён или папки больше нет)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>Ни одна папка не отслеживается. При добавлении папки отметьте «Следить за этой папкой».</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>Не удалось сохранить список отслеживаемых папок, поэтому папка по-прежнему отслеживается.</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

@@ -532,6 +532,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>โฟลเดอร์ที่เฝ้าดู</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>วิดีโอใหม่ที่บันทึกในโฟลเดอร์เหล่านี้จะเข้าสู่คลังโดยอัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>หยุดเฝ้าดู</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (ใช้งานไม่ได้: ไม่ได้เชื่อมต่อดิสก์ หรือไม่มีโฟลเดอร์นี้แล้ว)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>ยังไม่มีโฟลเดอร์ที่เฝ้าดู เมื่อเพิ่มโฟลเดอร์ ให้เลือก &quot;เฝ้าดูโฟลเดอร์นี้ต่อไป&quot;</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>บันทึกรายการโฟลเดอร์ที่เฝ้าดูไม่ได้ จึงยังคงเฝ้าดูโฟลเดอร์นี้อยู่</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

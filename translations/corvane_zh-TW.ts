@@ -532,6 +532,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>監看中的資料夾</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>儲存到這些資料夾的新影片會自動加入影片庫。</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>停止監看</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1（無法使用：磁碟未連接或資料夾已不存在）</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>目前沒有監看任何資料夾。加入資料夾時，請勾選「持續監看此資料夾」。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>無法儲存監看中的資料夾清單，因此仍會繼續監看此資料夾。</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>

@@ -532,6 +532,37 @@
     </message>
 </context>
 <context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>监视的文件夹</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>保存到这些文件夹的新视频会自动加入视频库。</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>停止监视</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1（不可用：磁盘未连接或文件夹已不存在）</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>当前没有监视任何文件夹。添加文件夹时，请勾选“持续监视此文件夹”。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>无法保存监视的文件夹列表，因此仍会继续监视此文件夹。</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Video library</source>
