@@ -40,6 +40,9 @@ WatchedFoldersDialog::WatchedFoldersDialog(WatchedFolders *folders, QWidget *par
     hint->setWordWrap(true);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("list_watchedFolders"));
+    // Long paths and the unavailable note wrap instead of hiding off the edge.
+    m_list->setWordWrap(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("label_watchedStatus"));
     m_status->setWordWrap(true);
@@ -74,6 +77,7 @@ void WatchedFoldersDialog::refresh()
     for (const QString &folder : m_folders->folders()) {
         auto *item = new QListWidgetItem(m_list);
         item->setData(Qt::UserRole, folder);
+        item->setToolTip(folder);
         if (m_folders->isAvailable(folder)) {
             item->setText(folder);
         } else {
