@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Videodateien oder Ordner zum Hinzufügen (mit --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1 wird beobachtet.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 wird bereits beobachtet.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>Die Liste der beobachteten Ordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>&lt;Ordner&gt; wie im Fenster beobachten und beenden: Videos, die dort erscheinen, kommen in die Bibliothek, während der Server läuft.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

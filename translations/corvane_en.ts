@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Video files or folders to add (with --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 is not a folder.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>Watching %1.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 is watched already.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>The list of watched folders cannot be written.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Archivos de vídeo o carpetas que añadir (con --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>Se vigila %1.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 ya se vigila.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>No se puede escribir la lista de carpetas vigiladas.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Vigilar &lt;carpeta&gt; como lo hace la ventana y terminar: los vídeos que aparezcan en ella se añaden a la biblioteca mientras el servidor funciona.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Fichiers vidéo ou dossiers à ajouter (avec --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n’est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1 est surveillé.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 est déjà surveillé.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>La liste des dossiers surveillés ne peut pas être écrite.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Surveiller &lt;dossier&gt; comme le fait la fenêtre, puis quitter : les vidéos qui y apparaissent rejoignent la bibliothèque pendant que le serveur tourne.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>File video o cartelle da aggiungere (con --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 non è una cartella.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1 è controllata.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 è già controllata.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>Impossibile scrivere l’elenco delle cartelle controllate.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Controlla &lt;cartella&gt; come fa la finestra e termina: i video che vi compaiono entrano nella libreria mentre il server è attivo.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

@@ -224,6 +224,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>追加する動画ファイルまたはフォルダー（--add と共に）。</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1 を監視します。</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 はすでに監視中です。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>監視中のフォルダーの一覧を書き込めません。</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>ウィンドウと同じように &lt;フォルダー&gt; を監視して終了します。そこに現れた動画は、サーバーの実行中にライブラリに追加されます。</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

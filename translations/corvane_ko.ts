@@ -224,6 +224,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>추가할 동영상 파일 또는 폴더(--add와 함께).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1은(는) 폴더가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1을(를) 감시합니다.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1은(는) 이미 감시 중입니다.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>감시 중인 폴더 목록을 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>창과 같은 방식으로 &lt;폴더&gt;를 감시하고 끝냅니다. 그 안에 나타나는 동영상은 서버가 실행되는 동안 라이브러리에 추가됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Ficheiros de vídeo ou pastas a adicionar (com --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>A vigiar %1.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 já está a ser vigiada.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>Não é possível escrever a lista de pastas vigiadas.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Vigiar &lt;pasta&gt; como a janela faz e terminar: os vídeos que nela aparecerem entram na biblioteca enquanto o servidor funciona.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

@@ -234,6 +234,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Видеофайлы или папки для добавления (с --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 — не папка.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1 отслеживается.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 уже отслеживается.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>Не удаётся записать список отслеживаемых папок.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Отслеживать &lt;папка&gt;, как это делает окно, и завершиться: появляющиеся в ней видео попадают в библиотеку, пока работает сервер.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

@@ -224,6 +224,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>ไฟล์วิดีโอหรือโฟลเดอร์ที่จะเพิ่ม (ใช้กับ --add)</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ไม่ใช่โฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>กำลังเฝ้าดู %1</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 ถูกเฝ้าดูอยู่แล้ว</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>เขียนรายการโฟลเดอร์ที่เฝ้าดูไม่ได้</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>เฝ้าดู &lt;โฟลเดอร์&gt; เหมือนที่หน้าต่างทำ แล้วจบการทำงาน วิดีโอที่ปรากฏในโฟลเดอร์นั้นจะเข้าสู่คลังขณะที่เซิร์ฟเวอร์ทำงาน</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

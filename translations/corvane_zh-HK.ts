@@ -224,6 +224,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>要加入的影片檔案或資料夾（配合 --add）。</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 不是資料夾。</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>正在監察 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 已在監察中。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>無法寫入監察中的資料夾清單。</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>像視窗一樣監察 &lt;資料夾&gt; 然後結束：伺服器運行期間，其中出現的影片會加入影片庫。</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

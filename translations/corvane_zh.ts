@@ -224,6 +224,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>要添加的视频文件或文件夹（配合 --add）。</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 不是文件夹。</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>正在监视 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 已在监视中。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>无法写入监视的文件夹列表。</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>像窗口一样监视 &lt;文件夹&gt; 然后结束：服务器运行期间，其中出现的视频会加入视频库。</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>

@@ -17,6 +17,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -76,6 +77,29 @@ int addFiles(const QStringList &files)
         qWarning() << "corvane-server --add: refused" << file << refusal(outcome);
         say(stderr, QStringLiteral("%1: %2").arg(file, refusal(outcome)));
         code = 1;
+    }
+    return code;
+}
+
+// Each folder kept watched, in the list the window keeps; 1 when one is
+// refused. Its videos are added when the server next serves.
+int watchFolders(const QStringList &folders)
+{
+    WatchedFolders watched(Session::instance()->getDataPath());
+    int code = 0;
+    for (const QString &folder : folders) {
+        const QString path = QFileInfo(folder).absoluteFilePath();
+        if (!QFileInfo(path).isDir()) {
+            say(stderr, HeadlessServer::tr("%1 is not a folder.").arg(path));
+            code = 1;
+        } else if (watched.add(path)) {
+            say(stdout, HeadlessServer::tr("Watching %1.").arg(path));
+        } else if (watched.folders().contains(QDir::cleanPath(path))) {
+            say(stdout, HeadlessServer::tr("%1 is watched already.").arg(path));
+        } else {
+            say(stderr, HeadlessServer::tr("The list of watched folders cannot be written."));
+            code = 1;
+        }
     }
     return code;
 }
@@ -161,6 +185,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption addOption(QStringLiteral("add"),
                                        HeadlessServer::tr("Add the files to the library and end, instead of serving."));
     parser.addOption(addOption);
+    const QCommandLineOption watchOption(
+        QStringLiteral("watch"),
+        HeadlessServer::tr("Keep <folder> watched, as the window does, and end: videos that appear in it join the library "
+                           "while the server runs."),
+        HeadlessServer::tr("folder"));
+    parser.addOption(watchOption);
     parser.addPositionalArgument(HeadlessServer::tr("files"), HeadlessServer::tr("Video files or folders to add (with --add)."));
     parser.process(arguments);
 
@@ -171,7 +201,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QStringList files = parser.positionalArguments();
-    if (parser.isSet(addOption) == files.isEmpty()) {
+    if (parser.isSet(addOption) == files.isEmpty() || (parser.isSet(addOption) && parser.isSet(watchOption))) {
         say(stderr, HeadlessServer::tr("Files are added with --add FILE..., and only then."));
         return 2;
     }
@@ -181,7 +211,9 @@ int main(int argc, char *argv[])
         say(stderr, lock.refusalText());
         return 1;
     }
-    int code = parser.isSet(addOption) ? addFiles(files) : serve(app, quint16(port));
+    int code = parser.isSet(addOption)     ? addFiles(files)
+        : parser.isSet(watchOption) ? watchFolders(parser.values(watchOption))
+                                    : serve(app, quint16(port));
     AppSettings::deleteInstance();
     Session::deleteInstance();
     return code;

@@ -190,10 +190,12 @@ void TestHeadless::addsWhatAppearsInWatchedFolders()
     REQUIRE_PEER(peer);
     CHECK_LAB(peer.addLan(0), peer);
     CHECK_LAB(peer.startListener(kUdpPort), peer);
-    // Kept watched as the window keeps it, in the shared data folder.
+    // Kept watched in the list the window keeps; a file is no folder to watch.
     const QString folder = m_dir.filePath(QStringLiteral("Watched"));
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(WatchedFolders(m_data).add(folder));
+    QCOMPARE(runServer(QStringList{QStringLiteral("--watch"), m_clip} + dataArgs()).code, 1);
+    QCOMPARE(runServer(QStringList{QStringLiteral("--watch"), folder} + dataArgs()).code, 0);
+    QCOMPARE(WatchedFolders(m_data).folders(), QStringList{folder});
     QProcess *server = m_children.start(QStringLiteral(CORVANE_SERVER_BIN), dataArgs());
     QVERIFY(server);
     const quint16 port = peer.presencePort(kLan);
