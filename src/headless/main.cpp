@@ -19,6 +19,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -118,24 +119,35 @@ int serve(QCoreApplication &app, quint16 preferredPort)
     }
     say(stdout, HeadlessServer::tr("Serving the library on port %1.").arg(port));
 
-    // The window's watched folders: what appears there joins the library,
-    // one republication and one announcement per batch.
+    // The window's watched folders: what appears there joins the library.
+    // One file per turn of the event loop, so presence and DLNA go on
+    // between probes; one republication and announcement per batch.
     WatchedFolders watched(Session::instance()->getDataPath());
     watched.setKnownPaths([&library](const QString &path) { return library.contains(path); });
-    QObject::connect(&watched, &WatchedFolders::filesReady, &host, [&library, &host](const QStringList &files) {
-        int added = 0;
-        for (const QString &file : files) {
+    QStringList queue;
+    int added = 0;
+    QTimer feed;
+    QObject::connect(&watched, &WatchedFolders::filesReady, &feed, [&queue, &feed](const QStringList &files) {
+        queue += files;
+        feed.start(0);
+    });
+    QObject::connect(&feed, &QTimer::timeout, &host, [&] {
+        if (!queue.isEmpty()) {
+            const QString file = queue.takeFirst();
             const LibraryService::Outcome outcome = library.add(file);
             if (outcome == LibraryService::Outcome::Added)
                 ++added;
             else
                 qWarning() << "corvane-server: a watched file was not added:" << file << refusal(outcome);
+            return;
         }
-        qInfo() << "corvane-server: added" << added << "of" << files.size() << "files from watched folders";
+        feed.stop();
+        qInfo() << "corvane-server: added" << added << "files from watched folders";
         if (added > 0) {
             host.publish(library.libraryJson());
             host.announceChange();
         }
+        added = 0;
     });
     watched.start();
 

@@ -290,8 +290,14 @@ void WatchedFolders::lookAt(const QString &folder, bool settle, QStringList *rea
             ++it;
     }
     for (const QString &path : videos) {
-        if (m_offered.contains(path) || (m_isKnown && m_isKnown(path)))
+        if (m_offered.contains(path))
             continue;
+        // Once in the library, never offered again this run: a video the
+        // user deleted does not come back by itself.
+        if (m_isKnown && m_isKnown(path)) {
+            m_offered.insert(path);
+            continue;
+        }
         const QFileInfo info(path);
         Look look;
         look.size = info.size();

@@ -81,7 +81,7 @@ private:
     QStringList m_folders;
     QHash<QString, bool> m_available;
     QHash<QString, Look> m_pending;
-    QSet<QString> m_offered;
+    QSet<QString> m_offered; // offered, or found in the library
     QSet<QString> m_changed; // folders with an unread inotify event
     std::function<bool(const QString &)> m_isKnown;
     QFileSystemWatcher m_watcher;

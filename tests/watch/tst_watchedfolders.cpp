@@ -115,7 +115,8 @@ void TestWatchedFolders::offersNewVideos()
     QFETCH(QString, where);
     const QString known = put(QStringLiteral("known.mp4"));
     QVERIFY(TestSupport::writeFile(m_folder + QStringLiteral("/notes.txt"), "not a video"));
-    m_watched->setKnownPaths([known](const QString &path) { return path == known; });
+    QString inLibrary = known;
+    m_watched->setKnownPaths([&inLibrary](const QString &path) { return path == inLibrary; });
     m_watched->setSettleInterval(10);
     QSignalSpy ready(m_watched.get(), &WatchedFolders::filesReady);
     const QString path = whileClosed ? put(where) : QString();
@@ -124,6 +125,9 @@ void TestWatchedFolders::offersNewVideos()
     const QString added = whileClosed ? path : put(where);
     QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 60000);
     QCOMPARE(ready.at(0).at(0).toStringList(), QStringList{added});
+    // The user deleted the known video: it stays out.
+    inLibrary.clear();
+    m_watched->checkNow();
     m_watched->checkNow();
     QCOMPARE(ready.count(), 1);
 }
