@@ -240,6 +240,8 @@ void TestHomeSub::blankBannerFollowsVideoFile()
     tile.ChangeState();
     QVERIFY(banner->isVisible());
     QVERIFY(banner->styleSheet().isEmpty());
+    // The blank banner's words, as a badge.
+    QVERIFY(tile.findChild<QLabel *>(QStringLiteral("labelMissing"))->isVisible());
 
     QVERIFY(QFile::rename(info->videoPathReal + QStringLiteral(".away"), info->videoPathReal));
     tile.ChangeState();

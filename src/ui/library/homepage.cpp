@@ -28,9 +28,13 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMimeData>
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
+
+// How long one turn of a folder's queued videos may keep the window busy.
+constexpr qint64 kBatchTurnMs = 30;
 
 QString buttonStyle(const char *normal, const char *hover = nullptr, const char *pressed = nullptr,
                     const char *checked = nullptr)
@@ -120,6 +124,10 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
     });
 
     m_parseProcess = new ParseProcess;
+    m_batchTimer = new QTimer(this);
+    m_batchTimer->setObjectName(QStringLiteral("batchTimer"));
+    m_batchTimer->setInterval(0);
+    connect(m_batchTimer, &QTimer::timeout, this, &HomePage::takeBatchTurn);
 
     connect(ui->tb_add, &QPushButton::clicked, this, &HomePage::slotAddVideoFile);
     connect(ui->tb_del, &QPushButton::clicked, this, &HomePage::slotDelVideoFile);
@@ -599,15 +607,52 @@ void HomePage::resizeEvent(QResizeEvent *event)
 
 void HomePage::slotParse(const CorvaneVideoInfo &parsed)
 {
+    // A folder's videos arrive faster than tiles are made: they wait here
+    // and are taken in short turns, so the window keeps answering while a
+    // thousand come in, and the export and list are written once a turn.
+    if (m_batch) {
+        m_batchQueue.append(parsed);
+        if (!m_batchTimer->isActive())
+            m_batchTimer->start();
+        return;
+    }
+    if (storeParsed(parsed)) {
+        writeVideoListJsonFile();
+        publishVideoList();
+    }
+}
+
+void HomePage::takeBatchTurn()
+{
+    QElapsedTimer turn;
+    turn.start();
+    bool stored = false;
+    while (!m_batchQueue.isEmpty() && turn.elapsed() < kBatchTurnMs)
+        stored = storeParsed(m_batchQueue.takeFirst()) || stored;
+    if (stored) {
+        writeVideoListJsonFile();
+        publishVideoList();
+    }
+    if (!m_batchQueue.isEmpty())
+        return;
+    m_batchTimer->stop();
+    if (m_runEnded) {
+        m_runEnded = false;
+        finishProbeRun(m_endedRunner);
+    }
+}
+
+bool HomePage::storeParsed(const CorvaneVideoInfo &parsed)
+{
     auto *fCorvaneVideoInfo = new CorvaneVideoInfo(parsed);
+    bool stored = false;
     // The file first, as for a delete: only a stored record gets a tile, so
     // the page never shows a video that is gone at the next start.
     if (appendVideoRecord(fCorvaneVideoInfo, false)) {
         addVideoTile(fCorvaneVideoInfo);
         videoList.append(fCorvaneVideoInfo);
         ui->tb_del->setEnabled(!tiles.isEmpty());
-        writeVideoListJsonFile();
-        publishVideoList();
+        stored = true;
         if (m_batch)
             ++m_batch->added;
     } else {
@@ -627,6 +672,7 @@ void HomePage::slotParse(const CorvaneVideoInfo &parsed)
     }
     emit slgUpdateDataReadProgress(parseDone, parseTotal);
     ++parseDone;
+    return stored;
 }
 
 void HomePage::slotParsefinished()
@@ -637,11 +683,19 @@ void HomePage::slotParsefinished()
         runner->quit();
         runner->wait();
     }
-    if (m_batch) {
-        const QString summary = m_batch->text();
-        m_batch.reset();
-        showPrompt(summary);
+    // The videos still waiting are taken in first; the run ends after them.
+    if (m_batchTimer->isActive()) {
+        m_runEnded = true;
+        m_endedRunner = runner;
+        return;
     }
+    finishProbeRun(runner);
+}
+
+void HomePage::finishProbeRun(Runner *runner)
+{
+    const std::optional<AddSummary> batch = m_batch;
+    m_batch.reset();
     showPendingErrors();
 
     isAddingFiles = false;
@@ -651,6 +705,9 @@ void HomePage::slotParsefinished()
     m_parseProcess->resetProgress();
     if (runner)
         runner->deleteLater();
+    // Once the progress is gone: the summary is the run's last word.
+    if (batch)
+        showPrompt(batch->text());
 }
 
 void HomePage::addFilesInBackground(const QStringList &files)

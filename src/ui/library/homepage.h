@@ -15,6 +15,7 @@ class HomeSub;
 class ParseProcess;
 class QLabel;
 class QPushButton;
+class Runner;
 class QTimer;
 
 namespace Ui {
@@ -125,6 +126,11 @@ private:
     // With a summary, a refusal is counted there instead of reported alone.
     bool acceptCandidate(const QString &path, const QString &name, bool fromDialog, AddSummary *summary = nullptr);
     void startProbeRun(const QStringList &files, const QList<QUrl> &urls);
+    // One probed video into the file, the list and a tile; false when it
+    // could not be stored.
+    bool storeParsed(const CorvaneVideoInfo &parsed);
+    void takeBatchTurn();
+    void finishProbeRun(Runner *runner);
     void showPendingErrors();
     // The remove action follows the tiles, which first look at their files
     // again (one stat each) unless they just did.
@@ -171,6 +177,10 @@ private:
     int backgroundNotStored = 0;
     // Set while a folder's run goes: its outcome is summed, not listed.
     std::optional<AddSummary> m_batch;
+    QList<CorvaneVideoInfo> m_batchQueue;
+    QTimer *m_batchTimer = nullptr;
+    bool m_runEnded = false;
+    Runner *m_endedRunner = nullptr;
     QPushButton *m_addFolderButton = nullptr;
     QPushButton *m_removeMissingButton = nullptr;
 

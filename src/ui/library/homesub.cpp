@@ -85,7 +85,7 @@ HomeSub::HomeSub(QWidget *parent) : QWidget(parent), ui(new Ui::HomeSub)
     m_badge->move(6, 6);
     m_badge->hide();
 
-    // In every language, also those without a drawn banner.
+    // The words for languages without a drawn banner, whose banner is blank.
     m_missingBadge = new QLabel(m_banner->toolTip(), ui->widget);
     m_missingBadge->setObjectName(QStringLiteral("labelMissing"));
     m_missingBadge->setStyleSheet(QStringLiteral(
@@ -338,7 +338,7 @@ void HomeSub::updateBanner()
         return;
     m_missing = missing;
     m_banner->setVisible(missing);
-    m_missingBadge->setVisible(missing);
+    m_missingBadge->setVisible(missing && m_banner->styleSheet().isEmpty());
     m_missingBadge->raise();
     // Greyed over whatever poster is shown, however it was drawn.
     if (missing) {
