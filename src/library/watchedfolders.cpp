@@ -103,10 +103,12 @@ void WatchedFolders::load()
         if (!folder.isEmpty() && !m_folders.contains(folder))
             m_folders.append(folder);
     }
+    for (const QJsonValue &value : document.object().value(QLatin1String("leftOut")).toArray())
+        m_leftOut.append(value.toString());
     qDebug() << "WatchedFolders: watching" << m_folders.size() << "folders";
 }
 
-bool WatchedFolders::save(const QStringList &folders) const
+bool WatchedFolders::save(const QStringList &folders, const QStringList &leftOut) const
 {
     if (m_storePath.isEmpty()) {
         qWarning() << "WatchedFolders: no data folder, the list cannot be stored";
@@ -114,6 +116,7 @@ bool WatchedFolders::save(const QStringList &folders) const
     }
     QJsonObject object;
     object.insert(QStringLiteral("folders"), QJsonArray::fromStringList(folders));
+    object.insert(QStringLiteral("leftOut"), QJsonArray::fromStringList(leftOut));
     QSaveFile file(m_storePath);
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(object).toJson()) < 0 || !file.commit()) {
         qWarning() << "WatchedFolders: cannot write" << m_storePath << file.errorString();
@@ -129,7 +132,7 @@ bool WatchedFolders::add(const QString &folder)
         qDebug() << "WatchedFolders: not added (empty or watched already):" << folder;
         return false;
     }
-    if (!save(m_folders + QStringList{clean}))
+    if (!save(m_folders + QStringList{clean}, m_leftOut))
         return false;
     m_folders.append(clean);
     qDebug() << "WatchedFolders: watching" << clean;
@@ -152,9 +155,15 @@ bool WatchedFolders::remove(const QString &folder)
         return false;
     QStringList rest = m_folders;
     rest.removeAll(clean);
-    if (!save(rest))
+    QStringList leftOut;
+    for (const QString &path : qAsConst(m_leftOut)) {
+        if (!path.startsWith(clean + QLatin1Char('/')))
+            leftOut.append(path);
+    }
+    if (!save(rest, leftOut))
         return false;
     m_folders = rest;
+    m_leftOut = leftOut;
     m_available.remove(clean);
     unwatchGone();
     for (auto it = m_pending.begin(); it != m_pending.end();) {
@@ -166,6 +175,22 @@ bool WatchedFolders::remove(const QString &folder)
     qDebug() << "WatchedFolders: no longer watching" << clean;
     emit foldersChanged();
     return true;
+}
+
+void WatchedFolders::leaveOut(const QStringList &paths)
+{
+    QStringList leftOut = m_leftOut;
+    for (const QString &path : paths) {
+        if (!folderOf(path).isEmpty() && !leftOut.contains(path))
+            leftOut.append(path);
+    }
+    if (leftOut == m_leftOut)
+        return;
+    // Kept for this run even when it cannot be stored.
+    m_leftOut = leftOut;
+    for (const QString &path : paths)
+        m_offered.insert(path);
+    save(m_folders, m_leftOut);
 }
 
 void WatchedFolders::start()
@@ -290,7 +315,7 @@ void WatchedFolders::lookAt(const QString &folder, bool settle, QStringList *rea
             ++it;
     }
     for (const QString &path : videos) {
-        if (m_offered.contains(path))
+        if (m_offered.contains(path) || m_leftOut.contains(path))
             continue;
         // Once in the library, never offered again this run: a video the
         // user deleted does not come back by itself.

@@ -41,6 +41,10 @@ public:
     bool add(const QString &folder);
     // No longer watched; the library keeps the videos already added.
     bool remove(const QString &folder);
+    // Videos the user deleted from the library: those in a watched folder
+    // are never offered again, also after a restart.
+    void leaveOut(const QStringList &paths);
+    QStringList leftOut() const { return m_leftOut; }
 
     // Watches every folder and looks at each: its files the library lacks
     // start to settle.
@@ -65,7 +69,7 @@ private:
         bool operator==(const Look &other) const { return size == other.size && mtime == other.mtime; }
     };
     void load();
-    bool save(const QStringList &folders) const;
+    bool save(const QStringList &folders, const QStringList &leftOut) const;
     void watchTree(const QString &folder);
     // Stops watching what lies in no available watched folder.
     void unwatchGone();
@@ -79,6 +83,7 @@ private:
 
     const QString m_storePath;
     QStringList m_folders;
+    QStringList m_leftOut;
     QHash<QString, bool> m_available;
     QHash<QString, Look> m_pending;
     QSet<QString> m_offered; // offered, or found in the library

@@ -182,11 +182,19 @@ void TestWatchedFolders::listSurvivesRestart()
     QVERIFY(!m_watched->add(m_folder + QStringLiteral("/")));
     QVERIFY(m_watched->add(m_tree->filePath(QStringLiteral("Other"))));
     QVERIFY(m_watched->remove(m_tree->filePath(QStringLiteral("Other"))));
+    // Deleted by the user: not brought back, also after a restart.
+    const QString deleted = put(QStringLiteral("deleted.mp4"));
+    m_watched->leaveOut({deleted, m_tree->filePath(QStringLiteral("elsewhere.mp4"))});
     m_watched.reset();
 
     WatchedFolders again(data);
     QCOMPARE(again.folders(), (QStringList{m_folder, missing}));
+    QCOMPARE(again.leftOut(), QStringList{deleted});
+    QSignalSpy ready(&again, &WatchedFolders::filesReady);
     again.start();
+    again.checkNow();
+    again.checkNow();
+    QCOMPARE(ready.count(), 0);
     QVERIFY(again.isAvailable(m_folder));
     QVERIFY(!again.isAvailable(missing));
 

@@ -9,6 +9,7 @@
 #include "library/videolibraryfile.h"
 #include "library/watchedfolders.h"
 #include "settings/session.h"
+#include "ui/library/confirmdelete.h"
 #include "ui/library/homepage.h"
 #include "ui/library/parseprocess.h"
 #include "ui/library/watchedfoldersdialog.h"
@@ -80,6 +81,14 @@ void TestWatchWindow::watchedFolderAddsInBackground()
     QCOMPARE(pages.watchedFolders()->folders(), QStringList{missing});
     QCOMPARE(list->count(), 1);
     QCOMPARE(page->videos().size(), 2);
+
+    // A video the user deletes is left out of its watched folder for good.
+    pages.watchedFolders()->add(folder);
+    const QString deleted = page->videos().first()->videoPathReal;
+    page->slotSelectForDelete(page->videos().first(), true);
+    emit pages.confirmDelete()->sglDoDelVideoFile();
+    QCOMPARE(page->videos().size(), 1);
+    QCOMPARE(WatchedFolders(Session::instance()->getDataPath()).leftOut(), QStringList{deleted});
 }
 
 QTEST_MAIN(TestWatchWindow)
