@@ -238,7 +238,8 @@ void WatchedFolders::watchTree(const QString &folder)
     // after new watches are set, so a folder made meanwhile is not missed.
     for (;;) {
         QStringList fresh;
-        const QStringList watched = m_watcher.directories();
+        const QStringList directories = m_watcher.directories();
+        const QSet<QString> watched(directories.cbegin(), directories.cend());
         if (!watched.contains(folder))
             fresh.append(folder);
         QDirIterator it(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDirIterator::Subdirectories);

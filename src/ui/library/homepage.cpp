@@ -754,19 +754,41 @@ void HomePage::startBackgroundRun()
 
 void HomePage::slotBackgroundParse(const CorvaneVideoInfo &parsed)
 {
-    auto *info = new CorvaneVideoInfo(parsed);
-    info->index = videoList.size();
-    if (!appendVideoRecord(info, false)) {
-        ++backgroundNotStored;
-        addedPaths.removeOne(info->videoPathReal);
-        if (QFile::exists(info->posterPathReal) && !QFile::remove(info->posterPathReal))
-            qWarning() << "cannot remove the poster" << info->posterPathReal;
-        delete info;
-        return;
+    // Stored and shown a few at a time: a fast run must not keep the window
+    // from its other events for the length of the whole batch.
+    backgroundParsed.append(parsed);
+    if (!backgroundFeed) {
+        backgroundFeed = new QTimer(this);
+        backgroundFeed->setObjectName(QStringLiteral("backgroundFeed"));
+        connect(backgroundFeed, &QTimer::timeout, this, &HomePage::storeBackgroundParsed);
     }
-    addVideoTile(info);
-    videoList.append(info);
-    ++backgroundAdded;
+    if (!backgroundFeed->isActive())
+        backgroundFeed->start(0);
+}
+
+void HomePage::storeBackgroundParsed()
+{
+    const int kSlice = 8;
+    for (int n = 0; n < kSlice && !backgroundParsed.isEmpty(); ++n) {
+        auto *info = new CorvaneVideoInfo(backgroundParsed.takeFirst());
+        info->index = videoList.size();
+        if (!appendVideoRecord(info, false)) {
+            ++backgroundNotStored;
+            addedPaths.removeOne(info->videoPathReal);
+            if (QFile::exists(info->posterPathReal) && !QFile::remove(info->posterPathReal))
+                qWarning() << "cannot remove the poster" << info->posterPathReal;
+            delete info;
+            continue;
+        }
+        addVideoTile(info);
+        videoList.append(info);
+        ++backgroundAdded;
+    }
+    if (!backgroundParsed.isEmpty())
+        return;
+    backgroundFeed->stop();
+    if (backgroundRunDone)
+        finishBackgroundBatch();
 }
 
 void HomePage::slotBackgroundFinished()
@@ -777,6 +799,15 @@ void HomePage::slotBackgroundFinished()
         // Gone at once, so the next batch (or a waiting one) may start.
         delete runner;
     }
+    // Every record of the run is queued by now; the batch ends once stored.
+    backgroundRunDone = true;
+    if (backgroundParsed.isEmpty())
+        finishBackgroundBatch();
+}
+
+void HomePage::finishBackgroundBatch()
+{
+    backgroundRunDone = false;
     // A run the user started meanwhile still reads the library.
     if (findChildren<Runner *>(QString(), Qt::FindDirectChildrenOnly).isEmpty())
         isAddingFiles = false;

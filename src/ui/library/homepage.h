@@ -142,7 +142,9 @@ private:
     void showPrompt(const QString &text);
     void startBackgroundRun();
     void slotBackgroundParse(const CorvaneVideoInfo &parsed);
+    void storeBackgroundParsed();
     void slotBackgroundFinished();
+    void finishBackgroundBatch();
 
     void setAddButtonStyle();
     void setDelButtonNormal();
@@ -173,6 +175,9 @@ private:
     int parseDone = 0;
     ParseProcess *m_parseProcess = nullptr;
     QStringList backgroundQueue;
+    QList<CorvaneVideoInfo> backgroundParsed;
+    QTimer *backgroundFeed = nullptr;
+    bool backgroundRunDone = false;
     int backgroundAdded = 0;
     int backgroundNotStored = 0;
     // Set while a folder's run goes: its outcome is summed, not listed.
