@@ -35,6 +35,12 @@ bool makeTree(const QString &root, const QStringList &entries)
     return true;
 }
 
+// added, duplicate, not video, unreadable, not stored
+QList<int> countsOf(const AddSummary &summary)
+{
+    return {summary.added, summary.duplicate, summary.notVideo, summary.unreadable, summary.notStored};
+}
+
 } // namespace
 
 void TestFolders::scanTree_data()
@@ -90,27 +96,19 @@ void TestFolders::addFolderProbesEachVideoOnce()
     library.load();
     // One of them is in the library already.
     QCOMPARE(library.add(root + QStringLiteral("/beach.mp4")), LibraryService::Outcome::Added);
-    const AddSummary first = library.addFolder(root);
-    QCOMPARE(first.added, 1);
-    QCOMPARE(first.duplicate, 1);
-    QCOMPARE(first.notVideo, 1);
-    QCOMPARE(first.unreadable + first.notStored, 0);
-    QCOMPARE(library.size(), 2);
-
-    // Stored: a second service reads both back, and a second add finds them known.
+    QCOMPARE(countsOf(library.addFolder(root)), QList<int>({1, 1, 1, 0, 0}));
+    // Stored: a second service reads both back and finds them known.
     LibraryService again;
     QVERIFY(again.load());
     QCOMPARE(again.size(), 2);
-    const AddSummary second = again.addFolder(root);
-    QCOMPARE(second.added, 0);
-    QCOMPARE(second.duplicate, 2);
+    QCOMPARE(countsOf(again.addFolder(root)), QList<int>({0, 2, 1, 0, 0}));
     QCOMPARE(FolderScan::scan(root + QStringLiteral("/missing")).videos, QStringList());
 }
 
 void TestFolders::summaryText_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QList<int>>("counts"); // added, duplicate, not video, unreadable, not stored
+    QTest::addColumn<QList<int>>("counts");
     QTest::addColumn<QString>("text");
     QTest::newRow("all parts") << QStringLiteral("us") << QList<int>{12, 3, 2, 0, 0}
                                << QStringLiteral("12 added, 3 already in the library, 2 not video files");
@@ -131,11 +129,6 @@ void TestFolders::summaryText()
     QFETCH(QList<int>, counts);
     QFETCH(QString, text);
     Session::instance()->loadTranslator(language);
-    AddSummary summary;
-    summary.added = counts.at(0);
-    summary.duplicate = counts.at(1);
-    summary.notVideo = counts.at(2);
-    summary.unreadable = counts.at(3);
-    summary.notStored = counts.at(4);
+    AddSummary summary{counts.at(0), counts.at(1), counts.at(2), counts.at(3), counts.at(4)};
     QCOMPARE(summary.text(), text);
 }

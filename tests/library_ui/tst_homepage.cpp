@@ -95,6 +95,8 @@ private:
     bool drop(HomePage *page, const QList<QUrl> &urls);
     QUrl mediaUrl(const QString &name) const { return QUrl::fromLocalFile(m_media + QLatin1Char('/') + name); }
     std::unique_ptr<HomePage> newPage();
+    // Wired as the page container wires them.
+    static void wireConfirmation(HomePage *page, ConfirmDelete *dialog);
     QStringList storedIndexes() const;
     // A tree of two clips with a text file, a hidden folder and a link loop.
     QString makeTree(const QString &name) const;
@@ -150,6 +152,13 @@ std::unique_ptr<HomePage> TestHomePage::newPage()
     page->show();
     page->loadVideoList();
     return page;
+}
+
+void TestHomePage::wireConfirmation(HomePage *page, ConfirmDelete *dialog)
+{
+    connect(page, &HomePage::sglShowConfirmDel, dialog, &QWidget::show);
+    connect(dialog, &ConfirmDelete::sglDoDelVideoFile, page, &HomePage::slotDoDelVideoFile);
+    connect(dialog, &ConfirmDelete::sglCancelDelVideoFile, page, &HomePage::slotCancelDelVideoFile);
 }
 
 void TestHomePage::addThroughDialog(HomePage *page, const QStringList &names, DialogPump *pump)
@@ -543,10 +552,7 @@ void TestHomePage::confirmedDeleteRemovesPosterAndRenumbers()
 {
     auto page = newPage();
     ConfirmDelete confirmDialog;
-    // Wired as the page container wires them.
-    connect(page.get(), &HomePage::sglShowConfirmDel, &confirmDialog, &QWidget::show);
-    connect(&confirmDialog, &ConfirmDelete::sglDoDelVideoFile, page.get(), &HomePage::slotDoDelVideoFile);
-    connect(&confirmDialog, &ConfirmDelete::sglCancelDelVideoFile, page.get(), &HomePage::slotCancelDelVideoFile);
+    wireConfirmation(page.get(), &confirmDialog);
 
     DialogPump pump;
     addThroughDialog(page.get(), {QStringLiteral("clip0.mp4"), QStringLiteral("clip2.mp4")}, &pump);
@@ -609,9 +615,7 @@ void TestHomePage::cancelledDeleteKeepsEverything()
 {
     auto page = newPage();
     ConfirmDelete confirmDialog;
-    connect(page.get(), &HomePage::sglShowConfirmDel, &confirmDialog, &QWidget::show);
-    connect(&confirmDialog, &ConfirmDelete::sglDoDelVideoFile, page.get(), &HomePage::slotDoDelVideoFile);
-    connect(&confirmDialog, &ConfirmDelete::sglCancelDelVideoFile, page.get(), &HomePage::slotCancelDelVideoFile);
+    wireConfirmation(page.get(), &confirmDialog);
     DialogPump pump;
     addThroughDialog(page.get(), {QStringLiteral("clip0.mp4"), QStringLiteral("clip2.mp4")}, &pump);
     const QByteArray before = [this] { QFile f(libraryFile()); f.open(QIODevice::ReadOnly); return f.readAll(); }();
@@ -1002,11 +1006,13 @@ void TestHomePage::missingVideosMarkedThenRemoved()
 {
     const QString root = makeTree(QStringLiteral("moving"));
     QVERIFY(QFile::copy(root + QStringLiteral("/second.mkv"), root + QStringLiteral("/a/kept.mkv")));
+    QWidget window; // the page is a child of the main window, as in the program
     auto page = newPage();
+    page->setParent(&window);
+    window.show();
+    page->show();
     ConfirmDelete confirmDialog;
-    connect(page.get(), &HomePage::sglShowConfirmDel, &confirmDialog, &QWidget::show);
-    connect(&confirmDialog, &ConfirmDelete::sglDoDelVideoFile, page.get(), &HomePage::slotDoDelVideoFile);
-    connect(&confirmDialog, &ConfirmDelete::sglCancelDelVideoFile, page.get(), &HomePage::slotCancelDelVideoFile);
+    wireConfirmation(page.get(), &confirmDialog);
     DialogPump pump;
     pump.start();
     page->addFolders({root});
@@ -1019,7 +1025,7 @@ void TestHomePage::missingVideosMarkedThenRemoved()
     QVERIFY(QFile::rename(root + QStringLiteral("/a/first.mp4"), m_dataHome.path() + QStringLiteral("/first.mp4")));
     QVERIFY(QFile::remove(root + QStringLiteral("/second.mkv")));
     QApplication::setActiveWindow(nullptr);
-    QApplication::setActiveWindow(page.get());
+    QApplication::setActiveWindow(&window);
     QTRY_VERIFY(remove->isVisible());
     QCOMPARE(remove->text(), QStringLiteral("Remove missing videos (2)"));
     QList<bool> greyed;

@@ -22,19 +22,19 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMimeData>
-#include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
 
 // How long one turn of a folder's queued videos may keep the window busy.
-constexpr qint64 kBatchTurnMs = 30;
+constexpr qint64 kBatchTurnMs = 15;
 
 QString buttonStyle(const char *normal, const char *hover = nullptr, const char *pressed = nullptr,
                     const char *checked = nullptr)
@@ -404,9 +404,8 @@ QList<CorvaneVideoInfo *> HomePage::missingVideos() const
     return missing;
 }
 
-void HomePage::addFolders(const QStringList &folders, const QStringList &files)
+void HomePage::addFolders(const QStringList &folders, const QStringList &files, AddSummary summary)
 {
-    AddSummary summary;
     QStringList candidates = files;
     for (const QString &folder : folders) {
         const FolderScanResult found = FolderScan::scan(folder);
@@ -543,12 +542,13 @@ void HomePage::slotRemoveMissingVideos()
     slotDelVideoFile();
 }
 
-void HomePage::changeEvent(QEvent *event)
+bool HomePage::event(QEvent *event)
 {
-    QWidget::changeEvent(event);
-    // Back to the window: files may have been moved or deleted meanwhile.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // Back to the window (the activation reaches the page as a child too):
+    // files may have been moved or deleted meanwhile.
+    if (event->type() == QEvent::WindowActivate)
         updateMissingState();
+    return QWidget::event(event);
 }
 
 void HomePage::dragEnterEvent(QDragEnterEvent *event)
@@ -579,15 +579,18 @@ void HomePage::processDroppedUrls(const QList<QUrl> &dropped)
     }
     QStringList folders;
     QStringList files;
+    AddSummary remote;
     for (const QUrl &url : dropped) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir())
+        if (!url.isLocalFile())
+            ++remote.notVideo; // only files on this machine can be served
+        else if (QFileInfo(url.toLocalFile()).isDir())
             folders.append(url.toLocalFile());
-        else if (url.isLocalFile())
+        else
             files.append(url.toLocalFile());
     }
     // A folder in the drop: the whole drop is one batch with one summary.
     if (!folders.isEmpty()) {
-        addFolders(folders, files);
+        addFolders(folders, files, remote);
         return;
     }
     QList<QUrl> urls = dropped;

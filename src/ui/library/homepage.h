@@ -15,8 +15,8 @@ class HomeSub;
 class ParseProcess;
 class QLabel;
 class QPushButton;
-class Runner;
 class QTimer;
+class Runner;
 
 namespace Ui {
 class HomePage;
@@ -77,8 +77,8 @@ public:
 
     // Every video under the folders (and the loose files beside them),
     // accepted and probed as single files are, then summed up in one
-    // message instead of one dialog per refused file.
-    void addFolders(const QStringList &folders, const QStringList &files = {});
+    // message (counted on from summary) instead of one dialog per refused file.
+    void addFolders(const QStringList &folders, const QStringList &files = {}, AddSummary summary = {});
     // The records whose video file is gone, as the tiles last saw them.
     QList<CorvaneVideoInfo *> missingVideos() const;
 
@@ -111,7 +111,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void processDroppedUrls(const QList<QUrl> &urls);

@@ -334,6 +334,7 @@ void HomeSub::checkVideoFile()
 void HomeSub::updateBanner()
 {
     const bool missing = !QFile::exists(m_videoInfo->videoPathReal);
+    // Unchanged: the effect stays (a new one would repaint the poster).
     if (missing == m_missing && m_banner->isHidden() != missing)
         return;
     m_missing = missing;
