@@ -2,6 +2,7 @@
 // library page, its videos added in the background as one batch, and the
 // list where the user stops watching one.
 
+#include "../library_ui/dialogpump.h"
 #include "processes.h"
 #include "testvideos.h"
 
@@ -29,6 +30,7 @@ class TestWatchWindow : public QObject
 private slots:
     void initTestCase();
     void watchedFolderAddsInBackground();
+    void backgroundAddThatCannotBeStored();
 
 private:
     QTemporaryDir m_home;
@@ -37,6 +39,7 @@ private:
 void TestWatchWindow::initTestCase()
 {
     qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
+    TestSupport::writeLanguage(QStringLiteral("us"));
 }
 
 void TestWatchWindow::watchedFolderAddsInBackground()
@@ -89,6 +92,33 @@ void TestWatchWindow::watchedFolderAddsInBackground()
     emit pages.confirmDelete()->sglDoDelVideoFile();
     QCOMPARE(page->videos().size(), 1);
     QCOMPARE(WatchedFolders(Session::instance()->getDataPath()).leftOut(), QStringList{deleted});
+}
+
+void TestWatchWindow::backgroundAddThatCannotBeStored()
+{
+    // The library file is the largest file written: a limit just above it
+    // stops the next record, as a full disk would.
+    const QString libraryFile = Session::instance()->getDataPath() + QStringLiteral("/corvanevideo.dat");
+    const QByteArray before = TestSupport::fileBytes(libraryFile);
+    const QStringList files{m_home.filePath(QStringLiteral("full/a.mp4")), m_home.filePath(QStringLiteral("full/b.mp4"))};
+    QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral("full"))));
+    for (const QString &file : files)
+        QVERIFY(TestVideos::clip(file, 1));
+    HomePage page;
+    page.loadVideoList();
+    const int tiles = page.tileList().size();
+    DialogPump pump;
+    pump.start();
+    {
+        FileSizeLimit limit(before.size() + 16);
+        page.addFilesInBackground(files);
+        QTRY_COMPARE_WITH_TIMEOUT(pump.prompts.size(), 1, 60000);
+    }
+    pump.stop();
+    QCOMPARE(pump.prompts.constFirst(), QCoreApplication::translate("HomePage",
+        "The video could not be saved to the library. Please check the free disk space and try again."));
+    QCOMPARE(page.tileList().size(), tiles);
+    QCOMPARE(TestSupport::fileBytes(libraryFile), before);
 }
 
 QTEST_MAIN(TestWatchWindow)
