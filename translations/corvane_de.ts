@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Videodateien oder Ordner zum Hinzufügen (mit --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1 wird beobachtet.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 wird bereits beobachtet.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>Die Liste der beobachteten Ordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>&lt;Ordner&gt; wie im Fenster beobachten und beenden: Videos, die dort erscheinen, kommen in die Bibliothek, während der Server läuft.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -548,6 +568,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Beobachtete Ordner</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>Neue Videos, die in diesen Ordnern gespeichert werden, kommen von selbst in die Bibliothek.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Nicht mehr beobachten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (nicht verfügbar: das Laufwerk ist nicht verbunden oder der Ordner fehlt)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>Es wird kein Ordner beobachtet. Wählen Sie beim Hinzufügen eines Ordners &quot;Diesen Ordner weiter beobachten&quot;.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>Die Liste der beobachteten Ordner konnte nicht gespeichert werden; der Ordner wird weiter beobachtet.</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Video files or folders to add (with --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 is not a folder.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>Watching %1.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 is watched already.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>The list of watched folders cannot be written.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -549,6 +569,37 @@ Please wait a moment.</translation>
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Watched folders</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>New videos saved in these folders join the library by themselves.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Stop watching</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (not available: the disk is not connected or the folder is gone)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>The list of watched folders could not be saved, so the folder is still watched.</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Archivos de vídeo o carpetas que añadir (con --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>Se vigila %1.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 ya se vigila.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>No se puede escribir la lista de carpetas vigiladas.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Vigilar &lt;carpeta&gt; como lo hace la ventana y terminar: los vídeos que aparezcan en ella se añaden a la biblioteca mientras el servidor funciona.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -548,6 +568,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Carpetas vigiladas</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>Los vídeos nuevos que se guarden en estas carpetas se añaden solos a la biblioteca.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Dejar de vigilar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (no disponible: el disco no está conectado o la carpeta ya no existe)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>No se vigila ninguna carpeta. Al añadir una carpeta, marque &quot;Seguir vigilando esta carpeta&quot;.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>No se pudo guardar la lista de carpetas vigiladas, así que la carpeta se sigue vigilando.</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Fichiers vidéo ou dossiers à ajouter (avec --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n’est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1 est surveillé.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 est déjà surveillé.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>La liste des dossiers surveillés ne peut pas être écrite.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Surveiller &lt;dossier&gt; comme le fait la fenêtre, puis quitter : les vidéos qui y apparaissent rejoignent la bibliothèque pendant que le serveur tourne.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -548,6 +568,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Dossiers surveillés</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>Les nouvelles vidéos enregistrées dans ces dossiers rejoignent la bibliothèque d’elles-mêmes.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Ne plus surveiller</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (indisponible : le disque n’est pas connecté ou le dossier n’existe plus)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>Aucun dossier n’est surveillé. Quand vous ajoutez un dossier, cochez « Continuer à surveiller ce dossier ».</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>La liste des dossiers surveillés n’a pas pu être enregistrée : le dossier est toujours surveillé.</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>File video o cartelle da aggiungere (con --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 non è una cartella.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1 è controllata.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 è già controllata.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>Impossibile scrivere l’elenco delle cartelle controllate.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Controlla &lt;cartella&gt; come fa la finestra e termina: i video che vi compaiono entrano nella libreria mentre il server è attivo.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -548,6 +568,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Cartelle controllate</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>I nuovi video salvati in queste cartelle entrano da soli nella libreria.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Smetti di controllare</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (non disponibile: il disco non è collegato o la cartella non esiste più)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>Nessuna cartella è controllata. Quando aggiungi una cartella, seleziona &quot;Continua a controllare questa cartella&quot;.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>Non è stato possibile salvare l’elenco delle cartelle controllate, quindi la cartella è ancora controllata.</translation>
     </message>
 </context>
 <context>

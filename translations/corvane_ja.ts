@@ -224,6 +224,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>追加する動画ファイルまたはフォルダー（--add と共に）。</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1 を監視します。</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 はすでに監視中です。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>監視中のフォルダーの一覧を書き込めません。</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>ウィンドウと同じように &lt;フォルダー&gt; を監視して終了します。そこに現れた動画は、サーバーの実行中にライブラリに追加されます。</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -543,6 +563,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>監視中のフォルダー</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>これらのフォルダーに保存された新しい動画は、自動的にライブラリに追加されます。</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>監視をやめる</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1（利用できません：ディスクが接続されていないか、フォルダーがありません）</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>監視中のフォルダーはありません。フォルダーを追加するときに「このフォルダーを監視し続ける」を選んでください。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>監視中のフォルダーの一覧を保存できなかったため、このフォルダーは引き続き監視されます。</translation>
     </message>
 </context>
 <context>

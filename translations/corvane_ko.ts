@@ -224,6 +224,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>추가할 동영상 파일 또는 폴더(--add와 함께).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1은(는) 폴더가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1을(를) 감시합니다.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1은(는) 이미 감시 중입니다.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>감시 중인 폴더 목록을 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>창과 같은 방식으로 &lt;폴더&gt;를 감시하고 끝냅니다. 그 안에 나타나는 동영상은 서버가 실행되는 동안 라이브러리에 추가됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -543,6 +563,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>감시 중인 폴더</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>이 폴더에 저장된 새 동영상은 자동으로 라이브러리에 추가됩니다.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>감시 중지</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (사용할 수 없음: 디스크가 연결되지 않았거나 폴더가 없습니다)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>감시 중인 폴더가 없습니다. 폴더를 추가할 때 &quot;이 폴더를 계속 감시&quot;를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>감시 중인 폴더 목록을 저장할 수 없어 폴더를 계속 감시합니다.</translation>
     </message>
 </context>
 <context>

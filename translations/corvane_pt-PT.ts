@@ -229,6 +229,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Ficheiros de vídeo ou pastas a adicionar (com --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>A vigiar %1.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 já está a ser vigiada.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>Não é possível escrever a lista de pastas vigiadas.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Vigiar &lt;pasta&gt; como a janela faz e terminar: os vídeos que nela aparecerem entram na biblioteca enquanto o servidor funciona.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -548,6 +568,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Pastas vigiadas</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>Os vídeos novos guardados nestas pastas entram sozinhos na biblioteca.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Deixar de vigiar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (indisponível: o disco não está ligado ou a pasta já não existe)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>Nenhuma pasta está a ser vigiada. Ao adicionar uma pasta, marque &quot;Continuar a vigiar esta pasta&quot;.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>Não foi possível guardar a lista de pastas vigiadas, por isso a pasta continua a ser vigiada.</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>Видеофайлы или папки для добавления (с --add).</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 — не папка.</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>%1 отслеживается.</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 уже отслеживается.</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>Не удаётся записать список отслеживаемых папок.</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>Отслеживать &lt;папка&gt;, как это делает окно, и завершиться: появляющиеся в ней видео попадают в библиотеку, пока работает сервер.</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -554,6 +574,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>Отслеживаемые папки</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>Новые видео, сохранённые в этих папках, сами попадают в библиотеку.</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Не отслеживать</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (недоступна: диск не подключён или папки больше нет)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>Ни одна папка не отслеживается. При добавлении папки отметьте «Следить за этой папкой».</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>Не удалось сохранить список отслеживаемых папок, поэтому папка по-прежнему отслеживается.</translation>
     </message>
 </context>
 <context>

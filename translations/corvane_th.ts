@@ -224,6 +224,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>ไฟล์วิดีโอหรือโฟลเดอร์ที่จะเพิ่ม (ใช้กับ --add)</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ไม่ใช่โฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>กำลังเฝ้าดู %1</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 ถูกเฝ้าดูอยู่แล้ว</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>เขียนรายการโฟลเดอร์ที่เฝ้าดูไม่ได้</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>เฝ้าดู &lt;โฟลเดอร์&gt; เหมือนที่หน้าต่างทำ แล้วจบการทำงาน วิดีโอที่ปรากฏในโฟลเดอร์นั้นจะเข้าสู่คลังขณะที่เซิร์ฟเวอร์ทำงาน</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -542,6 +562,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>โฟลเดอร์ที่เฝ้าดู</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>วิดีโอใหม่ที่บันทึกในโฟลเดอร์เหล่านี้จะเข้าสู่คลังโดยอัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>หยุดเฝ้าดู</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1 (ใช้งานไม่ได้: ไม่ได้เชื่อมต่อดิสก์ หรือไม่มีโฟลเดอร์นี้แล้ว)</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>ยังไม่มีโฟลเดอร์ที่เฝ้าดู เมื่อเพิ่มโฟลเดอร์ ให้เลือก &quot;เฝ้าดูโฟลเดอร์นี้ต่อไป&quot;</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>บันทึกรายการโฟลเดอร์ที่เฝ้าดูไม่ได้ จึงยังคงเฝ้าดูโฟลเดอร์นี้อยู่</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>要新增的影片檔案或資料夾（配合 --add）。</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 不是資料夾。</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>正在監看 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 已在監看中。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>無法寫入監看中的資料夾清單。</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>像視窗一樣監看 &lt;資料夾&gt; 然後結束：伺服器執行期間，其中出現的影片會加入影片庫。</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -542,6 +562,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>監看中的資料夾</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>儲存到這些資料夾的新影片會自動加入影片庫。</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>停止監看</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1（無法使用：磁碟未連接或資料夾已不存在）</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>目前沒有監看任何資料夾。加入資料夾時，請勾選「持續監看此資料夾」。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>無法儲存監看中的資料夾清單，因此仍會繼續監看此資料夾。</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,26 @@
         <source>Video files or folders to add (with --add).</source>
         <translation>要添加的视频文件或文件夹（配合 --add）。</translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 不是文件夹。</translation>
+    </message>
+    <message>
+        <source>Watching %1.</source>
+        <translation>正在监视 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is watched already.</source>
+        <translation>%1 已在监视中。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders cannot be written.</source>
+        <translation>无法写入监视的文件夹列表。</translation>
+    </message>
+    <message>
+        <source>Keep &lt;folder&gt; watched, as the window does, and end: videos that appear in it join the library while the server runs.</source>
+        <translation>像窗口一样监视 &lt;文件夹&gt; 然后结束：服务器运行期间，其中出现的视频会加入视频库。</translation>
+    </message>
 </context>
 <context>
     <name>HeadsetsView</name>
@@ -542,6 +562,37 @@
         <source>%1 3D</source>
         <extracomment>Badge of a stereoscopic video; %1 is its projection (&quot;180&quot;, &quot;Flat&quot;, ...).</extracomment>
         <translation>%1 3D</translation>
+    </message>
+</context>
+<context>
+    <name>WatchedFoldersDialog</name>
+    <message>
+        <source>Watched folders</source>
+        <translation>监视的文件夹</translation>
+    </message>
+    <message>
+        <source>New videos saved in these folders join the library by themselves.</source>
+        <translation>保存到这些文件夹的新视频会自动加入视频库。</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>停止监视</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>%1 (not available: the disk is not connected or the folder is gone)</source>
+        <translation>%1（不可用：磁盘未连接或文件夹已不存在）</translation>
+    </message>
+    <message>
+        <source>No folder is watched. When you add a folder, check &quot;Keep watching this folder&quot;.</source>
+        <translation>当前没有监视任何文件夹。添加文件夹时，请勾选“持续监视此文件夹”。</translation>
+    </message>
+    <message>
+        <source>The list of watched folders could not be saved, so the folder is still watched.</source>
+        <translation>无法保存监视的文件夹列表，因此仍会继续监视此文件夹。</translation>
     </message>
 </context>
 <context>

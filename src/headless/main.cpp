@@ -2,6 +2,7 @@
 // a home server or a PC without a desktop session. Built from the core only.
 
 #include "library/libraryservice.h"
+#include "library/watchedfolders.h"
 #include "platform/platform.h"
 #include "platform/quitsignals.h"
 #include "server/serverhost.h"
@@ -16,7 +17,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -79,6 +82,29 @@ int addFiles(const QStringList &files)
     return code;
 }
 
+// Each folder kept watched, in the list the window keeps; 1 when one is
+// refused. Its videos are added when the server next serves.
+int watchFolders(const QStringList &folders)
+{
+    WatchedFolders watched(Session::instance()->getDataPath());
+    int code = 0;
+    for (const QString &folder : folders) {
+        const QString path = QFileInfo(folder).absoluteFilePath();
+        if (!QFileInfo(path).isDir()) {
+            say(stderr, HeadlessServer::tr("%1 is not a folder.").arg(path));
+            code = 1;
+        } else if (watched.add(path)) {
+            say(stdout, HeadlessServer::tr("Watching %1.").arg(path));
+        } else if (watched.folders().contains(QDir::cleanPath(path))) {
+            say(stdout, HeadlessServer::tr("%1 is watched already.").arg(path));
+        } else {
+            say(stderr, HeadlessServer::tr("The list of watched folders cannot be written."));
+            code = 1;
+        }
+    }
+    return code;
+}
+
 int serve(QCoreApplication &app, quint16 preferredPort)
 {
     LibraryService library;
@@ -92,6 +118,39 @@ int serve(QCoreApplication &app, quint16 preferredPort)
         return 1;
     }
     say(stdout, HeadlessServer::tr("Serving the library on port %1.").arg(port));
+
+    // The window's watched folders: what appears there joins the library.
+    // One file per turn of the event loop, so presence and DLNA go on
+    // between probes; one republication and announcement per batch.
+    WatchedFolders watched(Session::instance()->getDataPath());
+    watched.setKnownPaths([&library](const QString &path) { return library.contains(path); });
+    QStringList queue;
+    int added = 0;
+    QTimer feed;
+    QObject::connect(&watched, &WatchedFolders::filesReady, &feed, [&queue, &feed](const QStringList &files) {
+        queue += files;
+        feed.start(0);
+    });
+    QObject::connect(&feed, &QTimer::timeout, &host, [&] {
+        if (!queue.isEmpty()) {
+            const QString file = queue.takeFirst();
+            const LibraryService::Outcome outcome = library.add(file);
+            if (outcome == LibraryService::Outcome::Added)
+                ++added;
+            else
+                qWarning() << "corvane-server: a watched file was not added:" << file << refusal(outcome);
+            return;
+        }
+        feed.stop();
+        qInfo() << "corvane-server: added" << added << "files from watched folders";
+        if (added > 0) {
+            host.publish(library.libraryJson());
+            host.announceChange();
+        }
+        added = 0;
+    });
+    watched.start();
+
     const int code = app.exec();
     host.stop();
     qDebug() << "corvane-server: ends with code" << code;
@@ -138,6 +197,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption addOption(QStringLiteral("add"),
                                        HeadlessServer::tr("Add the files to the library and end, instead of serving."));
     parser.addOption(addOption);
+    const QCommandLineOption watchOption(
+        QStringLiteral("watch"),
+        HeadlessServer::tr("Keep <folder> watched, as the window does, and end: videos that appear in it join the library "
+                           "while the server runs."),
+        HeadlessServer::tr("folder"));
+    parser.addOption(watchOption);
     parser.addPositionalArgument(HeadlessServer::tr("files"), HeadlessServer::tr("Video files or folders to add (with --add)."));
     parser.process(arguments);
 
@@ -148,7 +213,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QStringList files = parser.positionalArguments();
-    if (parser.isSet(addOption) == files.isEmpty()) {
+    if (parser.isSet(addOption) == files.isEmpty() || (parser.isSet(addOption) && parser.isSet(watchOption))) {
         say(stderr, HeadlessServer::tr("Files are added with --add FILE..., and only then."));
         return 2;
     }
@@ -158,7 +223,9 @@ int main(int argc, char *argv[])
         say(stderr, lock.refusalText());
         return 1;
     }
-    int code = parser.isSet(addOption) ? addFiles(files) : serve(app, quint16(port));
+    int code = parser.isSet(addOption)     ? addFiles(files)
+        : parser.isSet(watchOption) ? watchFolders(parser.values(watchOption))
+                                    : serve(app, quint16(port));
     AppSettings::deleteInstance();
     Session::deleteInstance();
     return code;

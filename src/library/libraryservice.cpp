@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <memory>
 
 LibraryService::LibraryService() = default;
@@ -107,6 +108,12 @@ void LibraryService::count(Outcome outcome, AddSummary *summary)
         ++summary->notStored;
         break;
     }
+}
+
+bool LibraryService::contains(const QString &path) const
+{
+    return std::any_of(m_videos.cbegin(), m_videos.cend(),
+                       [&path](const CorvaneVideoInfo *video) { return video->videoPathReal == path; });
 }
 
 QJsonObject LibraryService::libraryJson() const

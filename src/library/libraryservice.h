@@ -40,6 +40,8 @@ public:
     static void count(Outcome outcome, AddSummary *summary);
     QJsonObject libraryJson() const;
     int size() const { return m_videos.size(); }
+    // True when a video of the library has this absolute path.
+    bool contains(const QString &path) const;
 
 private:
     QStringList m_itemTexts;

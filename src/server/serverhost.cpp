@@ -2,6 +2,7 @@
 
 #include "discovery/udpannouncer.h"
 #include "dlna/mediaserver.h"
+#include "library/libraryglobals.h"
 #include "library/projectionstore.h"
 #include "server/mediaroutes.h"
 #include "server/playerroutes.h"
@@ -14,6 +15,8 @@
 
 namespace {
 const int kPresenceIntervalMs = 1000;
+const int kRefreshIntervalMs = 900;
+const int kRefreshRepeats = 3;
 }
 
 ServerHost::ServerHost(QObject *parent) : QObject(parent)
@@ -28,6 +31,12 @@ ServerHost::ServerHost(QObject *parent) : QObject(parent)
     m_announcer = new UdpAnnouncer(AppSettings::instance()->announcePort(), this);
     m_presence.setInterval(kPresenceIntervalMs);
     connect(&m_presence, &QTimer::timeout, this, &ServerHost::announce);
+    m_refresh.setInterval(kRefreshIntervalMs);
+    connect(&m_refresh, &QTimer::timeout, this, [this] {
+        m_announcer->sendMessage(UdpAnnouncer::refreshText(UdpAnnouncer::takeRefreshNumber()));
+        if (--m_refreshesLeft <= 0)
+            m_refresh.stop();
+    });
 }
 
 ServerHost::~ServerHost()
@@ -66,11 +75,20 @@ quint16 ServerHost::start(quint16 preferredPort)
 void ServerHost::stop()
 {
     m_presence.stop();
+    m_refresh.stop();
     m_dlna->stop();
     if (m_server->isRunning()) {
         m_server->close();
         qInfo() << "ServerHost: server closed on port" << m_port;
     }
+}
+
+void ServerHost::announceChange()
+{
+    m_announcer->sendMessage(UdpAnnouncer::updateText());
+    ++udpRefreshCounter;
+    m_refreshesLeft = kRefreshRepeats;
+    m_refresh.start();
 }
 
 void ServerHost::announce()

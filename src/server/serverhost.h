@@ -29,6 +29,9 @@ public:
     // Stops announcing and closes the server; logged as "server closed".
     void stop();
     quint16 port() const { return m_port; }
+    // The library changed: "update" at once, then the refresh datagram
+    // three times, as the window announces an add.
+    void announceChange();
 
 private:
     void announce();
@@ -38,5 +41,7 @@ private:
     UdpAnnouncer *m_announcer = nullptr;
     MediaServer *m_dlna = nullptr;
     QTimer m_presence;
+    QTimer m_refresh;
+    int m_refreshesLeft = 0;
     quint16 m_port = 0;
 };

@@ -8,6 +8,9 @@
 #include "processes.h"
 #include "testvideos.h"
 
+#include "discovery/udpannouncer.h"
+#include "library/watchedfolders.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -36,6 +39,7 @@ private slots:
     void addRefuses_data();
     void addRefuses();
     void servesAndEnds();
+    void addsWhatAppearsInWatchedFolders();
     void addFolder();
 
 private:
@@ -176,6 +180,38 @@ void TestHeadless::servesAndEnds()
     for (const QByteArray &line : TestSupport::alogLines(m_data))
         closedLogged = closedLogged || line.contains("server closed");
     QVERIFY(closedLogged);
+}
+
+void TestHeadless::addsWhatAppearsInWatchedFolders()
+{
+    REQUIRE_NETLAB();
+    PeerNamespace peer;
+    REQUIRE_PEER(peer);
+    CHECK_LAB(peer.addLan(0), peer);
+    CHECK_LAB(peer.startListener(kUdpPort), peer);
+    // Kept watched in the list the window keeps; a file is no folder to watch.
+    const QString folder = m_dir.filePath(QStringLiteral("Watched"));
+    QVERIFY(QDir().mkpath(folder));
+    QCOMPARE(runServer(QStringList{QStringLiteral("--watch"), m_clip} + dataArgs()).code, 1);
+    QCOMPARE(runServer(QStringList{QStringLiteral("--watch"), folder} + dataArgs()).code, 0);
+    QCOMPARE(WatchedFolders(m_data).folders(), QStringList{folder});
+    QProcess *server = m_children.start(QStringLiteral(CORVANE_SERVER_BIN), dataArgs());
+    QVERIFY(server);
+    const quint16 port = peer.presencePort(kLan);
+    QVERIFY2(port >= 9000, "no presence datagram heard on the LAN");
+
+    const QString made = m_dir.filePath(QStringLiteral("Evening tide.mp4"));
+    const QString path = folder + QStringLiteral("/Evening tide.mp4");
+    QVERIFY(TestVideos::clip(made, 2) && QFile::rename(made, path));
+    QTRY_VERIFY_WITH_TIMEOUT(peer.payloadsTo(kLan).contains(UdpAnnouncer::updateText()), 60000);
+    QStringList served;
+    const QByteArray list = ask(peer, port, QStringLiteral("/list")).body;
+    for (const QJsonValue &item : QJsonDocument::fromJson(list).object().value(QStringLiteral("items")).toArray())
+        served.append(item.toObject().value(QStringLiteral("videopathreal")).toString());
+    QCOMPARE(served.count(path), 1);
+    QCOMPARE(served.constLast(), path);
+    ::kill(pid_t(server->processId()), SIGTERM);
+    QVERIFY(TestSupport::ended(server));
 }
 
 void TestHeadless::addFolder()

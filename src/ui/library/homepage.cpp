@@ -788,6 +788,123 @@ void HomePage::finishProbeRun(Runner *runner)
         showPrompt(batch->text());
 }
 
+void HomePage::addFilesInBackground(const QStringList &files)
+{
+    for (const QString &path : files) {
+        const LibraryService::Outcome outcome = LibraryService::accepts(path, QFileInfo(path).fileName(), addedPaths);
+        if (outcome != LibraryService::Outcome::Added) {
+            qDebug() << "HomePage: a watched file is not added:" << path << int(outcome);
+            continue;
+        }
+        addedPaths.append(path);
+        backgroundQueue.append(path);
+    }
+    startBackgroundRun();
+}
+
+void HomePage::startBackgroundRun()
+{
+    if (backgroundQueue.isEmpty())
+        return;
+    // One run at a time: a record's index is its place in the library.
+    const QList<Runner *> runs = findChildren<Runner *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!runs.isEmpty()) {
+        for (Runner *run : runs)
+            connect(run, &QObject::destroyed, this, &HomePage::startBackgroundRun,
+                    Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+        return;
+    }
+    auto *runner = new Runner(this);
+    runner->setObjectName(QStringLiteral("backgroundRun"));
+    runner->setKnownVideos(videoList);
+    runner->setFiles(backgroundQueue);
+    qDebug() << "HomePage: adding" << backgroundQueue.size() << "files from watched folders";
+    backgroundQueue.clear();
+    backgroundAdded = 0;
+    backgroundNotStored = 0;
+    connect(runner, &Runner::sglParse, this, &HomePage::slotBackgroundParse, Qt::QueuedConnection);
+    connect(runner, &Runner::sglAbnormal, this,
+            [](const QStringList &error) { qDebug() << "HomePage: a watched file is refused:" << error; },
+            Qt::QueuedConnection);
+    connect(runner, &QThread::finished, this, &HomePage::slotBackgroundFinished, Qt::QueuedConnection);
+    runner->start(QThread::LowPriority);
+}
+
+void HomePage::slotBackgroundParse(const CorvaneVideoInfo &parsed)
+{
+    // Stored and shown a few at a time: a fast run must not keep the window
+    // from its other events for the length of the whole batch.
+    backgroundParsed.append(parsed);
+    if (!backgroundFeed) {
+        backgroundFeed = new QTimer(this);
+        backgroundFeed->setObjectName(QStringLiteral("backgroundFeed"));
+        connect(backgroundFeed, &QTimer::timeout, this, &HomePage::storeBackgroundParsed);
+    }
+    if (!backgroundFeed->isActive())
+        backgroundFeed->start(0);
+}
+
+void HomePage::storeBackgroundParsed()
+{
+    const int kSlice = 8;
+    for (int n = 0; n < kSlice && !backgroundParsed.isEmpty(); ++n) {
+        auto *info = new CorvaneVideoInfo(backgroundParsed.takeFirst());
+        info->index = videoList.size();
+        if (!appendVideoRecord(info, false)) {
+            ++backgroundNotStored;
+            addedPaths.removeOne(info->videoPathReal);
+            if (QFile::exists(info->posterPathReal) && !QFile::remove(info->posterPathReal))
+                qWarning() << "cannot remove the poster" << info->posterPathReal;
+            delete info;
+            continue;
+        }
+        addVideoTile(info);
+        videoList.append(info);
+        ++backgroundAdded;
+    }
+    if (!backgroundParsed.isEmpty())
+        return;
+    backgroundFeed->stop();
+    if (backgroundRunDone)
+        finishBackgroundBatch();
+}
+
+void HomePage::slotBackgroundFinished()
+{
+    auto *runner = qobject_cast<Runner *>(sender());
+    if (runner) {
+        runner->wait();
+        // Gone at once, so the next batch (or a waiting one) may start.
+        delete runner;
+    }
+    // Every record of the run is queued by now; the batch ends once stored.
+    backgroundRunDone = true;
+    if (backgroundParsed.isEmpty())
+        finishBackgroundBatch();
+}
+
+void HomePage::finishBackgroundBatch()
+{
+    backgroundRunDone = false;
+    // A run the user started meanwhile still reads the library.
+    if (findChildren<Runner *>(QString(), Qt::FindDirectChildrenOnly).isEmpty())
+        isAddingFiles = false;
+    qDebug() << "HomePage: added" << backgroundAdded << "files from watched folders";
+    if (backgroundAdded > 0) {
+        ui->tb_del->setEnabled(true);
+        writeVideoListJsonFile();
+        publishVideoList();
+        announceChange();
+    }
+    const bool failed = backgroundNotStored > 0;
+    backgroundAdded = 0;
+    backgroundNotStored = 0;
+    startBackgroundRun();
+    if (failed)
+        showPrompt(tr("The video could not be saved to the library. "
+                      "Please check the free disk space and try again."));
+}
+
 void HomePage::slotAbnormal(QStringList errorList)
 {
     if (m_batch && !errorList.isEmpty()) {

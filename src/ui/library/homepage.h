@@ -61,6 +61,11 @@ public:
     void refreshVideoState();
     // Stops a probe run that is still going and waits for its thread.
     void stopProbeRuns();
+    // Files a watched folder offers: probed in the background, without a
+    // dialog, one batch after another; one publication and announcement per
+    // batch. Refusals are logged only; a file that could not be stored is
+    // reported once for the batch.
+    void addFilesInBackground(const QStringList &files);
 
     // Read access for the page container and tests. The tiles are those
     // built so far: the first ones of videos(), in its order, up to a screen
@@ -143,6 +148,11 @@ private:
     void leaveDeleteModeForAdd();
     void doRefreshVideoState();
     void showPrompt(const QString &text);
+    void startBackgroundRun();
+    void slotBackgroundParse(const CorvaneVideoInfo &parsed);
+    void storeBackgroundParsed();
+    void slotBackgroundFinished();
+    void finishBackgroundBatch();
 
     void setAddButtonStyle();
     void setDelButtonNormal();
@@ -173,6 +183,12 @@ private:
     int parseTotal = 0;
     int parseDone = 0;
     ParseProcess *m_parseProcess = nullptr;
+    QStringList backgroundQueue;
+    QList<CorvaneVideoInfo> backgroundParsed;
+    QTimer *backgroundFeed = nullptr;
+    bool backgroundRunDone = false;
+    int backgroundAdded = 0;
+    int backgroundNotStored = 0;
     // Set while a folder's run goes: its outcome is summed, not listed.
     std::optional<AddSummary> m_batch;
     QList<CorvaneVideoInfo> m_batchQueue;

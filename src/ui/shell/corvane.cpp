@@ -255,6 +255,7 @@ void Corvane::InitUI()
     TextFit::keep({ui->tB_home, ui->tB_guide, ui->tB_about});
 
     pages->homePage()->loadVideoList();
+    pages->startWatchedFolders();
 }
 
 void Corvane::InitConnect()

@@ -4,14 +4,21 @@
 #include "dialogs/myexit.h"
 #include "dialogs/prompt.h"
 #include "library/confirmdelete.h"
+#include "library/corvanevideoinfo.h"
 #include "library/homepage.h"
 #include "library/libraryglobals.h"
+#include "library/watchedfolders.h"
+#include "library/watchedfoldersdialog.h"
 #include "online/aboutus.h"
 #include "online/userguide.h"
+#include "settings/session.h"
 #include "sidepanel/mainmenu.h"
 #include "utils.h"
 
 #include <QDebug>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 // Over the window rather than wherever the window system puts it.
@@ -51,9 +58,49 @@ MainWidget::MainWidget(mainMenu *sidePanel, Corvane *mainWindow) : UUBase(nullpt
     } else {
         qWarning() << "MainWidget: no side panel; library changes are not announced";
     }
+    // A video the user deletes stays out of the library: its watched folder
+    // does not bring it back. The chosen paths are taken before the delete,
+    // the ones really gone after it.
+    m_watched = new WatchedFolders(Session::instance()->getDataPath(), this);
+    const auto inLibrary = [this](const QString &path) {
+        return std::any_of(m_homePage->videos().cbegin(), m_homePage->videos().cend(),
+                           [&path](const CorvaneVideoInfo *video) { return video->videoPathReal == path; });
+    };
+    m_watched->setKnownPaths(inLibrary);
+    auto chosen = std::make_shared<QStringList>();
+    connect(m_confirmDelete, &ConfirmDelete::sglDoDelVideoFile, this, [this, chosen] {
+        chosen->clear();
+        for (const CorvaneVideoInfo *video : m_homePage->selectedVideoList())
+            chosen->append(video->videoPathReal);
+    });
     connect(m_confirmDelete, &ConfirmDelete::sglDoDelVideoFile, m_homePage, &HomePage::slotDoDelVideoFile);
+    connect(m_confirmDelete, &ConfirmDelete::sglDoDelVideoFile, this, [this, chosen, inLibrary] {
+        QStringList deleted;
+        for (const QString &path : qAsConst(*chosen)) {
+            if (!inLibrary(path))
+                deleted.append(path);
+        }
+        m_watched->leaveOut(deleted);
+    });
     connect(m_confirmDelete, &ConfirmDelete::sglCancelDelVideoFile, m_homePage, &HomePage::slotCancelDelVideoFile);
     connect(m_exit, &myExit::sglRunBack, this, &MainWidget::slotRunBack);
+
+    m_watchedDialog = new WatchedFoldersDialog(m_watched);
+    connect(m_homePage, &HomePage::sglWatchFolder, m_watched, &WatchedFolders::add);
+    connect(m_watched, &WatchedFolders::filesReady, m_homePage, &HomePage::addFilesInBackground);
+    if (sidePanel)
+        connect(sidePanel, &mainMenu::sglShowWatchedFolders, this, &MainWidget::slotShowWatchedFolders);
+}
+
+void MainWidget::startWatchedFolders()
+{
+    m_watched->start();
+}
+
+void MainWidget::slotShowWatchedFolders()
+{
+    m_watchedDialog->refresh();
+    showOverWindow(m_watchedDialog);
 }
 
 MainWidget::~MainWidget()
@@ -63,6 +110,7 @@ MainWidget::~MainWidget()
     // The pages belong to the stack; the two dialogs have no parent.
     delete m_confirmDelete;
     delete m_exit;
+    delete m_watchedDialog;
     delete ui;
 }
 

@@ -10,6 +10,8 @@ class Corvane;
 class HomePage;
 class QStackedWidget;
 class UserGuide;
+class WatchedFolders;
+class WatchedFoldersDialog;
 class mainMenu;
 class myExit;
 
@@ -33,6 +35,11 @@ public:
     ConfirmDelete *confirmDelete() const { return m_confirmDelete; }
     myExit *exitDialog() const { return m_exit; }
     QStackedWidget *stackedWidget() const;
+    WatchedFolders *watchedFolders() const { return m_watched; }
+    WatchedFoldersDialog *watchedFoldersDialog() const { return m_watchedDialog; }
+    // Starts watching the stored folders; called once the library is loaded,
+    // so what is already there is not offered again.
+    void startWatchedFolders();
 
 signals:
     void sglRunBackground();
@@ -47,6 +54,7 @@ public slots:
     void slotShowConfirmDel();
     void slotSendJson(const QJsonObject o);
     void slotToErrorcode(qint64 code);
+    void slotShowWatchedFolders();
 
 private:
     Ui::MainWidget *ui;
@@ -55,4 +63,6 @@ private:
     UserGuide *m_userGuide = nullptr;
     ConfirmDelete *m_confirmDelete = nullptr;
     myExit *m_exit = nullptr;
+    WatchedFolders *m_watched = nullptr;
+    WatchedFoldersDialog *m_watchedDialog = nullptr;
 };

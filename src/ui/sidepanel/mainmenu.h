@@ -62,6 +62,8 @@ signals:
     void sglAddressChanged(const QString &address, int port);
     // The server could not listen: nothing can be reached on this PC.
     void sglNotServing();
+    // The user asked for the list of watched folders.
+    void sglShowWatchedFolders();
 
 public slots:
     void slotUpdateNetState();
