@@ -12,6 +12,7 @@
 #include "settings/session.h"
 #include "ui/library/confirmdelete.h"
 #include "ui/library/homepage.h"
+#include "ui/library/homesub.h"
 #include "ui/library/parseprocess.h"
 #include "ui/library/watchedfoldersdialog.h"
 #include "ui/shell/mainwidget.h"
@@ -31,6 +32,7 @@ private slots:
     void initTestCase();
     void watchedFolderAddsInBackground();
     void backgroundAddThatCannotBeStored();
+    void backgroundAddKeepsTilesInOrder();
 
 private:
     QTemporaryDir m_home;
@@ -119,6 +121,30 @@ void TestWatchWindow::backgroundAddThatCannotBeStored()
         "The video could not be saved to the library. Please check the free disk space and try again."));
     QCOMPARE(page.videos().size(), known);
     QCOMPARE(TestSupport::fileBytes(libraryFile), before);
+}
+
+void TestWatchWindow::backgroundAddKeepsTilesInOrder()
+{
+    // More videos than tiles built: the new one must not take the tile of a
+    // stored one whose turn has not come yet.
+    QList<CorvaneVideoInfo *> stored;
+    for (int i = 0; i < 60; ++i) {
+        stored << new CorvaneVideoInfo;
+        stored.last()->video = stored.last()->videoPath = QString::number(1607300000000LL + i);
+    }
+    QStringList texts;
+    QVERIFY(VideoLibraryFile().rewrite(stored, &texts));
+    qDeleteAll(stored);
+    const QString file = m_home.filePath(QStringLiteral("late.mp4"));
+    QVERIFY(TestVideos::clip(file, 1));
+    HomePage page;
+    page.loadVideoList();
+    page.addFilesInBackground({file});
+    QTRY_COMPARE_WITH_TIMEOUT(page.videos().size(), 61, 60000);
+    QTRY_VERIFY(!page.tileList().isEmpty());
+    QVERIFY(page.tileList().size() < 61);
+    for (int i = 0; i < page.tileList().size(); ++i)
+        QCOMPARE(page.tileList().at(i)->videoInfo(), page.videos().at(i));
 }
 
 QTEST_MAIN(TestWatchWindow)

@@ -722,6 +722,9 @@ void HomePage::takeBatchTurn()
 bool HomePage::storeParsed(const CorvaneVideoInfo &parsed)
 {
     auto *fCorvaneVideoInfo = new CorvaneVideoInfo(parsed);
+    // Its place when stored: a background run may have added videos since
+    // this run began.
+    fCorvaneVideoInfo->index = videoList.size();
     bool stored = false;
     // The file first, as for a delete: only a stored record gets a tile, so
     // the page never shows a video that is gone at the next start.
@@ -858,10 +861,13 @@ void HomePage::storeBackgroundParsed()
             delete info;
             continue;
         }
-        addVideoTile(info);
         videoList.append(info);
         ++backgroundAdded;
     }
+    // Tiles are the first videos in order; the new ones get theirs when
+    // they come into view.
+    setEmptyHintVisible(videoList.isEmpty());
+    fillTiles();
     if (!backgroundParsed.isEmpty())
         return;
     backgroundFeed->stop();
