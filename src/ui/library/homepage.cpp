@@ -722,9 +722,6 @@ void HomePage::takeBatchTurn()
 bool HomePage::storeParsed(const CorvaneVideoInfo &parsed)
 {
     auto *fCorvaneVideoInfo = new CorvaneVideoInfo(parsed);
-    // Its place when stored: a background run may have added videos since
-    // this run began.
-    fCorvaneVideoInfo->index = videoList.size();
     bool stored = false;
     // The file first, as for a delete: only a stored record gets a tile, so
     // the page never shows a video that is gone at the next start.
@@ -851,8 +848,8 @@ void HomePage::storeBackgroundParsed()
 {
     const int kSlice = 8;
     for (int n = 0; n < kSlice && !backgroundParsed.isEmpty(); ++n) {
+        // Its index is the run's, as for a run the user starts.
         auto *info = new CorvaneVideoInfo(backgroundParsed.takeFirst());
-        info->index = videoList.size();
         if (!appendVideoRecord(info, false)) {
             ++backgroundNotStored;
             addedPaths.removeOne(info->videoPathReal);
