@@ -60,8 +60,11 @@ void TestWatchWindow::watchedFolderAddsInBackground()
     pages.startWatchedFolders();
     QSignalSpy updates(page, &HomePage::sglSendUpdateUDP);
     QSignalSpy published(page, &HomePage::sglSendJson);
+    auto *entry = page->findChild<QPushButton *>(QStringLiteral("tb_watchedFolders"));
+    QVERIFY(!entry->isVisibleTo(page));
     emit page->sglWatchFolder(folder);
     emit page->sglWatchFolder(missing);
+    QVERIFY(entry->isVisibleTo(page));
 
     QTRY_COMPARE_WITH_TIMEOUT(page->tileList().size(), 2, 60000);
     QTRY_COMPARE_WITH_TIMEOUT(updates.count(), 1, 60000);

@@ -102,11 +102,17 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
     m_removeMissingButton->setObjectName(QStringLiteral("tb_removeMissing"));
     m_removeMissingButton->setGeometry(320, 20, 250, 32);
     m_removeMissingButton->hide();
-    for (QPushButton *button : {m_addFolderButton, m_removeMissingButton}) {
+    // Shown while a folder is watched: the list to stop watching one.
+    m_watchedButton = new QPushButton(QCoreApplication::translate("WatchedFoldersDialog", "Watched folders"),
+                                      ui->widget_tool);
+    m_watchedButton->setObjectName(QStringLiteral("tb_watchedFolders"));
+    m_watchedButton->hide();
+    connect(m_watchedButton, &QPushButton::clicked, this, &HomePage::sglShowWatchedFolders);
+    for (QPushButton *button : {m_addFolderButton, m_removeMissingButton, m_watchedButton}) {
         button->setCursor(Qt::PointingHandCursor);
         button->setStyleSheet(QLatin1String(kTextButtonStyle));
     }
-    TextFit::keep({m_addFolderButton, m_removeMissingButton});
+    TextFit::keep({m_addFolderButton, m_removeMissingButton, m_watchedButton});
 
     ui->scrollAreaWidgetContents->setAcceptDrops(false);
     setAcceptDrops(true);
@@ -449,6 +455,18 @@ void HomePage::showPendingErrors()
     }
 }
 
+void HomePage::setWatchedFoldersShown(bool shown)
+{
+    m_watchedButton->setVisible(shown);
+    placeWatchedButton();
+}
+
+// Next to the last button shown in the tool row, so the row has no gap.
+void HomePage::placeWatchedButton()
+{
+    m_watchedButton->setGeometry(m_removeMissingButton->isHidden() ? 320 : 580, 20, 190, 32);
+}
+
 void HomePage::updateMissingState(bool lookAgain)
 {
     if (lookAgain) {
@@ -458,6 +476,7 @@ void HomePage::updateMissingState(bool lookAgain)
     const int missing = missingVideos().size();
     m_removeMissingButton->setText(tr("Remove missing videos (%n)", nullptr, missing));
     m_removeMissingButton->setVisible(missing > 0);
+    placeWatchedButton();
 }
 
 // Over the records, not the tiles: a video whose tile is not built yet

@@ -66,6 +66,8 @@ public:
     // batch. Refusals are logged only; a file that could not be stored is
     // reported once for the batch.
     void addFilesInBackground(const QStringList &files);
+    // The tool row's entry to the list of watched folders.
+    void setWatchedFoldersShown(bool shown);
 
     // Read access for the page container and tests. The tiles are those
     // built so far: the first ones of videos(), in its order, up to a screen
@@ -93,6 +95,7 @@ signals:
     void slgUpdateDataReadProgress(qint64 bytesRead, qint64 totalBytes);
     // The user asked to keep the folder watched; sent once its add is done.
     void sglWatchFolder(const QString &folder);
+    void sglShowWatchedFolders();
 
 public slots:
     void slotAddVideoFile();
@@ -143,6 +146,7 @@ private:
     // The remove action follows the tiles, which first look at their files
     // again (one stat each) unless they just did.
     void updateMissingState(bool lookAgain = true);
+    void placeWatchedButton();
     void announceChange();
     void setEmptyHintVisible(bool visible);
     void leaveDeleteModeForAdd();
@@ -197,6 +201,7 @@ private:
     Runner *m_endedRunner = nullptr;
     QPushButton *m_addFolderButton = nullptr;
     QPushButton *m_removeMissingButton = nullptr;
+    QPushButton *m_watchedButton = nullptr;
 
     QLabel *m_hintImage = nullptr;
     QLabel *m_hintText = nullptr;

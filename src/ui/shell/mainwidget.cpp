@@ -88,8 +88,10 @@ MainWidget::MainWidget(mainMenu *sidePanel, Corvane *mainWindow) : UUBase(nullpt
     m_watchedDialog = new WatchedFoldersDialog(m_watched);
     connect(m_homePage, &HomePage::sglWatchFolder, m_watched, &WatchedFolders::add);
     connect(m_watched, &WatchedFolders::filesReady, m_homePage, &HomePage::addFilesInBackground);
-    if (sidePanel)
-        connect(sidePanel, &mainMenu::sglShowWatchedFolders, this, &MainWidget::slotShowWatchedFolders);
+    connect(m_homePage, &HomePage::sglShowWatchedFolders, this, &MainWidget::slotShowWatchedFolders);
+    const auto showEntry = [this] { m_homePage->setWatchedFoldersShown(!m_watched->folders().isEmpty()); };
+    connect(m_watched, &WatchedFolders::foldersChanged, this, showEntry);
+    showEntry();
 }
 
 void MainWidget::startWatchedFolders()

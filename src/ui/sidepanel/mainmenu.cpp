@@ -61,17 +61,6 @@ mainMenu::mainMenu(QWidget *parent, int presenceIntervalMs, int netStateInterval
     players = new PlayerAddressesView(this);
     ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->widget_2) + 1, players);
 
-    // At the panel's foot: the folders whose new videos are added by themselves.
-    auto *watched = new QPushButton(QCoreApplication::translate("WatchedFoldersDialog", "Watched folders"), this);
-    watched->setObjectName(QStringLiteral("pb_watchedFolders"));
-    watched->setCursor(Qt::PointingHandCursor);
-    watched->setStyleSheet(QStringLiteral("QPushButton{font:14px \"Microsoft YaHei\";color:#6d6d6d;border:0px;"
-                                          "background-color:transparent;text-decoration:underline;}"
-                                          "QPushButton:hover{color:#00ecf6;}"));
-    ui->verticalLayout->addWidget(watched, 0, Qt::AlignHCenter);
-    ui->verticalLayout->addSpacing(kHeadsetsGap);
-    connect(watched, &QPushButton::clicked, this, &mainMenu::sglShowWatchedFolders);
-
     udpPort = AppSettings::instance()->announcePort();
 
     initUDP();

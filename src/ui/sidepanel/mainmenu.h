@@ -63,7 +63,6 @@ signals:
     // The server could not listen: nothing can be reached on this PC.
     void sglNotServing();
     // The user asked for the list of watched folders.
-    void sglShowWatchedFolders();
 
 public slots:
     void slotUpdateNetState();
