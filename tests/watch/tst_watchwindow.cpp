@@ -65,6 +65,10 @@ void TestWatchWindow::watchedFolderAddsInBackground()
     emit page->sglWatchFolder(folder);
     emit page->sglWatchFolder(missing);
     QVERIFY(entry->isVisibleTo(page));
+    page->slotDelVideoFile(); // delete mode has its select-all in that place, also under the confirmation
+    QVERIFY(!entry->isVisibleTo(page));
+    page->slotCancelDelVideoFile();
+    QVERIFY(entry->isVisibleTo(page));
 
     QTRY_COMPARE_WITH_TIMEOUT(page->tileList().size(), 2, 60000);
     QTRY_COMPARE_WITH_TIMEOUT(updates.count(), 1, 60000);

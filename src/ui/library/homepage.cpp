@@ -108,6 +108,7 @@ HomePage::HomePage(QWidget *parent) : QWidget(parent), ui(new Ui::HomePage)
     m_watchedButton->setObjectName(QStringLiteral("tb_watchedFolders"));
     m_watchedButton->hide();
     connect(m_watchedButton, &QPushButton::clicked, this, &HomePage::sglShowWatchedFolders);
+    ui->pb_All->installEventFilter(this);
     for (QPushButton *button : {m_addFolderButton, m_removeMissingButton, m_watchedButton}) {
         button->setCursor(Qt::PointingHandCursor);
         button->setStyleSheet(QLatin1String(kTextButtonStyle));
@@ -457,13 +458,15 @@ void HomePage::showPendingErrors()
 
 void HomePage::setWatchedFoldersShown(bool shown)
 {
-    m_watchedButton->setVisible(shown);
+    m_watchedShown = shown;
     placeWatchedButton();
 }
 
-// Next to the last button shown in the tool row, so the row has no gap.
+// Next to the last button shown in the tool row, so the row has no gap;
+// delete mode has its select-all there instead.
 void HomePage::placeWatchedButton()
 {
+    m_watchedButton->setVisible(m_watchedShown && ui->pb_All->isHidden());
     m_watchedButton->setGeometry(m_removeMissingButton->isHidden() ? 320 : 580, 20, 190, 32);
 }
 
@@ -640,6 +643,13 @@ bool HomePage::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         updateMissingState();
     return QWidget::event(event);
+}
+
+bool HomePage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->pb_All && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        placeWatchedButton();
+    return QWidget::eventFilter(watched, event);
 }
 
 void HomePage::dragEnterEvent(QDragEnterEvent *event)

@@ -118,6 +118,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void processDroppedUrls(const QList<QUrl> &urls);
@@ -202,6 +203,7 @@ private:
     QPushButton *m_addFolderButton = nullptr;
     QPushButton *m_removeMissingButton = nullptr;
     QPushButton *m_watchedButton = nullptr;
+    bool m_watchedShown = false;
 
     QLabel *m_hintImage = nullptr;
     QLabel *m_hintText = nullptr;
