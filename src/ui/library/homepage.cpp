@@ -748,33 +748,40 @@ void HomePage::takeBatchTurn()
     }
 }
 
+// The file first, as for a delete: only a stored record joins the page, so
+// it never shows a video that is gone at the next start. One that cannot be
+// stored leaves no poster behind, and its path may be added again later.
+bool HomePage::keepRecord(const CorvaneVideoInfo &parsed)
+{
+    auto *info = new CorvaneVideoInfo(parsed);
+    if (appendVideoRecord(info, false)) {
+        videoList.append(info);
+        return true;
+    }
+    addedPaths.removeOne(info->videoPathReal);
+    if (QFile::exists(info->posterPathReal) && !QFile::remove(info->posterPathReal))
+        qWarning() << "cannot remove the poster" << info->posterPathReal;
+    delete info;
+    return false;
+}
+
 bool HomePage::storeParsed(const CorvaneVideoInfo &parsed)
 {
-    auto *fCorvaneVideoInfo = new CorvaneVideoInfo(parsed);
-    bool stored = false;
-    // The file first, as for a delete: only a stored record gets a tile, so
-    // the page never shows a video that is gone at the next start.
-    if (appendVideoRecord(fCorvaneVideoInfo, false)) {
-        videoList.append(fCorvaneVideoInfo);
+    const bool stored = keepRecord(parsed);
+    if (stored) {
         setEmptyHintVisible(false);
         fillTiles();
         ui->tb_del->setEnabled(!videoList.isEmpty());
-        stored = true;
         if (m_batch)
             ++m_batch->added;
     } else {
-        // Reported with the run's other refusals once it ends; the path may
-        // be added again later.
+        // Reported with the run's other refusals once it ends.
         if (m_batch)
             ++m_batch->notStored;
         else
             pendingErrors.append({tr("The video could not be saved to the library. "
                                      "Please check the free disk space and try again."),
-                                  fCorvaneVideoInfo->video});
-        addedPaths.removeOne(fCorvaneVideoInfo->videoPathReal);
-        if (QFile::exists(fCorvaneVideoInfo->posterPathReal) && !QFile::remove(fCorvaneVideoInfo->posterPathReal))
-            qWarning() << "cannot remove the poster" << fCorvaneVideoInfo->posterPathReal;
-        delete fCorvaneVideoInfo;
+                                  parsed.video});
         setEmptyHintVisible(videoList.isEmpty());
     }
     emit slgUpdateDataReadProgress(parseDone, parseTotal);
@@ -878,17 +885,10 @@ void HomePage::storeBackgroundParsed()
     const int kSlice = 8;
     for (int n = 0; n < kSlice && !backgroundParsed.isEmpty(); ++n) {
         // Its index is the run's, as for a run the user starts.
-        auto *info = new CorvaneVideoInfo(backgroundParsed.takeFirst());
-        if (!appendVideoRecord(info, false)) {
+        if (keepRecord(backgroundParsed.takeFirst()))
+            ++backgroundAdded;
+        else
             ++backgroundNotStored;
-            addedPaths.removeOne(info->videoPathReal);
-            if (QFile::exists(info->posterPathReal) && !QFile::remove(info->posterPathReal))
-                qWarning() << "cannot remove the poster" << info->posterPathReal;
-            delete info;
-            continue;
-        }
-        videoList.append(info);
-        ++backgroundAdded;
     }
     // Tiles are the first videos in order; the new ones get theirs when
     // they come into view.

@@ -140,6 +140,7 @@ private:
     void startProbeRun(const QStringList &files, const QList<QUrl> &urls);
     // One probed video into the file, the list and a tile; false when it
     // could not be stored.
+    bool keepRecord(const CorvaneVideoInfo &parsed);
     bool storeParsed(const CorvaneVideoInfo &parsed);
     void takeBatchTurn();
     void finishProbeRun(Runner *runner);
