@@ -7,10 +7,13 @@
 #include <QNetworkInterface>
 #include <QStandardPaths>
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/auxv.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/sendfile.h>
+#include <sys/socket.h>
 
 #include <cerrno>
 #include <csignal>
@@ -263,6 +266,12 @@ FileSendResult sendFileRange(qintptr socketDescriptor, int fileDescriptor, qint6
                                                                 : FileSendResult::Failed;
     }
     return result;
+}
+
+bool setSocketCorked(qintptr socketDescriptor, bool corked)
+{
+    const int value = corked ? 1 : 0;
+    return ::setsockopt(int(socketDescriptor), IPPROTO_TCP, TCP_CORK, &value, sizeof value) == 0;
 }
 
 } // namespace Platform

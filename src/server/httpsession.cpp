@@ -66,7 +66,9 @@ Session::Session(QTcpSocket *tcpSocket, const QHostAddress &address, int idleMs,
             qDebug().noquote() << "HttpServer::Session: the client closed the connection";
             finish();
         });
-        localHost_ = hostValue(tcpSocket->localAddress(), tcpSocket->localPort());
+        // Formatted when a route asks for it: most requests never do.
+        localAddress_ = tcpSocket->localAddress();
+        localPort_ = tcpSocket->localPort();
         // The idle timer runs from accept, so a connection that never sends a
         // byte is closed too.
         lastActivity.start();
@@ -108,7 +110,11 @@ QString Session::requestVersion() const { QMutexLocker l(&requestLock); return r
 QMap<QString, QString> Session::requestHeaders() const { QMutexLocker l(&requestLock); return requestHeaders_; }
 QByteArray Session::requestBody() const { QMutexLocker l(&requestLock); return requestBody_; }
 QHostAddress Session::clientAddress() const { QMutexLocker l(&requestLock); return clientAddress_; }
-QString Session::localHost() const { QMutexLocker l(&requestLock); return localHost_; }
+QString Session::localHost() const
+{
+    QMutexLocker l(&requestLock);
+    return localAddress_.isNull() ? QString() : hostValue(localAddress_, localPort_);
+}
 
 void Session::closeWithoutReply()
 {
@@ -168,7 +174,9 @@ void Session::onReadyRead()
     if (!socket || finishing)
         return;
     touch();
-    feed(socket->readAll());
+    // What has arrived, in one read: readAll() would grow a buffer of its
+    // own in steps and copy it for every request.
+    feed(socket->read(socket->bytesAvailable()));
 }
 
 void Session::feed(const QByteArray &bytes)
@@ -510,8 +518,11 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
     // The body goes from the file to the socket in the kernel once the head
     // is out. A seek waits for its first bytes: the head is flushed now
     // and the body follows at once rather than an event loop turn later.
+    // Corked, the head leaves in the body's first segment rather than in a
+    // packet of its own, and the body in full segments.
     zeroCopyFile = file->handle();
     zeroCopyOffset = s;
+    corked = Platform::setSocketCorked(tcp->socketDescriptor(), true);
     zeroCopyStarted = true; // not from the write notification inside flush()
     writeHead(head, length);
     tcp->flush();
@@ -672,6 +683,7 @@ void Session::leaveZeroCopy(const char *why)
     qDebug().noquote() << QStringLiteral("HttpServer::Session: sendfile failed (%1), the rest in chunks")
                               .arg(QString::fromLocal8Bit(why));
     zeroCopyFile = -1;
+    uncork();
     if (socketWritable)
         socketWritable->setEnabled(false);
     if (!replyDevice->seek(zeroCopyOffset)) {
@@ -704,10 +716,21 @@ void Session::releaseReplyDevice()
     }
     zeroCopyFile = -1;
     zeroCopyStarted = false;
+    uncork();
     if (replyDevice) {
         replyDevice->close();
         replyDevice.reset();
     }
+}
+
+void Session::uncork()
+{
+    // What the cork holds goes out now: the body's last partial segment, or
+    // the head and first bytes of a body that leaves by the chunked path.
+    auto *tcp = qobject_cast<QAbstractSocket *>(socket.data());
+    if (corked && tcp)
+        Platform::setSocketCorked(tcp->socketDescriptor(), false);
+    corked = false;
 }
 
 void Session::finish()

@@ -150,6 +150,7 @@ private:
     void sendNextChunk();
     void sendZeroCopySlice();
     void leaveZeroCopy(const char *why);
+    void uncork();
     // The body cannot be completed (the file ended or failed): logged, and the connection ends.
     void endShortBody(const QString &error);
     void finish();
@@ -175,7 +176,8 @@ private:
     HeaderList fileReplyHeaders;
     QByteArray requestBody_;
     QHostAddress clientAddress_;
-    QString localHost_;
+    QHostAddress localAddress_;
+    quint16 localPort_ = 0;
     // A HEAD request: every reply writes its head, with the Content-Length
     // the GET would have, and no body.
     bool headOnly = false;
@@ -192,6 +194,8 @@ private:
     int zeroCopyFile = -1;
     qint64 zeroCopyOffset = 0;
     bool zeroCopyStarted = false;
+    // TCP_CORK is set on the socket for this reply's head and file body.
+    bool corked = false;
     QSocketNotifier *socketWritable = nullptr;
     static std::atomic<qint64> zeroCopyBytes_;
 

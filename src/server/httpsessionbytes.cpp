@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QDebug>
 
+#include <cstdio>
+
 namespace HttpServer {
 
 bool Session::acceptRange(qint64 size, qint64 &s, qint64 &e, const char *logPrefix, const QString &what)
@@ -33,11 +35,26 @@ bool Session::acceptRange(qint64 size, qint64 &s, qint64 &e, const char *logPref
 QByteArray Session::rangeHead(const QByteArray &contentType, qint64 length, qint64 s, qint64 e, qint64 size,
                               const QByteArray &extraLines)
 {
-    return "HTTP/1.1 206 Partial Content\r\nConnection: keep-alive\r\nContent-Transfer-Encoding: binary\r\n"
-           "Content-Type: "
-        + contentType + "\r\nContent-Length: " + QByteArray::number(length) + "\r\nContent-Range: bytes "
-        + QByteArray::number(s) + '-' + QByteArray::number(e) + '/' + QByteArray::number(size) + "\r\n"
-        + extraLines + "\r\n";
+    // Appended into one buffer: a head per seek, so no temporaries.
+    QByteArray head;
+    head.reserve(256 + contentType.size() + extraLines.size());
+    head.append("HTTP/1.1 206 Partial Content\r\nConnection: keep-alive\r\nContent-Transfer-Encoding: binary\r\n"
+                "Content-Type: ")
+        .append(contentType)
+        .append("\r\nContent-Length: ");
+    char number[24];
+    const auto appendNumber = [&](qint64 value) {
+        head.append(number, std::snprintf(number, sizeof number, "%lld", static_cast<long long>(value)));
+    };
+    appendNumber(length);
+    head.append("\r\nContent-Range: bytes ");
+    appendNumber(s);
+    head.append('-');
+    appendNumber(e);
+    head.append('/');
+    appendNumber(size);
+    head.append("\r\n").append(extraLines).append("\r\n");
+    return head;
 }
 
 void Session::replyBytes(const QByteArray &body, const QByteArray &contentType, qint64 s, qint64 e)

@@ -11,7 +11,6 @@
 #include <QJsonValue>
 #include <QLoggingCategory>
 #include <QMutexLocker>
-#include <QRegularExpression>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -43,10 +42,11 @@ void MediaRoutes::noteClient(const QString &address, const QString &cmd, const Q
     } else if (cmd == QLatin1String("video") && !videoPath.isEmpty()) {
         // Where the range starts, as a share of the file (a suffix range
         // counts from the end).
-        const qint64 size = QFileInfo(videoPath).size();
+        const QFileInfo video(videoPath);
+        const qint64 size = video.size();
         const qint64 start = s >= 0 ? s : qMax<qint64>(0, size + s);
         const double share = size > 0 ? double(qMin(start, size)) / double(size) : 0.0;
-        clients->noteActivity(address, Activity::Playing, QFileInfo(videoPath).fileName(), share);
+        clients->noteActivity(address, Activity::Playing, video.fileName(), share);
     } else {
         clients->noteRequest(address);
     }
@@ -106,30 +106,45 @@ bool MediaRoutes::readRange(const QString &value, qint64 &s, qint64 &e)
 {
     s = 0;
     e = 0;
-    // One range of the bytes unit; anything else (several ranges, other
-    // units, garbage) is not read, and the whole file is served.
-    static const QRegularExpression pattern(QStringLiteral("^bytes=([0-9]*)-([0-9]*)$"));
-    const QRegularExpressionMatch match = pattern.match(value.trimmed());
-    if (!match.hasMatch())
+    // One range of the bytes unit, "bytes=first-last" with either number
+    // left out; anything else (several ranges, other units, garbage) is not
+    // read, and the whole file is served. Read by hand: every seek of the
+    // headset passes here.
+    const QStringView text = QStringView(value).trimmed();
+    const QLatin1String unit("bytes=");
+    if (!text.startsWith(unit))
         return false;
-    const QString first = match.captured(1);
-    const QString last = match.captured(2);
+    const QStringView spec = text.mid(unit.size());
+    const int dash = int(spec.indexOf(QLatin1Char('-')));
+    if (dash < 0)
+        return false;
+    const QStringView first = spec.left(dash);
+    const QStringView last = spec.mid(dash + 1);
+    const auto digitsOnly = [](QStringView part) {
+        for (const QChar c : part) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        }
+        return true;
+    };
+    if (!digitsOnly(first) || !digitsOnly(last))
+        return false;
     bool ok = true;
     if (first.isEmpty()) {
         if (last.isEmpty())
             return false;
-        const qint64 count = last.toLongLong(&ok);
+        const qint64 count = last.toString().toLongLong(&ok);
         if (!ok || count <= 0)
             return false;
         s = -count;
         return true;
     }
-    const qint64 from = first.toLongLong(&ok);
+    const qint64 from = first.toString().toLongLong(&ok);
     if (!ok)
         return false;
     qint64 to = 0;
     if (!last.isEmpty()) {
-        to = last.toLongLong(&ok);
+        to = last.toString().toLongLong(&ok);
         if (!ok)
             return false;
     }
@@ -163,7 +178,8 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     // Every text the client chose is logged shortened, the URL once.
     using HttpServer::Session;
     qDebug().noquote() << Session::forLog(url);
-    qDebug().noquote() << "clientip:" << session->clientAddress().toString();
+    const QString clientIp = session->clientAddress().toString();
+    qDebug().noquote() << "clientip:" << clientIp;
 
     const QStringList parts = url.split(QLatin1Char('/'), Qt::KeepEmptyParts);
     QString cmd;
@@ -194,7 +210,7 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     QString path;
     if (cmd == QLatin1String("video"))
         library->findItemPath(QStringLiteral("video"), arg, path);
-    noteClient(session->clientAddress().toString(), cmd, path, s);
+    noteClient(clientIp, cmd, path, s);
 
     const Request request{session, session->requestMethod().toUpper(), url, cmd, arg, {}, s, e, library, headers};
     RouteHandler handler;
@@ -227,14 +243,13 @@ QString MediaRoutes::Request::header(const QString &name) const
 void MediaRoutes::addRoute(const QStringList &methods, const QString &pattern, const RouteHandler &handler)
 {
     QMutexLocker lock(&routesLock);
-    routes.append({methods, pattern, handler});
+    routes.append({methods, pattern, pattern.split(QLatin1Char('/')), handler});
 }
 
-bool MediaRoutes::matchRoute(const QString &pattern, const QString &url, QMap<QString, QString> *params)
+bool MediaRoutes::matchRoute(const QStringList &want, const QVector<QStringRef> &got,
+                             QMap<QString, QString> *params)
 {
     // The path is matched whole, query included; "/" only matches "/".
-    const QStringList want = pattern.split(QLatin1Char('/'));
-    const QStringList got = url.split(QLatin1Char('/'));
     QMap<QString, QString> found;
     for (int i = 0; i < want.size(); ++i) {
         const QString &piece = want.at(i);
@@ -246,7 +261,7 @@ bool MediaRoutes::matchRoute(const QString &pattern, const QString &url, QMap<QS
         if (i >= got.size())
             return false;
         if (piece.startsWith(QLatin1Char('{')) && piece.endsWith(QLatin1Char('}')))
-            found.insert(piece.mid(1, piece.size() - 2), got.at(i));
+            found.insert(piece.mid(1, piece.size() - 2), got.at(i).toString());
         else if (piece != got.at(i))
             return false;
     }
@@ -260,8 +275,10 @@ bool MediaRoutes::matchRoute(const QString &pattern, const QString &url, QMap<QS
 const MediaRoutes::Route *MediaRoutes::takingRoute(const QString &method, const QString &url,
                                                   QMap<QString, QString> *params) const
 {
+    // Every request tries several routes: the URL is split once, as views.
+    const QVector<QStringRef> got = url.splitRef(QLatin1Char('/'));
     for (const Route &route : routes) {
-        if (route.methods.contains(method) && matchRoute(route.pattern, url, params))
+        if (route.methods.contains(method) && matchRoute(route.segments, got, params))
             return &route;
     }
     return nullptr;

@@ -79,8 +79,6 @@ public:
     // (none included). A GET or POST no route takes is not answered; any
     // other method no route takes is refused (closed without a reply).
     void addRoute(const QStringList &methods, const QString &pattern, const RouteHandler &handler);
-    static bool matchRoute(const QString &pattern, const QString &url,
-                           QMap<QString, QString> *params = nullptr);
     // The pattern of the route that takes the request; empty for none.
     QString routeFor(const QString &method, const QString &url) const;
 
@@ -115,11 +113,14 @@ private:
     {
         QStringList methods;
         QString pattern;
+        QStringList segments; // the pattern split at '/', once
         RouteHandler handler;
     };
     // The first route that takes method (upper case) and url, its {name}
     // segments into params; null for none. Under routesLock.
     const Route *takingRoute(const QString &method, const QString &url, QMap<QString, QString> *params) const;
+    static bool matchRoute(const QStringList &want, const QVector<QStringRef> &got,
+                           QMap<QString, QString> *params);
     void addDesignedRoutes();
     void servePage(const Request &r) const;
     static void serveList(const Request &r);

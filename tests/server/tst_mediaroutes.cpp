@@ -664,6 +664,12 @@ void TestMediaRoutes::readRange_data()
     QTest::newRow("no prefix") << "100-199" << false << qint64(0) << qint64(0);
     QTest::newRow("negative") << "bytes=-5-10" << false << qint64(0) << qint64(0);
     QTest::newRow("sign") << "bytes=+5-10" << false << qint64(0) << qint64(0);
+    QTest::newRow("two ranges") << "bytes=0-1,5-6" << false << qint64(0) << qint64(0);
+    QTest::newRow("unit case") << "Bytes=0-1" << false << qint64(0) << qint64(0);
+    QTest::newRow("space inside") << "bytes= 0-1" << false << qint64(0) << qint64(0);
+    QTest::newRow("non-ASCII digit") << QString::fromUtf8("bytes=\u0663-") << false << qint64(0) << qint64(0);
+    QTest::newRow("dash alone") << "bytes=-" << false << qint64(0) << qint64(0);
+    QTest::newRow("past 64 bits") << "bytes=99999999999999999999-" << false << qint64(0) << qint64(0);
 }
 
 void TestMediaRoutes::readRange()
