@@ -1,7 +1,6 @@
 #include "server/handlerpool.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace HttpServer {
 
@@ -23,7 +22,6 @@ HandlerPool::~HandlerPool()
 void HandlerPool::start(std::function<void()> task)
 {
     std::lock_guard<std::mutex> guard(lock_);
-    reapEnded();
     ++busy_;
     if (!idle_.empty()) {
         Worker *worker = idle_.back();
@@ -37,19 +35,6 @@ void HandlerPool::start(std::function<void()> task)
         worker->thread = std::thread([this, worker] { run(worker); });
     } else {
         queue_.push_back(std::move(task));
-    }
-}
-
-void HandlerPool::reapEnded()
-{
-    // An ended thread no longer takes the lock, so joining under it is safe.
-    for (auto it = workers_.begin(); it != workers_.end();) {
-        if ((*it)->ended) {
-            (*it)->thread.join();
-            it = workers_.erase(it);
-        } else {
-            ++it;
-        }
     }
 }
 
@@ -79,13 +64,7 @@ void HandlerPool::run(Worker *worker)
             idleAll_.notify_all();
         if (worker->task)
             continue;
-        const bool woken = worker->wake.wait_for(guard, std::chrono::milliseconds(kExpiryMs),
-                                                 [this, worker] { return stopping_ || worker->task; });
-        if (!woken) {
-            idle_.erase(std::find(idle_.begin(), idle_.end(), worker));
-            worker->ended = true;
-            return;
-        }
+        worker->wake.wait(guard, [this, worker] { return stopping_ || worker->task; });
         if (!worker->task)
             return;
     }
