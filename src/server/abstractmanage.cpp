@@ -1,7 +1,6 @@
 #include "server/abstractmanage.h"
 
 #include "platform/platform.h"
-#include "server/handlerpool.h"
 #include "server/httpsession.h"
 
 #include <QDebug>
@@ -13,9 +12,10 @@
 namespace HttpServer {
 
 AbstractManage::AbstractManage(int handleMaxThreadCount)
-    : handlerPool(new HandlerPool(qMax(1, handleMaxThreadCount))), serverPool(new QThreadPool),
+    : handlerPool(new QThreadPool), serverPool(new QThreadPool),
       idleTimeoutMs(Session::kDefaultIdleTimeoutMs)
 {
+    handlerPool->setMaxThreadCount(qMax(1, handleMaxThreadCount));
     serverPool->setMaxThreadCount(1);
     maxConnections_ = connectionCapFor(Platform::raiseDescriptorLimit());
 }

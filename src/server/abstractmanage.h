@@ -12,7 +12,6 @@ class QThreadPool;
 
 namespace HttpServer {
 
-class HandlerPool;
 class Session;
 
 // The two thread pools of the server: one thread that owns the listener and
@@ -73,7 +72,7 @@ protected:
     // Server thread, from onFinish: waits for the handlers still running.
     void waitForHandlers();
 
-    QSharedPointer<HandlerPool> handlerPool;
+    QSharedPointer<QThreadPool> handlerPool;
     QSharedPointer<QThreadPool> serverPool;
     QMutex sessionsLock;
     HttpAcceptedCallback httpAcceptedCallback_;
