@@ -114,12 +114,12 @@ bool MediaRoutes::readRange(const QString &value, qint64 &s, qint64 &e)
     const QLatin1String unit("bytes=");
     if (!text.startsWith(unit))
         return false;
-    const QStringView spec = text.mid(unit.size());
-    const int dash = int(spec.indexOf(QLatin1Char('-')));
+    const QStringView rangeText = text.mid(unit.size());
+    const int dash = int(rangeText.indexOf(QLatin1Char('-')));
     if (dash < 0)
         return false;
-    const QStringView first = spec.left(dash);
-    const QStringView last = spec.mid(dash + 1);
+    const QStringView first = rangeText.left(dash);
+    const QStringView last = rangeText.mid(dash + 1);
     const auto digitsOnly = [](QStringView part) {
         for (const QChar c : part) {
             if (c < QLatin1Char('0') || c > QLatin1Char('9'))
