@@ -1,6 +1,7 @@
 #include "server/abstractmanage.h"
 
 #include "platform/platform.h"
+#include "server/handlerpool.h"
 #include "server/httpsession.h"
 
 #include <QDebug>
@@ -12,10 +13,9 @@
 namespace HttpServer {
 
 AbstractManage::AbstractManage(int handleMaxThreadCount)
-    : handlerPool(new QThreadPool), serverPool(new QThreadPool),
+    : handlerPool(new HandlerPool(qMax(1, handleMaxThreadCount))), serverPool(new QThreadPool),
       idleTimeoutMs(Session::kDefaultIdleTimeoutMs)
 {
-    handlerPool->setMaxThreadCount(qMax(1, handleMaxThreadCount));
     serverPool->setMaxThreadCount(1);
     maxConnections_ = connectionCapFor(Platform::raiseDescriptorLimit());
 }

@@ -12,6 +12,7 @@ class QThreadPool;
 
 namespace HttpServer {
 
+class HandlerPool;
 class Session;
 
 // The two thread pools of the server: one thread that owns the listener and
@@ -72,7 +73,7 @@ protected:
     // Server thread, from onFinish: waits for the handlers still running.
     void waitForHandlers();
 
-    QSharedPointer<QThreadPool> handlerPool;
+    QSharedPointer<HandlerPool> handlerPool;
     QSharedPointer<QThreadPool> serverPool;
     QMutex sessionsLock;
     HttpAcceptedCallback httpAcceptedCallback_;

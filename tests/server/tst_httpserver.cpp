@@ -4,6 +4,7 @@
 #include "logcapture.h"
 #include "httpclients.h"
 
+#include "server/handlerpool.h"
 #include "server/httpsession.h"
 #include "server/subtitletext.h"
 #include "server/tcpservermanage.h"
@@ -17,6 +18,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QRandomGenerator>
+#include <QSemaphore>
+#include <QSet>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextCodec>
@@ -53,6 +56,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanupTestCase();
+    void handlerPoolBoundsAndReusesTheLastIdleThread();
 
     void headersInLaterPacket();
     void malformedRequestClosedWithoutReply_data();
@@ -182,6 +186,40 @@ void TestHttpServer::init()
     QCoreApplication::processEvents();
     receiver.codes.clear();
     log->clear();
+}
+
+void TestHttpServer::handlerPoolBoundsAndReusesTheLastIdleThread()
+{
+    HttpServer::HandlerPool pool(2);
+    // Four tasks held at a gate: two run, two wait, and all four end.
+    QSemaphore gate, entered;
+    std::atomic<int> running{0}, most{0}, ended{0};
+    for (int i = 0; i < 4; ++i) {
+        pool.start([&] {
+            const int now = ++running;
+            int seen = most.load();
+            while (now > seen && !most.compare_exchange_weak(seen, now)) {
+            }
+            entered.release();
+            gate.acquire();
+            --running;
+            ++ended;
+        });
+    }
+    entered.acquire(2); // both threads are inside, nothing else can start
+    QCOMPARE(entered.available(), 0);
+    gate.release(4);
+    pool.waitForDone();
+    QCOMPARE(ended.load(), 4);
+    QCOMPARE(most.load(), 2);
+    // One request at a time goes to the thread idle last, every time, not
+    // round both threads.
+    QSet<QThread *> threads;
+    for (int i = 0; i < 6; ++i) {
+        pool.start([&] { threads.insert(QThread::currentThread()); });
+        pool.waitForDone();
+    }
+    QCOMPARE(threads.size(), 1);
 }
 
 void TestHttpServer::cleanupTestCase()

@@ -1,0 +1,73 @@
+#include "server/handlerpool.h"
+
+#include <algorithm>
+
+namespace HttpServer {
+
+HandlerPool::HandlerPool(int maxThreads) : maxThreads_(std::max(1, maxThreads)) {}
+
+HandlerPool::~HandlerPool()
+{
+    waitForDone();
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        stopping_ = true;
+        for (Worker *worker : idle_)
+            worker->wake.notify_one();
+    }
+    for (const auto &worker : workers_)
+        worker->thread.join();
+}
+
+void HandlerPool::start(std::function<void()> task)
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    ++busy_;
+    if (!idle_.empty()) {
+        Worker *worker = idle_.back();
+        idle_.pop_back();
+        worker->task = std::move(task);
+        worker->wake.notify_one();
+    } else if (int(workers_.size()) < maxThreads_) {
+        workers_.push_back(std::make_unique<Worker>());
+        Worker *worker = workers_.back().get();
+        worker->task = std::move(task);
+        worker->thread = std::thread([this, worker] { run(worker); });
+    } else {
+        queue_.push_back(std::move(task));
+    }
+}
+
+void HandlerPool::waitForDone()
+{
+    std::unique_lock<std::mutex> guard(lock_);
+    idleAll_.wait(guard, [this] { return busy_ == 0; });
+}
+
+void HandlerPool::run(Worker *worker)
+{
+    std::unique_lock<std::mutex> guard(lock_);
+    for (;;) {
+        std::function<void()> task = std::move(worker->task);
+        worker->task = nullptr;
+        guard.unlock();
+        task();
+        task = nullptr; // what the task holds goes before it counts as done
+        guard.lock();
+        if (!queue_.empty()) {
+            worker->task = std::move(queue_.front());
+            queue_.pop_front();
+        } else {
+            idle_.push_back(worker);
+        }
+        if (--busy_ == 0)
+            idleAll_.notify_all();
+        if (worker->task)
+            continue;
+        worker->wake.wait(guard, [this, worker] { return stopping_ || worker->task; });
+        if (!worker->task)
+            return;
+    }
+}
+
+} // namespace HttpServer

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace HttpServer {
+
+// The handler threads: at most maxThreads run tasks, the rest of the tasks
+// wait in order. The next task goes to the thread that became idle last,
+// where QThreadPool wakes the one idle longest: one request at a time then
+// keeps landing on one warm thread instead of going round all of them,
+// which shows in the seek latency of a headset.
+class HandlerPool
+{
+public:
+    explicit HandlerPool(int maxThreads);
+    // Waits for every task, then ends the threads.
+    ~HandlerPool();
+    HandlerPool(const HandlerPool &) = delete;
+    HandlerPool &operator=(const HandlerPool &) = delete;
+
+    void start(std::function<void()> task);
+    // Returns once no task runs or waits.
+    void waitForDone();
+    int maxThreadCount() const { return maxThreads_; }
+
+private:
+    struct Worker
+    {
+        std::thread thread;
+        std::condition_variable wake;
+        std::function<void()> task;
+    };
+    void run(Worker *worker);
+
+    const int maxThreads_;
+    std::mutex lock_;
+    std::condition_variable idleAll_;
+    std::deque<std::function<void()>> queue_;
+    std::vector<std::unique_ptr<Worker>> workers_;
+    std::vector<Worker *> idle_; // the last one became idle last
+    int busy_ = 0;               // tasks running or waiting
+    bool stopping_ = false;
+};
+
+} // namespace HttpServer
