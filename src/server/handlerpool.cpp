@@ -1,6 +1,7 @@
 #include "server/handlerpool.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace HttpServer {
 
@@ -22,6 +23,7 @@ HandlerPool::~HandlerPool()
 void HandlerPool::start(std::function<void()> task)
 {
     std::lock_guard<std::mutex> guard(lock_);
+    reapEnded();
     ++busy_;
     if (!idle_.empty()) {
         Worker *worker = idle_.back();
@@ -35,6 +37,19 @@ void HandlerPool::start(std::function<void()> task)
         worker->thread = std::thread([this, worker] { run(worker); });
     } else {
         queue_.push_back(std::move(task));
+    }
+}
+
+void HandlerPool::reapEnded()
+{
+    // An ended thread no longer takes the lock, so joining under it is safe.
+    for (auto it = workers_.begin(); it != workers_.end();) {
+        if ((*it)->ended) {
+            (*it)->thread.join();
+            it = workers_.erase(it);
+        } else {
+            ++it;
+        }
     }
 }
 
@@ -64,7 +79,13 @@ void HandlerPool::run(Worker *worker)
             idleAll_.notify_all();
         if (worker->task)
             continue;
-        worker->wake.wait(guard, [this, worker] { return stopping_ || worker->task; });
+        const bool woken = worker->wake.wait_for(guard, std::chrono::milliseconds(kExpiryMs),
+                                                 [this, worker] { return stopping_ || worker->task; });
+        if (!woken) {
+            idle_.erase(std::find(idle_.begin(), idle_.end(), worker));
+            worker->ended = true;
+            return;
+        }
         if (!worker->task)
             return;
     }

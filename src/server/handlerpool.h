@@ -14,10 +14,13 @@ namespace HttpServer {
 // wait in order. The next task goes to the thread that became idle last,
 // where QThreadPool wakes the one idle longest: one request at a time then
 // keeps landing on one warm thread instead of going round all of them,
-// which shows in the seek latency of a headset.
+// which shows in the seek latency of a headset. A thread idle for
+// kExpiryMs ends, as QThreadPool's do.
 class HandlerPool
 {
 public:
+    static constexpr int kExpiryMs = 30000;
+
     explicit HandlerPool(int maxThreads);
     // Waits for every task, then ends the threads.
     ~HandlerPool();
@@ -35,8 +38,11 @@ private:
         std::thread thread;
         std::condition_variable wake;
         std::function<void()> task;
+        bool ended = false; // expired: the thread is gone or going, to be joined
     };
     void run(Worker *worker);
+    // Under lock_: joins and forgets the threads that expired.
+    void reapEnded();
 
     const int maxThreads_;
     std::mutex lock_;
