@@ -1,9 +1,13 @@
 #include "server/handlerpool.h"
 
+#include <QThread>
+
 #include <algorithm>
 #include <chrono>
 
 namespace HttpServer {
+
+HandlerPool::Worker::~Worker() = default;
 
 HandlerPool::HandlerPool(int maxThreads) : maxThreads_(std::max(1, maxThreads)) {}
 
@@ -17,7 +21,7 @@ HandlerPool::~HandlerPool()
             worker->wake.notify_one();
     }
     for (const auto &worker : workers_)
-        worker->thread.join();
+        worker->thread->wait();
 }
 
 void HandlerPool::start(std::function<void()> task)
@@ -34,7 +38,8 @@ void HandlerPool::start(std::function<void()> task)
         workers_.push_back(std::make_unique<Worker>());
         Worker *worker = workers_.back().get();
         worker->task = std::move(task);
-        worker->thread = std::thread([this, worker] { run(worker); });
+        worker->thread.reset(QThread::create([this, worker] { run(worker); }));
+        worker->thread->start();
     } else {
         queue_.push_back(std::move(task));
     }
@@ -45,7 +50,7 @@ void HandlerPool::reapEnded()
     // An ended thread no longer takes the lock, so joining under it is safe.
     for (auto it = workers_.begin(); it != workers_.end();) {
         if ((*it)->ended) {
-            (*it)->thread.join();
+            (*it)->thread->wait();
             it = workers_.erase(it);
         } else {
             ++it;

@@ -5,8 +5,9 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
+
+class QThread;
 
 namespace HttpServer {
 
@@ -15,7 +16,8 @@ namespace HttpServer {
 // where QThreadPool wakes the one idle longest: one request at a time then
 // keeps landing on one warm thread instead of going round all of them,
 // which shows in the seek latency of a headset. A thread idle for
-// kExpiryMs ends, as QThreadPool's do.
+// kExpiryMs ends, as QThreadPool's do. The threads are QThreads, so what a
+// handler does with Qt objects runs on a thread Qt knows.
 class HandlerPool
 {
 public:
@@ -35,7 +37,8 @@ public:
 private:
     struct Worker
     {
-        std::thread thread;
+        std::unique_ptr<QThread> thread;
+        ~Worker();
         std::condition_variable wake;
         std::function<void()> task;
         bool ended = false; // expired: the thread is gone or going, to be joined
