@@ -32,7 +32,6 @@ public:
     void start(std::function<void()> task);
     // Returns once no task runs or waits.
     void waitForDone();
-    int maxThreadCount() const { return maxThreads_; }
 
 private:
     struct Worker
