@@ -13,7 +13,7 @@
 namespace HttpServer {
 
 AbstractManage::AbstractManage(int handleMaxThreadCount)
-    : handlerPool(new HandlerPool(qMax(1, handleMaxThreadCount))), serverPool(new QThreadPool),
+    : handlerPool(new HandlerPool(qMax(1, handleMaxThreadCount), "corvane-handler")), serverPool(new QThreadPool),
       idleTimeoutMs(Session::kDefaultIdleTimeoutMs)
 {
     serverPool->setMaxThreadCount(1);
@@ -102,9 +102,10 @@ void AbstractManage::close()
     }
     emit readyToClose();
     // Joins the server thread too, idle or not: once close returns no
-    // thread of the server runs (the handlers were joined by onFinish).
+    // thread of the server runs (the handlers were waited for by onFinish,
+    // their idle threads end here).
     serverPool->waitForDone();
-    handlerPool->waitForDone();
+    handlerPool->stopThreads();
 }
 
 void AbstractManage::handleAccepted(const QPointer<Session> &session)
@@ -124,7 +125,6 @@ void AbstractManage::handleAccepted(const QPointer<Session> &session)
     session->handlerStarted();
     QPointer<Session> guarded = session;
     handlerPool->start([this, guarded] {
-        const Platform::ScopedThreadName named("corvane-handler");
         if (!httpAcceptedCallback_)
             qDebug().noquote() << "HttpServer::Manage::handleAccepted: error, httpAcceptedCallback_ is nullptr";
         else

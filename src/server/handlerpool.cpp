@@ -9,40 +9,61 @@ namespace HttpServer {
 
 HandlerPool::Worker::~Worker() = default;
 
-HandlerPool::HandlerPool(int maxThreads) : maxThreads_(std::max(1, maxThreads)) {}
+HandlerPool::HandlerPool(int maxThreads, const char *threadName)
+    : maxThreads_(std::max(1, maxThreads)), threadName_(threadName)
+{
+}
 
 HandlerPool::~HandlerPool()
 {
+    stopThreads();
+}
+
+void HandlerPool::stopThreads()
+{
     waitForDone();
+    std::vector<std::unique_ptr<Worker>> ending;
     {
         std::lock_guard<std::mutex> guard(lock_);
         stopping_ = true;
         for (Worker *worker : idle_)
             worker->wake.notify_one();
+        idle_.clear();
+        ending.swap(workers_);
     }
-    for (const auto &worker : workers_)
+    for (const auto &worker : ending)
         worker->thread->wait();
+    std::lock_guard<std::mutex> guard(lock_);
+    stopping_ = false;
 }
 
 void HandlerPool::start(std::function<void()> task)
 {
-    std::lock_guard<std::mutex> guard(lock_);
-    reapEnded();
-    ++busy_;
-    if (!idle_.empty()) {
-        Worker *worker = idle_.back();
-        idle_.pop_back();
-        worker->task = std::move(task);
-        worker->wake.notify_one();
-    } else if (int(workers_.size()) < maxThreads_) {
-        workers_.push_back(std::make_unique<Worker>());
-        Worker *worker = workers_.back().get();
-        worker->task = std::move(task);
-        worker->thread.reset(QThread::create([this, worker] { run(worker); }));
-        worker->thread->start();
-    } else {
-        queue_.push_back(std::move(task));
+    Worker *woken = nullptr;
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        reapEnded();
+        ++busy_;
+        if (!idle_.empty()) {
+            woken = idle_.back();
+            idle_.pop_back();
+            woken->task = std::move(task);
+        } else if (int(workers_.size()) < maxThreads_) {
+            workers_.push_back(std::make_unique<Worker>());
+            Worker *worker = workers_.back().get();
+            worker->task = std::move(task);
+            worker->thread.reset(QThread::create([this, worker] { run(worker); }));
+            worker->thread->setObjectName(QString::fromLatin1(threadName_));
+            worker->thread->start();
+        } else {
+            queue_.push_back(std::move(task));
+        }
     }
+    // Woken outside the lock, so the thread does not wake only to wait for
+    // it. It cannot end meanwhile: it holds a task, and workers are only
+    // forgotten here and by stopThreads, which no start overlaps.
+    if (woken)
+        woken->wake.notify_one();
 }
 
 void HandlerPool::reapEnded()

@@ -17,13 +17,16 @@ namespace HttpServer {
 // keeps landing on one warm thread instead of going round all of them,
 // which shows in the seek latency of a headset. A thread idle for
 // kExpiryMs ends, as QThreadPool's do. The threads are QThreads, so what a
-// handler does with Qt objects runs on a thread Qt knows.
+// handler does with Qt objects runs on a thread Qt knows; each carries the
+// pool's name from its start (naming it per task cost two system calls a
+// request), so the pool's threads end with the server.
 class HandlerPool
 {
 public:
     static constexpr int kExpiryMs = 30000;
 
-    explicit HandlerPool(int maxThreads);
+    // threadName: what the process list shows for the pool's threads.
+    HandlerPool(int maxThreads, const char *threadName);
     // Waits for every task, then ends the threads.
     ~HandlerPool();
     HandlerPool(const HandlerPool &) = delete;
@@ -32,6 +35,9 @@ public:
     void start(std::function<void()> task);
     // Returns once no task runs or waits.
     void waitForDone();
+    // Waits for every task, then ends and joins the threads; a later start
+    // makes new ones.
+    void stopThreads();
 
 private:
     struct Worker
@@ -47,6 +53,7 @@ private:
     void reapEnded();
 
     const int maxThreads_;
+    const char *const threadName_;
     std::mutex lock_;
     std::condition_variable idleAll_;
     std::deque<std::function<void()>> queue_;

@@ -3,6 +3,7 @@
 
 #include "logcapture.h"
 #include "httpclients.h"
+#include "processes.h"
 
 #include "server/handlerpool.h"
 #include "server/httpsession.h"
@@ -11,6 +12,7 @@
 
 #include <QBuffer>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonDocument>
@@ -190,7 +192,13 @@ void TestHttpServer::init()
 
 void TestHttpServer::handlerPoolBoundsAndReusesTheLastIdleThread()
 {
-    HttpServer::HandlerPool pool(2);
+    HttpServer::HandlerPool pool(2, "tst-pool");
+    const auto named = [] {
+        int count = 0;
+        for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            count += TestSupport::fileBytes(QStringLiteral("/proc/self/task/%1/comm").arg(task)).trimmed() == "tst-pool";
+        return count;
+    };
     // Four tasks held at a gate: two run, two wait, and all four end.
     QSemaphore gate, entered;
     std::atomic<int> running{0}, most{0}, ended{0};
@@ -220,6 +228,15 @@ void TestHttpServer::handlerPoolBoundsAndReusesTheLastIdleThread()
         pool.waitForDone();
     }
     QCOMPARE(threads.size(), 1);
+    // The threads carry the pool's name, idle too, until they are stopped;
+    // the pool starts new ones after that.
+    QCOMPARE(named(), 2);
+    pool.stopThreads();
+    QCOMPARE(named(), 0);
+    std::atomic<bool> ranAgain{false};
+    pool.start([&] { ranAgain = named() == 1; });
+    pool.waitForDone();
+    QVERIFY(ranAgain);
 }
 
 void TestHttpServer::cleanupTestCase()
