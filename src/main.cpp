@@ -2,6 +2,7 @@
 #include "shell/singleapplication.h"
 #include "shell/utils.h"
 #include "settings/servinglock.h"
+#include "platform/platform.h"
 #include "platform/quitsignals.h"
 #include "telemetry/alogmessagehandler.h"
 
@@ -13,6 +14,7 @@
 
 int main(int argc, char *argv[])
 {
+    Platform::preferQtEventDispatcherOnThreads();
     // Without a display the program still serves the headset: it runs on the
     // offscreen platform instead of aborting.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")

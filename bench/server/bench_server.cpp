@@ -7,6 +7,7 @@
 // Item i serves FILE[i % count] under the id "bench<i>"; the poster of every
 // item is the first file. It prints "ready <port>" once it listens.
 
+#include "platform/platform.h"
 #include "server/mediaroutes.h"
 #include "server/tcpservermanage.h"
 
@@ -49,6 +50,8 @@ QString itemText(int index, const QString &id, const QString &path, const QStrin
 
 int main(int argc, char **argv)
 {
+    // As the programs run their server thread.
+    Platform::preferQtEventDispatcherOnThreads();
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();

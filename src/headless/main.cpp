@@ -161,6 +161,7 @@ int serve(QCoreApplication &app, quint16 preferredPort)
 
 int main(int argc, char *argv[])
 {
+    Platform::preferQtEventDispatcherOnThreads();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvane-server"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));

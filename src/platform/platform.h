@@ -42,6 +42,12 @@ long raiseDescriptorLimit();
 // True when some interface is up, running, not loopback and carries an address.
 bool isNetworkAlive();
 
+// Threads other than the main one run Qt's own event dispatcher instead of
+// glib's: glib wakes its poll for every socket notifier that is switched on
+// or off, several times a request on the server thread. Called first in
+// main, before any thread starts; a value the user set is kept.
+void preferQtEventDispatcherOnThreads();
+
 // Names the calling thread as the process list and debuggers show it (at
 // most 15 bytes kept), so the server's threads can be told apart.
 void setCurrentThreadName(const char *name);
@@ -72,6 +78,12 @@ struct FileSendResult
     qint64 bytes = 0;
     int error = 0;
 };
+// Opens a regular file for reading and gives its size: one open and one
+// stat, where QFile stats twice. Never blocks on a FIFO or device, which is
+// refused. -1 on failure, errno telling why.
+int openRegularFile(const QString &path, qint64 *size);
+void closeFile(int fileDescriptor);
+
 // Sends at most count bytes of the open file fileDescriptor, from offset,
 // to socketDescriptor. The file's own position is left as it is.
 FileSendResult sendFileRange(qintptr socketDescriptor, int fileDescriptor, qint64 offset, qint64 count);

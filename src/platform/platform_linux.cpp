@@ -14,6 +14,9 @@
 #include <sys/resource.h>
 #include <sys/sendfile.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -232,10 +235,45 @@ long raiseDescriptorLimit()
     return long(limit.rlim_cur);
 }
 
+void preferQtEventDispatcherOnThreads()
+{
+    if (qEnvironmentVariableIsEmpty("QT_NO_THREADED_GLIB"))
+        qputenv("QT_NO_THREADED_GLIB", "1");
+}
+
 void setCurrentThreadName(const char *name)
 {
     if (prctl(PR_SET_NAME, name, 0, 0, 0) != 0)
         qDebug() << "cannot name the thread" << name;
+}
+
+int openRegularFile(const QString &path, qint64 *size)
+{
+    int fd = -1;
+    do {
+        fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return -1;
+    struct stat info {};
+    int error = 0;
+    if (::fstat(fd, &info) != 0)
+        error = errno;
+    else if (!S_ISREG(info.st_mode))
+        error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    if (error != 0) {
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    *size = qint64(info.st_size);
+    return fd;
+}
+
+void closeFile(int fileDescriptor)
+{
+    if (fileDescriptor >= 0)
+        ::close(fileDescriptor);
 }
 
 FileSendResult sendFileRange(qintptr socketDescriptor, int fileDescriptor, qint64 offset, qint64 count)

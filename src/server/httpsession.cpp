@@ -479,19 +479,33 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
     if (!beginReply("HttpServer::Session::replyFile: already reply",
                     "HttpServer::Session::replyFile: error1"))
         return;
+    auto *tcp = qobject_cast<QAbstractSocket *>(socket.data());
+    // A body for a TCP socket goes from the file to the socket in the
+    // kernel, read through a descriptor of our own: QFile would stat the
+    // file twice and seek it for nothing. The QFile takes the descriptor
+    // over only if the chunked path has to finish the body.
+    const bool byKernel = tcp && !headOnly;
     QSharedPointer<QFile> file(new QFile(filePath));
-    // Unbuffered: each chunk is one read() straight into the chunk buffer.
-    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    qint64 size = 0;
+    bool opened = false;
+    if (byKernel) {
+        zeroCopyFile = Platform::openRegularFile(filePath, &size);
+        opened = zeroCopyFile >= 0;
+    } else if (file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        // Unbuffered: each chunk is one read() straight into the chunk buffer.
+        size = file->size();
+        opened = true;
+    }
+    if (!opened) {
         qDebug().noquote() << "HttpServer::Session::replyFile: open file error:" << filePath;
         writeStatusHead(404);
         emit sglErrorcode(404);
         return;
     }
-    const qint64 size = file->size();
     if (!acceptRange(size, s, e, "HttpServer::Session::replyFile: range not satisfiable", filePath))
         return;
     const qint64 length = qMax<qint64>(0, e - s + 1);
-    if (!file->seek(s)) {
+    if (!byKernel && !file->seek(s)) {
         qDebug().noquote() << "HttpServer::Session::replyFile: seek error:" << filePath << s;
         writeStatusHead(404);
         emit sglErrorcode(404);
@@ -510,8 +524,7 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
             contentType = header.second;
     }
     const QByteArray head = rangeHead(contentType, length, s, e, size, extraLines);
-    auto *tcp = qobject_cast<QAbstractSocket *>(socket.data());
-    if (length <= 0 || !tcp || headOnly) {
+    if (length <= 0 || !byKernel) {
         writeHead(head, length);
         return;
     }
@@ -520,7 +533,6 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
     // and the body follows at once rather than an event loop turn later.
     // Corked, the head leaves in the body's first segment rather than in a
     // packet of its own, and the body in full segments.
-    zeroCopyFile = file->handle();
     zeroCopyOffset = s;
     corked = Platform::setSocketCorked(tcp->socketDescriptor(), true);
     zeroCopyStarted = true; // not from the write notification inside flush()
@@ -682,10 +694,16 @@ void Session::leaveZeroCopy(const char *why)
     // kernel stopped; it meets whatever the socket's trouble is its own way.
     qDebug().noquote() << QStringLiteral("HttpServer::Session: sendfile failed (%1), the rest in chunks")
                               .arg(QString::fromLocal8Bit(why));
-    zeroCopyFile = -1;
+    const int descriptor = std::exchange(zeroCopyFile, -1);
     uncork();
     if (socketWritable)
         socketWritable->setEnabled(false);
+    auto *file = qobject_cast<QFile *>(replyDevice.data());
+    if (!file || !file->open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        Platform::closeFile(descriptor);
+        endShortBody(replyDevice->errorString());
+        return;
+    }
     if (!replyDevice->seek(zeroCopyOffset)) {
         endShortBody(replyDevice->errorString());
         return;
@@ -714,7 +732,7 @@ void Session::releaseReplyDevice()
         socketWritable->deleteLater();
         socketWritable = nullptr;
     }
-    zeroCopyFile = -1;
+    Platform::closeFile(std::exchange(zeroCopyFile, -1));
     zeroCopyStarted = false;
     uncork();
     if (replyDevice) {
@@ -738,6 +756,9 @@ void Session::finish()
     if (!finishing) {
         finishing = true;
         idleTimer->stop();
+        // The socket closes next, which sends what a cork holds: uncorking
+        // first would only cost a system call and a packet of its own.
+        corked = false;
         releaseReplyDevice();
         if (auto *tcp = qobject_cast<QAbstractSocket *>(socket.data())) {
             tcp->disconnect(this);

@@ -188,8 +188,9 @@ private:
     qint64 pendingReplyBytes = 0;
     QSharedPointer<QIODevice> replyDevice;
     qint64 replyBodyLeft = 0;
-    // While a file body goes by the kernel: the file's descriptor and the
-    // offset of the next body byte, and the notifier that waits for room in
+    // While a file body goes by the kernel: the file's descriptor (the
+    // session's own, closed with the reply device) and the offset of the
+    // next body byte, and the notifier that waits for room in
     // the socket (enabled only while such a body is pending).
     int zeroCopyFile = -1;
     qint64 zeroCopyOffset = 0;
