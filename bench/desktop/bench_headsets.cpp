@@ -80,8 +80,7 @@ int main(int argc, char **argv)
     MediaRoutes routes;
     routes.setLibraryJson({{"number", "1"}, {"items", QJsonArray{item}}});
     for (int i = 1; i <= 50; ++i)
-        routes.recentClients()->noteActivity(QStringLiteral("10.0.0.%1").arg(i),
-                                              RecentClients::Activity::Playing, "bench.bin", i / 50.0);
+        routes.recentClients()->notePlaying(QStringLiteral("10.0.0.%1").arg(i), video, qint64(i) * (64 << 20) / 50);
     HttpServer::TcpServerManage server(5);
     server.setHttpAcceptedCallback(routes.handler());
     if (!server.listen(QHostAddress::LocalHost, 0))

@@ -40,13 +40,7 @@ void MediaRoutes::noteClient(const QString &address, const QString &cmd, const Q
     } else if (cmd == QLatin1String("post")) {
         clients->noteActivity(address, Activity::FetchingPosters);
     } else if (cmd == QLatin1String("video") && !videoPath.isEmpty()) {
-        // Where the range starts, as a share of the file (a suffix range
-        // counts from the end).
-        const QFileInfo video(videoPath);
-        const qint64 size = video.size();
-        const qint64 start = s >= 0 ? s : qMax<qint64>(0, size + s);
-        const double share = size > 0 ? double(qMin(start, size)) / double(size) : 0.0;
-        clients->noteActivity(address, Activity::Playing, video.fileName(), share);
+        clients->notePlaying(address, videoPath, s);
     } else {
         clients->noteRequest(address);
     }

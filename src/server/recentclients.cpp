@@ -1,5 +1,6 @@
 #include "server/recentclients.h"
 
+#include <QFileInfo>
 #include <QMutexLocker>
 
 #include <algorithm>
@@ -53,25 +54,49 @@ void RecentClients::noteRequest(const QString &address)
     touch(address, clock.elapsed());
 }
 
-void RecentClients::noteActivity(const QString &address, Activity activity, const QString &videoName, double share)
+void RecentClients::noteActivity(const QString &address, Activity activity)
 {
     QMutexLocker locker(&lock);
     Entry &entry = touch(address, clock.elapsed());
     entry.activity = activity;
-    entry.videoName = activity == Activity::Playing ? videoName : QString();
-    entry.share = activity == Activity::Playing ? std::clamp(share, 0.0, 1.0) : 0.0;
+    entry.videoPath.clear();
+    entry.start = 0;
+}
+
+void RecentClients::notePlaying(const QString &address, const QString &videoPath, qint64 start)
+{
+    QMutexLocker locker(&lock);
+    Entry &entry = touch(address, clock.elapsed());
+    entry.activity = Activity::Playing;
+    entry.videoPath = videoPath;
+    entry.start = start;
 }
 
 QVector<RecentClients::Client> RecentClients::clients() const
 {
     QVector<Client> result;
+    QVector<qint64> starts;
     {
         QMutexLocker locker(&lock);
         const qint64 now = clock.elapsed();
         dropExpired(now);
         result.reserve(entries.size());
-        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
-            result.append({it.key(), now - it->lastMs, it->activity, it->videoName, it->share});
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+            // The path for now; the name and share follow outside the lock.
+            result.append({it.key(), now - it->lastMs, it->activity, it->videoPath, 0});
+            starts.append(it->start);
+        }
+    }
+    for (int i = 0; i < result.size(); ++i) {
+        Client &client = result[i];
+        if (client.activity != Activity::Playing)
+            continue;
+        // Where the range starts, as a share of the file.
+        const QFileInfo video(client.videoName);
+        const qint64 size = video.size();
+        const qint64 start = starts.at(i) >= 0 ? starts.at(i) : qMax<qint64>(0, size + starts.at(i));
+        client.videoName = video.fileName();
+        client.share = size > 0 ? std::clamp(double(start) / double(size), 0.0, 1.0) : 0.0;
     }
     std::sort(result.begin(), result.end(), [](const Client &a, const Client &b) {
         return a.msSinceLastRequest != b.msSinceLastRequest ? a.msSinceLastRequest < b.msSinceLastRequest

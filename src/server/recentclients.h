@@ -37,8 +37,11 @@ public:
     // A request from address; a request that names no activity of its own
     // (a subtitle, an unknown path) keeps the client's last one.
     void noteRequest(const QString &address);
-    void noteActivity(const QString &address, Activity activity, const QString &videoName = QString(),
-                      double share = 0);
+    void noteActivity(const QString &address, Activity activity);
+    // A range of the video file asked for, from byte start (a negative
+    // start counts from the end). The file's size is read when the clients
+    // are, not on every range a player asks for.
+    void notePlaying(const QString &address, const QString &videoPath, qint64 start);
 
     // The clients heard within the time, the most recent first.
     QVector<Client> clients() const;
@@ -48,8 +51,8 @@ private:
     {
         qint64 lastMs = 0;
         Activity activity = Activity::Browsing;
-        QString videoName;
-        double share = 0;
+        QString videoPath; // set while playing
+        qint64 start = 0;
     };
     Entry &touch(const QString &address, qint64 now);
     void dropExpired(qint64 now) const;
