@@ -1,5 +1,7 @@
 #include "server/handlerpool.h"
 
+#include "platform/platform.h"
+
 #include <QThread>
 
 #include <algorithm>
@@ -52,7 +54,12 @@ void HandlerPool::start(std::function<void()> task)
             workers_.push_back(std::make_unique<Worker>());
             Worker *worker = workers_.back().get();
             worker->task = std::move(task);
-            worker->thread.reset(QThread::create([this, worker] { run(worker); }));
+            worker->thread.reset(QThread::create([this, worker] {
+                run(worker);
+                // Qt's wait returns before the thread itself is gone: the
+                // name goes first, so a stopped pool shows no thread by it.
+                Platform::setCurrentThreadName("corvane-idle");
+            }));
             worker->thread->setObjectName(QString::fromLatin1(threadName_));
             worker->thread->start();
         } else {
