@@ -17,9 +17,9 @@ namespace HttpServer {
 // keeps landing on one warm thread instead of going round all of them,
 // which shows in the seek latency of a headset. A thread idle for
 // kExpiryMs ends, as QThreadPool's do. The threads are QThreads, so what a
-// handler does with Qt objects runs on a thread Qt knows; each carries the
+// handler does with Qt objects runs on a thread Qt knows. Each carries the
 // pool's name from its start (naming it per task cost two system calls a
-// request), so the pool's threads end with the server.
+// request), and stopThreads ends them, so none outlives a closed server.
 class HandlerPool
 {
 public:

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QPair>
 
 #include <algorithm>
 
@@ -74,29 +75,31 @@ void RecentClients::notePlaying(const QString &address, const QString &videoPath
 
 QVector<RecentClients::Client> RecentClients::clients() const
 {
-    QVector<Client> result;
-    QVector<qint64> starts;
+    // The table is copied under the lock; the files are looked at after it.
+    QVector<QPair<QString, Entry>> heard;
+    qint64 now = 0;
     {
         QMutexLocker locker(&lock);
-        const qint64 now = clock.elapsed();
+        now = clock.elapsed();
         dropExpired(now);
-        result.reserve(entries.size());
-        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-            // The path for now; the name and share follow outside the lock.
-            result.append({it.key(), now - it->lastMs, it->activity, it->videoPath, 0});
-            starts.append(it->start);
-        }
+        heard.reserve(entries.size());
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+            heard.append({it.key(), it.value()});
     }
-    for (int i = 0; i < result.size(); ++i) {
-        Client &client = result[i];
-        if (client.activity != Activity::Playing)
-            continue;
-        // Where the range starts, as a share of the file.
-        const QFileInfo video(client.videoName);
-        const qint64 size = video.size();
-        const qint64 start = starts.at(i) >= 0 ? starts.at(i) : qMax<qint64>(0, size + starts.at(i));
-        client.videoName = video.fileName();
-        client.share = size > 0 ? std::clamp(double(start) / double(size), 0.0, 1.0) : 0.0;
+    QVector<Client> result;
+    result.reserve(heard.size());
+    for (const auto &[address, entry] : heard) {
+        Client client{address, now - entry.lastMs, entry.activity, QString(), 0};
+        if (entry.activity == Activity::Playing) {
+            // Where the range starts, as a share of the file (a suffix range
+            // counts from the end).
+            const QFileInfo video(entry.videoPath);
+            const qint64 size = video.size();
+            const qint64 start = entry.start >= 0 ? entry.start : qMax<qint64>(0, size + entry.start);
+            client.videoName = video.fileName();
+            client.share = size > 0 ? std::clamp(double(start) / double(size), 0.0, 1.0) : 0.0;
+        }
+        result.append(client);
     }
     std::sort(result.begin(), result.end(), [](const Client &a, const Client &b) {
         return a.msSinceLastRequest != b.msSinceLastRequest ? a.msSinceLastRequest < b.msSinceLastRequest
