@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QMetaObject>
 #include <QMutexLocker>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QTcpSocket>
 #include <QThread>
@@ -21,6 +22,22 @@ namespace HttpServer {
 std::atomic<qint64> Session::zeroCopyBytes_{0};
 
 namespace {
+
+// Where the first CR LF at or after from begins; -1 when there is none yet.
+int lineEndAt(const char *data, int from, int size)
+{
+    const char *p = data + from;
+    const char *const end = data + size;
+    while (p < end) {
+        p = static_cast<const char *>(std::memchr(p, '\r', size_t(end - p)));
+        if (!p || p + 1 >= end)
+            return -1;
+        if (p[1] == '\n')
+            return int(p - data);
+        ++p;
+    }
+    return -1;
+}
 
 // The head of every 200 reply: content type, then length.
 const char kOkTemplate[] = "HTTP/1.1 200 OK\r\nContent-Type: %1\r\nContent-Length: %2\r\n"
@@ -208,40 +225,54 @@ void Session::inspectionBufferSetup1()
         inspectionBufferSetup2();
         return;
     }
+    // The head is read in place: each line is taken as a view of the buffer,
+    // and what has been read is dropped from it once, when the loop leaves.
+    const char *const data = receiveBuffer.constData();
+    const int size = receiveBuffer.size();
+    int pos = 0;
+    const auto dropRead = qScopeGuard([this, &pos] {
+        if (pos > 0)
+            receiveBuffer.remove(0, pos);
+    });
     for (;;) {
-        const int lineEnd = receiveBuffer.indexOf("\r\n");
+        const int lineEnd = lineEndAt(data, pos, size);
         if (lineEnd < 0) {
-            if (headBytes + receiveBuffer.size() > kMaxHeadBytes) {
+            if (headBytes + size - pos > kMaxHeadBytes) {
                 qDebug().noquote() << "HttpServer::Session::inspectionBuffer: request head too large";
                 finish();
             }
             return;
         }
-        headBytes += lineEnd + 2;
+        const char *const line = data + pos;
+        const int length = lineEnd - pos;
+        headBytes += length + 2;
         if (headBytes > kMaxHeadBytes) {
             qDebug().noquote() << "HttpServer::Session::inspectionBuffer: request head too large";
             finish();
             return;
         }
         if (requestMethod_.isEmpty()) {
-            if (lineEnd == 0) {
+            if (length == 0) {
                 qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error1";
                 finish();
                 return;
             }
-            const QByteArray line = receiveBuffer.left(lineEnd);
-            receiveBuffer.remove(0, lineEnd + 2);
-            const QList<QByteArray> parts = line.split(' ');
-            if (parts.size() != 3) {
+            pos = lineEnd + 2;
+            // Exactly three parts between single spaces.
+            const char *const end = line + length;
+            const char *const first = static_cast<const char *>(std::memchr(line, ' ', size_t(length)));
+            const char *const second =
+                first ? static_cast<const char *>(std::memchr(first + 1, ' ', size_t(end - first - 1))) : nullptr;
+            if (!second || std::memchr(second + 1, ' ', size_t(end - second - 1))) {
                 qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error2";
                 finish();
                 return;
             }
             {
                 QMutexLocker l(&requestLock);
-                requestMethod_ = QString::fromUtf8(parts.at(0));
-                requestUrl_ = QString::fromUtf8(parts.at(1));
-                requestVersion_ = QString::fromUtf8(parts.at(2));
+                requestMethod_ = QString::fromUtf8(line, int(first - line));
+                requestUrl_ = QString::fromUtf8(first + 1, int(second - first - 1));
+                requestVersion_ = QString::fromUtf8(second + 1, int(end - second - 1));
             }
             // HEAD is handed over like GET; the handler decides whether it is answered.
             headOnly = requestMethod_ == QLatin1String("HEAD");
@@ -250,24 +281,25 @@ void Session::inspectionBufferSetup1()
                 finish();
                 return;
             }
-        } else if (lineEnd != 0) {
+        } else if (length != 0) {
             // The ':' must be inside this line; one in a later line does not make
             // this line a header.
-            const QByteArray line = receiveBuffer.left(lineEnd);
-            const int colon = line.indexOf(':');
-            if (colon <= 0) {
+            const char *const colon = static_cast<const char *>(std::memchr(line, ':', size_t(length)));
+            if (!colon || colon == line) {
                 qDebug().noquote() << "HttpServer::Session::inspectionBuffer: error4";
                 finish();
                 return;
             }
-            receiveBuffer.remove(0, lineEnd + 2);
-            QByteArray value = line.mid(colon + 1);
-            if (value.startsWith(' '))
-                value.remove(0, 1);
+            pos = lineEnd + 2;
+            const char *value = colon + 1;
+            if (value < line + length && *value == ' ')
+                ++value;
             QMutexLocker l(&requestLock);
-            requestHeaders_.insert(QString::fromUtf8(line.left(colon)), QString::fromUtf8(value));
+            requestHeaders_.insert(QString::fromUtf8(line, int(colon - line)),
+                                   QString::fromUtf8(value, int(line + length - value)));
         } else {
-            receiveBuffer.remove(0, 2);
+            receiveBuffer.remove(0, lineEnd + 2);
+            pos = 0;
             headerComplete = true;
             bodyBytes = receiveBuffer.size();
             if (bodyBytes > kMaxBodyBytes) {

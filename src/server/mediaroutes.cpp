@@ -14,6 +14,35 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <initializer_list>
+
+namespace {
+// A request's designed debug lines, worded as qDebug().noquote() words them
+// (the items joined by one space) but formatted without QDebug's text
+// stream: every range the headset asks for logs a dozen of them.
+void debugLine(const char *file, int line, const char *function, std::initializer_list<QString> items)
+{
+    if (!QLoggingCategory::defaultCategory()->isDebugEnabled())
+        return;
+    int size = 0;
+    for (const QString &item : items)
+        size += item.size() + 1;
+    QString text;
+    text.reserve(size);
+    bool first = true;
+    for (const QString &item : items) {
+        if (!first)
+            text += QLatin1Char(' ');
+        text += item;
+        first = false;
+    }
+    const QMessageLogContext context(file, line, function, "default");
+    qt_message_output(QtDebugMsg, context, text);
+}
+}
+
+#define ROUTE_DEBUG(...) debugLine(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, {__VA_ARGS__})
+
 MediaRoutes::MediaRoutes(QObject *parent)
     : QObject(parent), library(new LibraryIndex(QJsonObject())), clients(new RecentClients)
 {
@@ -168,12 +197,12 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
             connectErrorcode(session.data());
     }
     const QString url = session->requestUrl();
-    qDebug().noquote() << "******* start *******";
+    ROUTE_DEBUG(QStringLiteral("******* start *******"));
     // Every text the client chose is logged shortened, the URL once.
     using HttpServer::Session;
-    qDebug().noquote() << Session::forLog(url);
+    ROUTE_DEBUG(Session::forLog(url));
     const QString clientIp = session->clientAddress().toString();
-    qDebug().noquote() << "clientip:" << clientIp;
+    ROUTE_DEBUG(QStringLiteral("clientip:"), clientIp);
 
     const QStringList parts = url.split(QLatin1Char('/'), Qt::KeepEmptyParts);
     QString cmd;
@@ -189,15 +218,16 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     for (auto it = headers.cbegin(); it != headers.cend(); ++it) {
         const QString name = Session::forLog(it.key());
         const QString value = Session::forLog(it.value());
-        qDebug().noquote() << name << "   " << value;
+        const QString spaces = QStringLiteral("   ");
+        ROUTE_DEBUG(name, spaces, value);
         if (it.key() == QLatin1String("User-Agent"))
-            qDebug().noquote() << name << "   " << value;
+            ROUTE_DEBUG(name, spaces, value);
         if (it.key() == QLatin1String("Range")) {
             if (!readRange(it.value(), s, e))
-                qDebug().noquote() << "unreadable Range ignored:" << value;
+                ROUTE_DEBUG(QStringLiteral("unreadable Range ignored:"), value);
         }
     }
-    qDebug().noquote() << Session::forLog(cmd) << "   " << Session::forLog(arg);
+    ROUTE_DEBUG(Session::forLog(cmd), QStringLiteral("   "), Session::forLog(arg));
 
     // Every lookup of this request sees one and the same library.
     const QSharedPointer<const LibraryIndex> library = snapshot();
@@ -219,10 +249,10 @@ void MediaRoutes::handle(const QPointer<HttpServer::Session> &session)
     if (handler) {
         handler(request);
     } else if (request.method != QLatin1String("GET") && request.method != QLatin1String("POST")) {
-        qDebug().noquote() << "no route takes" << Session::forLog(request.method) << Session::forLog(url);
+        ROUTE_DEBUG(QStringLiteral("no route takes"), Session::forLog(request.method), Session::forLog(url));
         session->closeWithoutReply();
     }
-    qDebug().noquote() << "******* end *******";
+    ROUTE_DEBUG(QStringLiteral("******* end *******"));
 }
 
 QString MediaRoutes::Request::header(const QString &name) const
@@ -343,7 +373,7 @@ void MediaRoutes::servePoster(const Request &r)
     QString path;
     if (!findOr404(r, QStringLiteral("post"), r.arg, path))
         return;
-    qDebug().noquote() << r.arg << "     " << path;
+    ROUTE_DEBUG(r.arg, QStringLiteral("     "), path);
     if (!path.isEmpty())
         r.session->replyImageFile(path);
     else
@@ -355,7 +385,8 @@ void MediaRoutes::serveVideo(const Request &r)
     QString path;
     if (!findOr404(r, QStringLiteral("video"), r.arg, path))
         return;
-    qDebug().noquote() << r.arg << " " << path << " s=" << r.s << " e=" << r.e;
+    ROUTE_DEBUG(r.arg, QStringLiteral(" "), path, QStringLiteral(" s="), QString::number(r.s), QStringLiteral(" e="),
+                QString::number(r.e));
     // DLNA renderers ask for their headers; the headset app gets none.
     r.session->setFileReplyHeaders(DlnaFormat::videoReplyHeaders(r.headers, path));
     if (!path.isEmpty())
