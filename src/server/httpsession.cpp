@@ -142,6 +142,21 @@ void Session::closeWithoutReply()
     finish();
 }
 
+void Session::setEndedCallback(const std::function<void(Session *)> &callback)
+{
+    endedCallback = callback;
+}
+
+void Session::deleteSoon()
+{
+    if (std::exchange(deletionQueued, true))
+        return;
+    if (endedCallback)
+        endedCallback(this);
+    else
+        deleteLater();
+}
+
 void Session::handlerStarted()
 {
     QMutexLocker l(&handlerLock);
@@ -159,7 +174,7 @@ void Session::handlerFinished()
         QMetaObject::invokeMethod(this, [this] {
             QMutexLocker lock(&handlerLock);
             if (deleteWhenIdle && handlersRunning == 0)
-                deleteLater();
+                deleteSoon();
         }, Qt::QueuedConnection);
 }
 
@@ -804,7 +819,7 @@ void Session::finish()
         deleteWhenIdle = true;
         return;
     }
-    deleteLater();
+    deleteSoon();
 }
 
 } // namespace HttpServer

@@ -68,6 +68,10 @@ public:
     ~Session() override;
 
     void setRequestCompleteCallback(const Callback &callback);
+    // Installed by the manager: takes a session that has ended, to delete it
+    // once the server thread is back in its event loop. Without one a
+    // session deletes itself later as any QObject would.
+    void setEndedCallback(const std::function<void(Session *)> &callback);
 
     // Read-only views of the request for the handler thread.
     QString requestMethod() const;
@@ -154,11 +158,16 @@ private:
     // The body cannot be completed (the file ended or failed): logged, and the connection ends.
     void endShortBody(const QString &error);
     void finish();
+    // Deleted later, once: by the manager when it took the session, otherwise
+    // by a deferred delete.
+    void deleteSoon();
     void releaseReplyDevice();
     bool onOwnThread() const;
 
     QPointer<QIODevice> socket;
     Callback requestCompleteCallback;
+    std::function<void(Session *)> endedCallback;
+    bool deletionQueued = false;
     QSharedPointer<QTimer> idleTimer;
     QElapsedTimer lastActivity;
     int idleTimeoutMs;

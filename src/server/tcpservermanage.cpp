@@ -2,6 +2,7 @@
 
 #include "server/httpsession.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QMutexLocker>
@@ -9,6 +10,8 @@
 #include <QTcpSocket>
 
 #include <sys/socket.h>
+
+#include <utility>
 
 namespace HttpServer {
 
@@ -50,6 +53,12 @@ bool TcpServerManage::onStart()
     sessionRoot = new QObject;
     connect(server, &QTcpServer::newConnection, this, [this] { acceptConnections(); },
             Qt::DirectConnection);
+    // Qt's own dispatcher says awake on every pass, glib's about to block.
+    const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    connect(dispatcher, &QAbstractEventDispatcher::awake, server, [this] { deleteEndedSessions(); },
+            Qt::DirectConnection);
+    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, server, [this] { deleteEndedSessions(); },
+            Qt::DirectConnection);
     if (server->listen(listenAddress, listenPort)) {
         // Qt 5 listens with a queue of 50 pending connections; a burst beyond
         // it (a player opening many ranges, a busy network) would wait for
@@ -84,6 +93,7 @@ void TcpServerManage::onFinish()
     // Handlers still running hold sessions; let them end before the
     // sessions (and their sockets) go.
     waitForHandlers();
+    deleteEndedSessions();
     delete sessionRoot;
     sessionRoot = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -139,7 +149,19 @@ void TcpServerManage::acceptConnections()
                 Qt::DirectConnection);
         session->setRequestCompleteCallback(
             [this](const QPointer<Session> &s) { handleAccepted(s); });
+        session->setEndedCallback([this](Session *s) { endedSessions.append(s); });
     }
+}
+
+void TcpServerManage::deleteEndedSessions()
+{
+    // Called from the event loop itself, never from inside a session's own
+    // call: as safe as the deferred delete it stands for.
+    if (endedSessions.isEmpty())
+        return;
+    const QVector<QPointer<Session>> ended = std::exchange(endedSessions, {});
+    for (const QPointer<Session> &session : ended)
+        delete session.data();
 }
 
 void TcpServerManage::connectionEnded(const QHostAddress &peer)

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QPointer>
+#include <QVector>
 
 class QTcpServer;
 
@@ -44,10 +45,15 @@ private:
 
     void acceptConnections();
     void connectionEnded(const QHostAddress &peer);
+    void deleteEndedSessions();
 
     QPointer<QTcpServer> tcpServer_;
     // Parent of every live session, so that stopping the server ends them.
     QObject *sessionRoot = nullptr;
+    // Server thread only: sessions that have ended, deleted each time the
+    // thread's event loop wakes or is about to sleep. A deferred delete
+    // would post an event, and wake the thread, once more per connection.
+    QVector<QPointer<Session>> endedSessions;
     QHostAddress listenAddress;
     quint16 listenPort = 0;
     // Server thread only: open connections by peer address.
