@@ -87,6 +87,9 @@ void closeFile(int fileDescriptor);
 // Sends at most count bytes of the open file fileDescriptor, from offset,
 // to socketDescriptor. The file's own position is left as it is.
 FileSendResult sendFileRange(qintptr socketDescriptor, int fileDescriptor, qint64 offset, qint64 count);
+// Writes what a non-blocking socket takes of count bytes now, without
+// waiting and without SIGPIPE; the same results as sendFileRange.
+FileSendResult sendBytes(qintptr socketDescriptor, const char *data, qint64 count);
 // Holds back partial segments of a TCP socket while corked, so that a reply
 // head and the file body after it leave in full segments; uncorking sends
 // what is held at once. False where the system cannot.

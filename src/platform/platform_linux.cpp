@@ -306,6 +306,24 @@ FileSendResult sendFileRange(qintptr socketDescriptor, int fileDescriptor, qint6
     return result;
 }
 
+FileSendResult sendBytes(qintptr socketDescriptor, const char *data, qint64 count)
+{
+    FileSendResult result;
+    ssize_t sent = 0;
+    do {
+        sent = ::send(int(socketDescriptor), data, size_t(count), MSG_NOSIGNAL | MSG_DONTWAIT);
+    } while (sent < 0 && errno == EINTR);
+    if (sent >= 0) {
+        result.status = FileSendResult::Sent;
+        result.bytes = sent;
+    } else {
+        result.error = errno;
+        result.status = errno == EAGAIN || errno == EWOULDBLOCK ? FileSendResult::WouldBlock
+                                                                : FileSendResult::Failed;
+    }
+    return result;
+}
+
 bool setSocketCorked(qintptr socketDescriptor, bool corked)
 {
     const int value = corked ? 1 : 0;

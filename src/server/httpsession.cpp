@@ -582,8 +582,23 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
     // packet of its own, and the body in full segments.
     zeroCopyOffset = s;
     corked = Platform::setSocketCorked(tcp->socketDescriptor(), true);
+    // Nothing waits in Qt's buffer before a reply: the head goes to the
+    // kernel itself, ahead of the body, without a trip through that buffer.
+    qint64 headSent = 0;
+    if (tcp->bytesToWrite() == 0) {
+        const Platform::FileSendResult sent = Platform::sendBytes(tcp->socketDescriptor(), head.constData(), head.size());
+        if (sent.status == Platform::FileSendResult::Sent)
+            headSent = sent.bytes;
+    }
     zeroCopyStarted = true; // not from the write notification inside flush()
-    writeHead(head, length);
+    if (headSent == head.size()) {
+        pendingReplyBytes = length;
+        replyBodyLeft = length;
+        touch();
+        sendZeroCopySlice();
+        return;
+    }
+    writeHead(head.mid(int(headSent)), length);
     tcp->flush();
     zeroCopyStarted = false;
     if (!finishing && zeroCopyFile >= 0 && tcp->bytesToWrite() == 0) {

@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QDebug>
 
-#include <cstdio>
+#include <charconv>
 
 namespace HttpServer {
 
@@ -44,7 +44,8 @@ QByteArray Session::rangeHead(const QByteArray &contentType, qint64 length, qint
         .append("\r\nContent-Length: ");
     char number[24];
     const auto appendNumber = [&](qint64 value) {
-        head.append(number, std::snprintf(number, sizeof number, "%lld", static_cast<long long>(value)));
+        const std::to_chars_result written = std::to_chars(number, number + sizeof number, value);
+        head.append(number, int(written.ptr - number));
     };
     appendNumber(length);
     head.append("\r\nContent-Range: bytes ");
