@@ -5,7 +5,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <chrono>
 
 namespace HttpServer {
 
@@ -29,7 +28,7 @@ void HandlerPool::stopThreads()
         std::lock_guard<std::mutex> guard(lock_);
         stopping_ = true;
         for (Worker *worker : idle_)
-            worker->wake.notify_one();
+            worker->wake.release();
         idle_.clear();
         ending.swap(workers_);
     }
@@ -70,7 +69,7 @@ void HandlerPool::start(std::function<void()> task)
     // it. It cannot end meanwhile: it holds a task, and workers are only
     // forgotten here and by stopThreads, which no start overlaps.
     if (woken)
-        woken->wake.notify_one();
+        woken->wake.release();
 }
 
 void HandlerPool::reapEnded()
@@ -112,12 +111,20 @@ void HandlerPool::run(Worker *worker)
             idleAll_.notify_all();
         if (worker->task)
             continue;
-        const bool woken = worker->wake.wait_for(guard, std::chrono::milliseconds(kExpiryMs),
-                                                 [this, worker] { return stopping_ || worker->task; });
+        guard.unlock();
+        const bool woken = worker->wake.tryAcquire(1, kExpiryMs);
+        guard.lock();
         if (!woken) {
-            idle_.erase(std::find(idle_.begin(), idle_.end(), worker));
-            worker->ended = true;
-            return;
+            if (!stopping_ && !worker->task) {
+                idle_.erase(std::find(idle_.begin(), idle_.end(), worker));
+                worker->ended = true;
+                return;
+            }
+            // Handed a task (or told to stop) just as the wait ran out: the
+            // permit is on its way, and is taken so that it wakes no one later.
+            guard.unlock();
+            worker->wake.acquire();
+            guard.lock();
         }
         if (!worker->task)
             return;

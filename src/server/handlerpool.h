@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSemaphore>
+
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -44,7 +46,10 @@ private:
     {
         std::unique_ptr<QThread> thread;
         ~Worker();
-        std::condition_variable wake;
+        // One permit a wake-up. Waited on outside lock_: a condition
+        // variable hands its mutex back marked contended, which costs the
+        // woken thread a futex call on the way to its task.
+        QSemaphore wake;
         std::function<void()> task;
         bool ended = false; // expired: the thread is gone or going, to be joined
     };
