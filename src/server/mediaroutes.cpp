@@ -15,6 +15,7 @@
 #include <QUrlQuery>
 
 #include <initializer_list>
+#include <limits>
 
 namespace {
 // A request's designed debug lines, worded as qDebug().noquote() words them
@@ -152,25 +153,30 @@ bool MediaRoutes::readRange(const QString &value, qint64 &s, qint64 &e)
     };
     if (!digitsOnly(first) || !digitsOnly(last))
         return false;
-    bool ok = true;
+    // Decimal digits to a number, refused past the largest qint64.
+    const auto number = [](QStringView digits, qint64 &value) {
+        value = 0;
+        for (const QChar c : digits) {
+            const int digit = c.unicode() - '0';
+            if (value > (std::numeric_limits<qint64>::max() - digit) / 10)
+                return false;
+            value = value * 10 + digit;
+        }
+        return true;
+    };
     if (first.isEmpty()) {
-        if (last.isEmpty())
-            return false;
-        const qint64 count = last.toString().toLongLong(&ok);
-        if (!ok || count <= 0)
+        qint64 count = 0;
+        if (last.isEmpty() || !number(last, count) || count <= 0)
             return false;
         s = -count;
         return true;
     }
-    const qint64 from = first.toString().toLongLong(&ok);
-    if (!ok)
+    qint64 from = 0;
+    if (!number(first, from))
         return false;
     qint64 to = 0;
-    if (!last.isEmpty()) {
-        to = last.toString().toLongLong(&ok);
-        if (!ok)
-            return false;
-    }
+    if (!last.isEmpty() && !number(last, to))
+        return false;
     s = from;
     e = to;
     return true;

@@ -671,6 +671,8 @@ void TestMediaRoutes::readRange_data()
     QTest::newRow("non-ASCII digit") << QString::fromUtf8("bytes=\u0663-") << false << qint64(0) << qint64(0);
     QTest::newRow("dash alone") << "bytes=-" << false << qint64(0) << qint64(0);
     QTest::newRow("past 64 bits") << "bytes=99999999999999999999-" << false << qint64(0) << qint64(0);
+    QTest::newRow("largest qint64") << "bytes=9223372036854775807-" << true << qint64(9223372036854775807LL) << qint64(0);
+    QTest::newRow("one past it") << "bytes=0-9223372036854775808" << false << qint64(0) << qint64(0);
 }
 
 void TestMediaRoutes::readRange()
