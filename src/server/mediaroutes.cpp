@@ -23,7 +23,8 @@ namespace {
 // stream: every range the headset asks for logs a dozen of them.
 void debugLine(const char *file, int line, const char *function, std::initializer_list<QString> items)
 {
-    if (!QLoggingCategory::defaultCategory()->isDebugEnabled())
+    const QLoggingCategory *category = QLoggingCategory::defaultCategory();
+    if (category && !category->isDebugEnabled())
         return;
     int size = 0;
     for (const QString &item : items)
