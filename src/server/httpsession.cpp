@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 namespace HttpServer {
@@ -26,17 +27,8 @@ namespace {
 // Where the first CR LF at or after from begins; -1 when there is none yet.
 int lineEndAt(const char *data, int from, int size)
 {
-    const char *p = data + from;
-    const char *const end = data + size;
-    while (p < end) {
-        p = static_cast<const char *>(std::memchr(p, '\r', size_t(end - p)));
-        if (!p || p + 1 >= end)
-            return -1;
-        if (p[1] == '\n')
-            return int(p - data);
-        ++p;
-    }
-    return -1;
+    const size_t found = std::string_view(data, size_t(size)).find("\r\n", size_t(from));
+    return found == std::string_view::npos ? -1 : int(found);
 }
 
 // The head of every 200 reply: content type, then length.
@@ -409,10 +401,15 @@ void Session::writeHead(const QByteArray &head, qint64 replyBodyBytes, const QBy
         replyBodyBytes = 0;
     }
     const QByteArray message = headOnly || inlineBody.isEmpty() ? head : head + inlineBody;
-    pendingReplyBytes = message.size() + replyBodyBytes;
+    expectReply(message.size(), replyBodyBytes);
+    socket->write(message);
+}
+
+void Session::expectReply(qint64 messageBytes, qint64 replyBodyBytes)
+{
+    pendingReplyBytes = messageBytes + replyBodyBytes;
     replyBodyLeft = replyDevice ? replyBodyBytes : 0;
     touch();
-    socket->write(message);
 }
 
 void Session::writeStatusHead(qint64 errorcode, const QByteArray &extraLines)
@@ -592,9 +589,7 @@ void Session::replyFile(const QString &filePath, qint64 s, qint64 e)
     }
     zeroCopyStarted = true; // not from the write notification inside flush()
     if (headSent == head.size()) {
-        pendingReplyBytes = length;
-        replyBodyLeft = length;
-        touch();
+        expectReply(0, length);
         sendZeroCopySlice();
         return;
     }

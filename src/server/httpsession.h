@@ -151,6 +151,9 @@ private:
     // The head of a 206 reply; extraLines, each ending in CRLF, go last.
     static QByteArray rangeHead(const QByteArray &contentType, qint64 length, qint64 s, qint64 e, qint64 size,
                                 const QByteArray &extraLines = QByteArray());
+    // Bytes still to be reported written for this reply (what is not yet
+    // in the kernel), and the body's share of them.
+    void expectReply(qint64 messageBytes, qint64 replyBodyBytes);
     void sendNextChunk();
     void sendZeroCopySlice();
     void leaveZeroCopy(const char *why);

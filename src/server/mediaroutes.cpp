@@ -26,6 +26,12 @@ void debugLine(const char *file, int line, const char *function, std::initialize
     const QLoggingCategory *category = QLoggingCategory::defaultCategory();
     if (category && !category->isDebugEnabled())
         return;
+    const QMessageLogContext context(file, line, function, "default");
+    if (items.size() == 1) {
+        // One item, however long (the whole list), is handed on as it is.
+        qt_message_output(QtDebugMsg, context, *items.begin());
+        return;
+    }
     int size = 0;
     for (const QString &item : items)
         size += item.size() + 1;
@@ -38,7 +44,6 @@ void debugLine(const char *file, int line, const char *function, std::initialize
         text += item;
         first = false;
     }
-    const QMessageLogContext context(file, line, function, "default");
     qt_message_output(QtDebugMsg, context, text);
 }
 }
@@ -348,12 +353,8 @@ void MediaRoutes::servePage(const Request &r) const
 
 void MediaRoutes::serveList(const Request &r)
 {
-    // The whole list goes to the log; the text is handed to the message
-    // handler as it is (qDebug would copy it into a stream first).
-    if (QLoggingCategory::defaultCategory()->isDebugEnabled()) {
-        const QMessageLogContext context(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, "default");
-        qt_message_output(QtDebugMsg, context, r.library->compactJsonText());
-    }
+    // The whole list goes to the log, as it is.
+    ROUTE_DEBUG(r.library->compactJsonText());
     // The same bytes as replyJsonObject would send, serialised once per publication.
     r.session->replyJsonBytes(r.library->compactJson());
 }
